@@ -1,0 +1,12 @@
+# Code that includes no Windows header. It is part of the program and is also built natively,
+# with the sanitizers, by native/CMakeLists.txt. Paths are relative to the project root.
+set(TSY_PORTABLE_SOURCES
+  app/datafile.cpp
+  app/handover.cpp
+  app/settings_table.cpp
+)
+set(TSY_PORTABLE_TESTS
+  tests/app/datafile_test.cpp
+  tests/app/handover_test.cpp
+  tests/app/settings_table_test.cpp
+)
