@@ -1,0 +1,59 @@
+#include "res/artgen/table.h"
+
+#include "res/artgen/paint.h"
+
+namespace art {
+
+// The frame's blue-grey title area, on which the logo is drawn.
+constexpr Rgba kTitleArea = Rgba{68, 95, 134, 255};
+
+const std::vector<Row>& Artwork()
+{
+    static const std::vector<Row> rows = {
+        // Program icon: window class icon and small icon.
+        IconRow(307, 16, PaintAppIcon),
+        IconRow(307, 32, PaintAppIcon),
+        IconRow(307, 48, PaintAppIcon),
+        // Notification-area icon.
+        IconRow(326, 16, PaintTrayIcon),
+        IconRow(326, 32, PaintTrayIcon),
+
+        // Frame logo strip (one 64-pixel image), drawn with magenta as the transparent colour.
+        BitmapRow(231, 64, 16, PaintLogo, 0, kMagenta, kTitleArea),
+
+        // Event sounds.
+        WaveRow(385, SoundShow),
+        WaveRow(381, SoundTabAdded),
+        WaveRow(384, SoundTabDeleted),
+        WaveRow(386, SoundTabClicked),
+        WaveRow(390, SoundTabLocked),
+        WaveRow(391, SoundTabUnlocked),
+        WaveRow(383, SoundFolderChange),
+        WaveRow(382, SoundButton),
+        WaveRow(388, SoundDrag),
+        WaveRow(387, SoundDrop),
+        WaveRow(392, SoundErase),
+        WaveRow(389, SoundUnerase),
+        WaveRow(409, SoundGesture),
+    };
+    return rows;
+}
+
+Canvas Render(const Row& row)
+{
+    Canvas c(row.width, row.height);
+    row.paint(c, row.look);
+    if (row.kind != Kind::Bitmap) return c;
+    Canvas flat(row.width, row.height, row.matte);
+    for (int y = 0; y < row.height; ++y)
+        for (int x = 0; x < row.width; ++x) {
+            Rgba p = c.Get(x, y);
+            if (p.a == 0 && row.key.a != 0)
+                flat.Set(x, y, row.key);
+            else
+                flat.Blend(x, y, p);
+        }
+    return flat;
+}
+
+}  // namespace art
