@@ -239,11 +239,11 @@ void Canvas::FillPolygon(const std::vector<Point>& points, const Paint& p)
               p);
 }
 
-void Canvas::Glyph(const std::vector<const char*>& rows, int x, int y, const Paint& p)
+void Canvas::Glyph(const std::vector<const char*>& rows, int x, int y, const Paint& p, char only)
 {
     for (size_t j = 0; j < rows.size(); ++j)
         for (int i = 0; rows[j][i]; ++i)
-            if (rows[j][i] != '.' && rows[j][i] != ' ')
+            if (only ? rows[j][i] == only : rows[j][i] != '.' && rows[j][i] != ' ')
                 Blend(x + i, y + static_cast<int>(j), p.At(x + i + 0.5, y + j + 0.5));
 }
 

@@ -89,7 +89,9 @@ public:
                    const std::function<bool(double, double)>& inside, const Paint& p);
 
     // Pixel patterns: each string is a row, '.' or ' ' is empty, any other character is ink.
-    void Glyph(const std::vector<const char*>& rows, int x, int y, const Paint& p);
+    // With `only` set, just the pixels marked with that character are drawn, so a pattern of
+    // several colours is drawn one colour at a time.
+    void Glyph(const std::vector<const char*>& rows, int x, int y, const Paint& p, char only = 0);
 
     // Copies src with its alpha blended over this canvas, each pixel enlarged `scale` times.
     void Draw(const Canvas& src, int x, int y, int scale = 1);

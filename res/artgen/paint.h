@@ -11,6 +11,11 @@ namespace art {
 void PaintAppIcon(Canvas& c, int look);
 void PaintTrayIcon(Canvas& c, int look);
 
+// Cursors (cursors.cpp).
+void PaintEraserCursor(Canvas& c, int look);
+void PaintMagnifierCursor(Canvas& c, int look);
+void PaintTabDragCursor(Canvas& c, int look);
+
 // Frame bitmaps (frame.cpp).
 void PaintLogo(Canvas& c, int look);
 

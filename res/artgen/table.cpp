@@ -18,6 +18,11 @@ const std::vector<Row>& Artwork()
         IconRow(326, 16, PaintTrayIcon),
         IconRow(326, 32, PaintTrayIcon),
 
+        // Folder tree in hide mode: eraser and magnifier; a tab being dragged on the tab bar.
+        CursorRow(104, 32, 7, 24, PaintEraserCursor),
+        CursorRow(105, 32, 11, 11, PaintMagnifierCursor),
+        CursorRow(106, 32, 0, 0, PaintTabDragCursor),
+
         // Frame logo strip (one 64-pixel image), drawn with magenta as the transparent colour.
         BitmapRow(231, 64, 16, PaintLogo, 0, kMagenta, kTitleArea),
 
