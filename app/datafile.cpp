@@ -69,12 +69,11 @@ bool PayloadReader::Skip(size_t size) {
 }
 
 std::vector<uint8_t> Frame(uint32_t version, const std::vector<uint8_t>& payload) {
-    PayloadWriter header;
-    header.PutBytes(kTag, sizeof kTag);
-    header.PutU32(version);
-    std::vector<uint8_t> file = header.Bytes();
-    file.insert(file.end(), payload.begin(), payload.end());
-    return file;
+    PayloadWriter file;
+    file.PutBytes(kTag, sizeof kTag);
+    file.PutU32(version);
+    file.PutBytes(payload.data(), payload.size());
+    return file.Bytes();
 }
 
 Parsed Parse(const std::vector<uint8_t>& file) {

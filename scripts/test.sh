@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and runs every test: the native tests under the sanitizers, the
+# fuzz target for a fixed number of runs, then the Windows tests under Wine on a virtual display.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+echo "== Native tests (AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer)"
+ctest --test-dir "$TSY_BUILD/native" --output-on-failure -j2
+
+echo "== Windows tests under Wine"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  set -e
+  wineserver -p
+  wine wineboot >/dev/null 2>&1 </dev/null || true
+  status=0
+  ctest --test-dir "$0" --output-on-failure || status=$?
+  wineserver -k || true
+  exit $status
+' "$TSY_BUILD/win"

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "app/settings_file.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+class SettingsFileTest : public testing::Test {
+protected:
+    StartOptions Options() {
+        StartOptions options;
+        options.programFolder = folder_.Path();
+        return options;
+    }
+    std::string Ini() const { return folder_.Path() + "data\\t.ini"; }
+    std::string Value(const char* section, const char* key) const {
+        char text[MAX_PATH] = {};
+        GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, Ini().c_str());
+        return text;
+    }
+    void Set(const char* section, const char* key, const char* value) {
+        CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
+        WritePrivateProfileStringA(section, key, value, Ini().c_str());
+    }
+    int KeysWritten() const {
+        int keys = 0;
+        std::vector<char> sections(8192);
+        GetPrivateProfileSectionNamesA(sections.data(), static_cast<DWORD>(sections.size()), Ini().c_str());
+        for (const char* section = sections.data(); *section; section += strlen(section) + 1) {
+            std::vector<char> pairs(32768);
+            GetPrivateProfileSectionA(section, pairs.data(), static_cast<DWORD>(pairs.size()), Ini().c_str());
+            for (const char* pair = pairs.data(); *pair; pair += strlen(pair) + 1) ++keys;
+        }
+        return keys;
+    }
+    TempFolder folder_;
+};
+
+// A 2×2 24-bit bitmap file.
+std::string SmallBitmapFile() {
+    std::string bytes = "BM";
+    auto put32 = [&](uint32_t value) { for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i)); };
+    auto put16 = [&](uint16_t value) { bytes += static_cast<char>(value); bytes += static_cast<char>(value >> 8); };
+    put32(14 + 40 + 16); put32(0); put32(14 + 40);
+    put32(40); put32(2); put32(2); put16(1); put16(24); put32(0); put32(16); put32(2835); put32(2835); put32(0); put32(0);
+    bytes += std::string(16, '\x7f');
+    return bytes;
+}
+
+TEST_F(SettingsFileTest, WithoutIniTheWindowUsesDefaultsAndAll81KeysAreWritten) {
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        RECT rect;
+        GetWindowRect(program.Window(), &rect);
+        EXPECT_EQ(100, rect.left);
+        EXPECT_EQ(100, rect.top);
+        EXPECT_EQ(320, rect.right - rect.left);
+        EXPECT_EQ(320, rect.bottom - rect.top);
+        EXPECT_FALSE(FileExists(Ini()));
+    }
+    EXPECT_EQ(81, KeysWritten());
+    EXPECT_EQ("1", Value("DBLCLK", "ACTION"));
+    EXPECT_EQ("81", Value("HOTKEY", "KEY"));
+    EXPECT_EQ("0", Value("HOTKEY", "USE"));
+    EXPECT_EQ("1", Value("SOUND", "USE_SOUND"));
+    EXPECT_EQ("", Value("SOUND", "SHOW"));
+    EXPECT_EQ("カスタム", Value("BACKGROUND", "MAIN_PAT"));
+    EXPECT_EQ("8806212", Value("BACKGROUND", "TAB"));
+    EXPECT_EQ("100", Value("POSITION", "X"));
+    EXPECT_EQ("320", Value("SIZE", "HEIGHT"));
+    EXPECT_EQ("0", Value("SIZE", "MAXIMIZE"));
+    EXPECT_EQ("200", Value("SUB-VIEW", "WIDTH"));
+    EXPECT_TRUE(FileExists(folder_.Path() + "data\\fontdata.dat"));
+}
+
+TEST_F(SettingsFileTest, OutOfRangeValuesAreRepairedAndOthersKeptAcrossARun) {
+    Set("DBLCLK", "ACTION", "7");
+    Set("POSITION", "X", "-5");
+    Set("POSITION", "Y", "5000");
+    Set("SUB-VIEW", "WIDTH", "0");
+    Set("SUB-VIEW", "HEIGHT", "150");
+    Set("LIST_TIP", "DATE", "1");
+    Set("TAB", "BARNUM", "5");
+    Set("SOUND", "CD", "chdir.wav");
+    Set("LISTSTYLE", "MAIN", "-1");
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        RECT rect;
+        GetWindowRect(program.Window(), &rect);
+        EXPECT_EQ(100, rect.left);
+        EXPECT_EQ(100, rect.top);
+    }
+    EXPECT_EQ("1", Value("DBLCLK", "ACTION"));
+    EXPECT_EQ("100", Value("POSITION", "X"));
+    EXPECT_EQ("100", Value("POSITION", "Y"));
+    EXPECT_EQ("200", Value("SUB-VIEW", "WIDTH"));
+    EXPECT_EQ("150", Value("SUB-VIEW", "HEIGHT"));
+    EXPECT_EQ("2", Value("LIST_TIP", "DATE"));
+    EXPECT_EQ("5", Value("TAB", "BARNUM"));
+    EXPECT_EQ("chdir.wav", Value("SOUND", "CD"));
+    EXPECT_EQ("-1", Value("LISTSTYLE", "MAIN"));
+}
+
+TEST_F(SettingsFileTest, WidthZeroIsReadAsZero) {
+    Set("SIZE", "WIDTH", "0");
+    RunningProgram program(Options());
+    ASSERT_TRUE(program.Window());
+    EXPECT_EQ(0, g_settings.windowWidth);
+}
+
+TEST_F(SettingsFileTest, PatternImagesLoadFromTheBackgroundFolderOrFallBack) {
+    Set("BACKGROUND", "MAIN_PAT", "tile");
+    Set("BACKGROUND", "TAB_PAT", "missing");
+    Set("BACKGROUND", "TAB", "255");
+    Set("LIST", "SEL_PAT", "");
+    Set("LIST", "SEL_COLOR", "65280");
+    CreateDirectoryA((folder_.Path() + "background").c_str(), nullptr);
+    ASSERT_TRUE(WriteBytes(folder_.Path() + "background\\tile.bmp", SmallBitmapFile()));
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+    }
+    EXPECT_EQ("tile.bmp", Value("BACKGROUND", "MAIN_PAT"));
+    EXPECT_EQ("カスタム", Value("BACKGROUND", "TAB_PAT"));
+    EXPECT_EQ("8806212", Value("BACKGROUND", "TAB"));
+    EXPECT_EQ("カスタム", Value("LIST", "SEL_PAT"));
+    EXPECT_EQ("8806212", Value("LIST", "SEL_COLOR"));
+}
+
+TEST_F(SettingsFileTest, DeletedDataFolderMakesSavesFailQuietlyAndTheNextStartUsesDefaults) {
+    Set("POSITION", "X", "300");
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        RemoveTree(folder_.Path() + "data");
+        ASSERT_FALSE(FileExists(folder_.Path() + "data"));
+    }
+    EXPECT_FALSE(FileExists(Ini()));
+    RunningProgram program(Options());
+    ASSERT_TRUE(program.Window());
+    EXPECT_TRUE(FileExists(folder_.Path() + "data"));
+    RECT rect;
+    GetWindowRect(program.Window(), &rect);
+    EXPECT_EQ(100, rect.left);
+}
+
+}  // namespace

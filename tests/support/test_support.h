@@ -1,0 +1,70 @@
+// Helpers shared by the tests that run the real program under Wine.
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/startup.h"
+
+// A fresh program folder in the temporary folder, removed with everything in it afterwards.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    // Ends in a backslash.
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+void RemoveTree(const std::string& folder);
+bool WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+bool FileExists(const std::string& path);
+
+// Dispatches messages until done() holds or the time is up; returns done().
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+
+// The program started in this process, with its main window; destroyed and ended on scope exit.
+class RunningProgram {
+public:
+    explicit RunningProgram(const StartOptions& options);
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+    HWND Window() const { return window_; }
+    // Destroys the main window and runs the loop to its end, as quitting does.
+    void Quit();
+
+private:
+    HWND window_;
+    bool ended_ = false;
+};
+
+// Watches from another thread for message boxes with the given caption, records their texts
+// and closes them, so that code which shows one does not wait for a user.
+class MessageBoxCloser {
+public:
+    explicit MessageBoxCloser(std::string caption);
+    ~MessageBoxCloser();
+    std::vector<std::string> Texts();
+
+private:
+    std::string caption_;
+    std::atomic<bool> stop_{false};
+    std::vector<std::string> texts_;
+    CRITICAL_SECTION lock_;
+    std::thread thread_;
+};
+
+// Runs another process to its end while this thread keeps handling messages; returns its exit
+// code, or -1 when it could not start or did not end in time.
+int RunProcessPumping(const std::string& commandLine, DWORD timeoutMs = 30000);
+std::string TestProgramPath(const char* exeName);
