@@ -4,7 +4,7 @@
 # Sourced by run.sh, test.sh and bench.sh; leaves TSY_* variables for them.
 set -euo pipefail
 TSY_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-TSY_BUILD="$TSY_ROOT/build"
+TSY_BUILD="${TSY_BUILD:-$TSY_ROOT/build}"
 
 tsy_missing_packages() {
   local missing=()
