@@ -16,8 +16,17 @@ void PaintEraserCursor(Canvas& c, int look);
 void PaintMagnifierCursor(Canvas& c, int look);
 void PaintTabDragCursor(Canvas& c, int look);
 
-// Frame bitmaps (frame.cpp).
+// Looks of a skinned button, passed to its painter.
+enum ButtonLook { kLookNormal = 0, kLookPressed = 1, kLookHover = 2, kLookDisabled = 3 };
+
+// Frame bitmaps (frame.cpp). The title button's disabled look is its look while the window is
+// inactive.
 void PaintLogo(Canvas& c, int look);
+void PaintTitleButton(Canvas& c, int look);
+void PaintCloseButton(Canvas& c, int look);
+void PaintTrayButton(Canvas& c, int look);
+void PaintMaximiseButton(Canvas& c, int look);
+void PaintRestoreButton(Canvas& c, int look);
 
 // Event sounds (sounds.cpp).
 std::vector<int16_t> SoundShow();

@@ -25,6 +25,24 @@ const std::vector<Row>& Artwork()
 
         // Frame logo strip (one 64-pixel image), drawn with magenta as the transparent colour.
         BitmapRow(231, 64, 16, PaintLogo, 0, kMagenta, kTitleArea),
+        // Title button (opens the window menu) and the three window buttons, opaque on the
+        // title area. The maximise button has a second set for the maximised window.
+        BitmapRow(260, 100, 16, PaintTitleButton, kLookNormal, kNoKey, kTitleArea),
+        BitmapRow(261, 100, 16, PaintTitleButton, kLookPressed, kNoKey, kTitleArea),
+        BitmapRow(259, 100, 16, PaintTitleButton, kLookHover, kNoKey, kTitleArea),
+        BitmapRow(262, 100, 16, PaintTitleButton, kLookDisabled, kNoKey, kTitleArea),
+        BitmapRow(215, 16, 16, PaintCloseButton, kLookNormal, kNoKey, kTitleArea),
+        BitmapRow(217, 16, 16, PaintCloseButton, kLookPressed, kNoKey, kTitleArea),
+        BitmapRow(216, 16, 16, PaintCloseButton, kLookHover, kNoKey, kTitleArea),
+        BitmapRow(218, 16, 16, PaintTrayButton, kLookNormal, kNoKey, kTitleArea),
+        BitmapRow(220, 16, 16, PaintTrayButton, kLookPressed, kNoKey, kTitleArea),
+        BitmapRow(219, 16, 16, PaintTrayButton, kLookHover, kNoKey, kTitleArea),
+        BitmapRow(251, 16, 16, PaintMaximiseButton, kLookNormal, kNoKey, kTitleArea),
+        BitmapRow(253, 16, 16, PaintMaximiseButton, kLookPressed, kNoKey, kTitleArea),
+        BitmapRow(252, 16, 16, PaintMaximiseButton, kLookHover, kNoKey, kTitleArea),
+        BitmapRow(248, 16, 16, PaintRestoreButton, kLookNormal, kNoKey, kTitleArea),
+        BitmapRow(250, 16, 16, PaintRestoreButton, kLookPressed, kNoKey, kTitleArea),
+        BitmapRow(249, 16, 16, PaintRestoreButton, kLookHover, kNoKey, kTitleArea),
 
         // Event sounds.
         WaveRow(385, SoundShow),
