@@ -2,14 +2,34 @@
 
 #include <commctrl.h>
 
+#include "app/settings_file.h"
+
 HWND g_mainList = nullptr;
 HWND g_subList = nullptr;
 
 namespace {
 
+int g_mainStyle = 0;
+int g_subStyle = 0;
+
+constexpr DWORD kListWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | LVS_OWNERDATA | LVS_EDITLABELS |
+                                   LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS;
+
 HWND CreateListView(HWND mainWindow, int id) {
-    return CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_CLIPSIBLINGS | LVS_SHAREIMAGELISTS, 0, 0, 0,
-                           0, mainWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    return CreateWindowExA(0, WC_LISTVIEWA, "", kListWindowStyle, 0, 0, 0, 0, mainWindow,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+}
+
+int& StyleOf(HWND list) { return list == g_subList ? g_subStyle : g_mainStyle; }
+
+DWORD LayoutBits(int style) {
+    switch (style) {
+    case kCommentStyle:
+    case 1: return LVS_REPORT;
+    case 2: return LVS_SMALLICON;
+    case 3: return LVS_LIST;
+    default: return LVS_ICON;
+    }
 }
 
 }  // namespace
@@ -17,4 +37,20 @@ HWND CreateListView(HWND mainWindow, int id) {
 void CreateFolderListViews(HWND mainWindow) {
     g_mainList = CreateListView(mainWindow, kMainListId);
     g_subList = CreateListView(mainWindow, kSubListId);
+    SetListStyle(g_mainList, g_settings.mainListStyle);
+    SetListStyle(g_subList, g_settings.subListStyle);
+}
+
+void SetListStyle(HWND list, int style) {
+    if (style < kCommentStyle || style > kThumbnailStyle) style = 0;
+    StyleOf(list) = style;
+    LONG_PTR windowStyle = GetWindowLongPtrA(list, GWL_STYLE);
+    SetWindowLongPtrA(list, GWL_STYLE, (windowStyle & ~static_cast<LONG_PTR>(LVS_TYPEMASK)) | LayoutBits(style));
+}
+
+int ListStyle(HWND list) { return StyleOf(list); }
+
+int SavedListStyle(HWND list) {
+    if (StyleOf(list) == kCommentStyle) return kCommentStyle;
+    return static_cast<int>(GetWindowLongPtrA(list, GWL_STYLE) & LVS_TYPEMASK);
 }

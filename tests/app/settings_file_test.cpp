@@ -146,4 +146,54 @@ TEST_F(SettingsFileTest, DeletedDataFolderMakesSavesFailQuietlyAndTheNextStartUs
     EXPECT_EQ(100, rect.left);
 }
 
+TEST_F(SettingsFileTest, ListStylesAreSavedFromTheListsLayout) {
+    Set("LISTSTYLE", "MAIN", "4");
+    Set("LISTSTYLE", "SUB", "3");
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+    }
+    EXPECT_EQ("0", Value("LISTSTYLE", "MAIN"));
+    EXPECT_EQ("3", Value("LISTSTYLE", "SUB"));
+    Set("LISTSTYLE", "MAIN", "-1");
+    Set("LISTSTYLE", "SUB", "1");
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+    }
+    EXPECT_EQ("-1", Value("LISTSTYLE", "MAIN"));
+    EXPECT_EQ("1", Value("LISTSTYLE", "SUB"));
+}
+
+// The running program holds the key when registering it again elsewhere fails.
+bool HotKeyTaken(UINT modifiers, UINT key) {
+    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    bool taken = !RegisterHotKey(probe, 77, modifiers, key);
+    if (!taken) UnregisterHotKey(probe, 77);
+    DestroyWindow(probe);
+    return taken;
+}
+
+TEST_F(SettingsFileTest, HotKeyIsRegisteredOnlyWhenUsedWithAKey) {
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        EXPECT_FALSE(HotKeyTaken(MOD_CONTROL, 'Q'));
+    }
+    Set("HOTKEY", "USE", "1");
+    Set("HOTKEY", "ALT", "1");
+    Set("HOTKEY", "KEY", "87");
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        EXPECT_TRUE(HotKeyTaken(MOD_CONTROL | MOD_ALT, 'W'));
+        EXPECT_FALSE(HotKeyTaken(MOD_CONTROL, 'W'));
+    }
+    EXPECT_FALSE(HotKeyTaken(MOD_CONTROL | MOD_ALT, 'W'));
+    Set("HOTKEY", "KEY", "0");
+    RunningProgram program(Options());
+    ASSERT_TRUE(program.Window());
+    EXPECT_FALSE(HotKeyTaken(MOD_CONTROL | MOD_ALT, 0));
+}
+
 }  // namespace
