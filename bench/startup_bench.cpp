@@ -1,6 +1,6 @@
 // Start-up benchmark: time from process start to the main window shown and idle, and peak
-// memory, for an empty data folder and for one a previous run wrote. A bare window process
-// started the same way gives the baseline that the ratios are taken against.
+// memory, for an empty data folder and for one a previous run wrote, with ratios against a bare
+// window process.
 #include <windows.h>
 #include <psapi.h>
 
@@ -11,6 +11,7 @@
 
 namespace {
 
+// A bare window process (bench/baseline_window.cpp), started and measured the same way.
 const char kBaselineClass[] = "tessary_bench_baseline";
 
 struct Sample {
@@ -18,28 +19,6 @@ struct Sample {
     SIZE_T peakWorkingSet = 0;
     SIZE_T peakPrivate = 0;
 };
-
-LRESULT CALLBACK BaselineProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-int RunBaselineWindow() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = BaselineProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kBaselineClass;
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, kBaselineClass, "baseline", WS_POPUP | WS_VISIBLE, 100, 100, 320, 320, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-    return 0;
-}
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\') + 1); }
 
@@ -60,7 +39,9 @@ bool Measure(const std::string& commandLine, const char* windowClass, Sample& sa
     QueryPerformanceCounter(&start);
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
-    bool ready = WaitForInputIdle(process.hProcess, 60000) == 0;
+    DWORD waited = WaitForInputIdle(process.hProcess, 60000);
+    bool ready = waited == 0;
+    if (!ready) std::printf("WaitForInputIdle gave %lu (error %lu) for %s\n", waited, GetLastError(), commandLine.c_str());
     QueryPerformanceCounter(&idle);
     sample.milliseconds = 1000.0 * static_cast<double>(idle.QuadPart - start.QuadPart) / frequency.QuadPart;
     PROCESS_MEMORY_COUNTERS counters{};
@@ -111,7 +92,6 @@ void RemoveDataFolder(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "--baseline-window") return RunBaselineWindow();
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
     std::string self = ModulePath();
@@ -128,7 +108,7 @@ int main(int argc, char** argv) {
     std::vector<Sample> baseline, empty, written;
     for (int run = 0; run < runs; ++run) {
         Sample sample;
-        if (Measure("\"" + self + "\" --baseline-window", kBaselineClass, sample)) baseline.push_back(sample);
+        if (Measure("\"" + FolderOf(self) + "tessary_baseline.exe\"", kBaselineClass, sample)) baseline.push_back(sample);
         RemoveDataFolder(folder);
         if (Measure("\"" + program + "\"", "tessary", sample)) empty.push_back(sample);
         if (Measure("\"" + program + "\"", "tessary", sample)) written.push_back(sample);
