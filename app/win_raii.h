@@ -2,6 +2,7 @@
 // that the program holds, so that each is released on every path.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
 #include <utility>
@@ -86,6 +87,51 @@ public:
 
 private:
     HDC dc_;
+};
+
+// A menu destroyed with DestroyMenu, which takes every submenu still attached to it along.
+class MenuHandle {
+public:
+    MenuHandle() = default;
+    explicit MenuHandle(HMENU menu) : menu_(menu) {}
+    ~MenuHandle() { Reset(); }
+    MenuHandle(MenuHandle&& other) noexcept : menu_(other.Release()) {}
+    MenuHandle& operator=(MenuHandle&& other) noexcept { Reset(other.Release()); return *this; }
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+
+    HMENU Get() const { return menu_; }
+    explicit operator bool() const { return menu_ != nullptr; }
+    HMENU Release() { HMENU menu = menu_; menu_ = nullptr; return menu; }
+    void Reset(HMENU menu = nullptr) {
+        if (menu_) DestroyMenu(menu_);
+        menu_ = menu;
+    }
+
+private:
+    HMENU menu_ = nullptr;
+};
+
+class ImageList {
+public:
+    ImageList() = default;
+    explicit ImageList(HIMAGELIST list) : list_(list) {}
+    ~ImageList() { Reset(); }
+    ImageList(ImageList&& other) noexcept : list_(other.Release()) {}
+    ImageList& operator=(ImageList&& other) noexcept { Reset(other.Release()); return *this; }
+    ImageList(const ImageList&) = delete;
+    ImageList& operator=(const ImageList&) = delete;
+
+    HIMAGELIST Get() const { return list_; }
+    explicit operator bool() const { return list_ != nullptr; }
+    HIMAGELIST Release() { HIMAGELIST list = list_; list_ = nullptr; return list; }
+    void Reset(HIMAGELIST list = nullptr) {
+        if (list_) ImageList_Destroy(list_);
+        list_ = list;
+    }
+
+private:
+    HIMAGELIST list_ = nullptr;
 };
 
 // A kernel handle closed with CloseHandle.

@@ -7,6 +7,10 @@ namespace art {
 // The frame's blue-grey title area, on which the logo is drawn.
 constexpr Rgba kTitleArea = Rgba{68, 95, 134, 255};
 
+// Menu icons are masked on black; their soft edges blend into the middle of the menu stripe.
+constexpr Rgba kMenuIconKey = Rgba{0, 0, 0, 255};
+constexpr Rgba kMenuIconMatte = Rgba{200, 211, 230, 255};
+
 const std::vector<Row>& Artwork()
 {
     static const std::vector<Row> rows = {
@@ -43,6 +47,25 @@ const std::vector<Row>& Artwork()
         BitmapRow(248, 16, 16, PaintRestoreButton, kLookNormal, kNoKey, kTitleArea),
         BitmapRow(250, 16, 16, PaintRestoreButton, kLookPressed, kNoKey, kTitleArea),
         BitmapRow(249, 16, 16, PaintRestoreButton, kLookHover, kNoKey, kTitleArea),
+
+        // Popup menus: the item stripe (a pattern brush, tiled) and the item icons, masked on
+        // black and laid over the stripe's middle colour.
+        BitmapRow(316, 22, 8, PaintMenuStripe),
+        BitmapRow(292, 16, 16, PaintMenuIcon, kMenuArtCheck, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(290, 16, 16, PaintMenuIcon, kMenuArtRenameTab, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(287, 16, 16, PaintMenuIcon, kMenuArtSubSelection, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(286, 16, 16, PaintMenuIcon, kMenuArtClose, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(295, 16, 16, PaintMenuIcon, kMenuArtMaximise, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(294, 16, 16, PaintMenuIcon, kMenuArtTray, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(293, 16, 16, PaintMenuIcon, kMenuArtRestore, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(288, 16, 16, PaintMenuIcon, kMenuArtLock, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(289, 16, 16, PaintMenuIcon, kMenuArtUnlock, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(299, 16, 16, PaintMenuIcon, kMenuArtHelp, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(300, 16, 16, PaintMenuIcon, kMenuArtVersion, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(291, 16, 16, PaintMenuIcon, kMenuArtNewTab, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(296, 16, 16, PaintMenuIcon, kMenuArtShade, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(297, 16, 16, PaintMenuIcon, kMenuArtUnshade, kMenuIconKey, kMenuIconMatte),
+        BitmapRow(298, 16, 16, PaintMenuIcon, kMenuArtFavourite, kMenuIconKey, kMenuIconMatte),
 
         // Event sounds.
         WaveRow(385, SoundShow),

@@ -1,0 +1,151 @@
+#include "tests/ui/menu_test_support.h"
+
+#include "app/shared_gdi.h"
+#include "app/win_raii.h"
+#include "ui/menu_look.h"
+
+namespace {
+
+const char kOwnerClass[] = "TsyMenuTestOwner";
+constexpr UINT_PTR kGiveUpTimer = 77;
+constexpr UINT kGiveUpMs = 8000;
+
+}  // namespace
+
+void MenuFixture::SetUpTestSuite() {
+    CreateSharedFonts();
+    CreateSharedImageLists();
+    CreateMenuLook(GetModuleHandleA(nullptr));
+}
+
+void MenuFixture::TearDownTestSuite() {
+    DeleteMenuLook();
+    DeleteSharedGdi();
+}
+
+MenuOwner::MenuOwner() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kOwnerClass;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    RegisterClassA(&windowClass);
+    window_ = CreateWindowExA(0, kOwnerClass, "menu owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    procedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window_, GWLP_WNDPROC));
+    SetForegroundWindow(window_);
+    SetTimer(window_, kGiveUpTimer, kGiveUpMs, nullptr);
+}
+
+MenuOwner::~MenuOwner() { DestroyWindow(window_); }
+
+POINT MenuOwner::MenuPoint() const {
+    POINT point{40, 40};
+    ClientToScreen(window_, &point);
+    return point;
+}
+
+LRESULT CALLBACK MenuOwner::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* owner = reinterpret_cast<MenuOwner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (owner) {
+        switch (message) {
+        case WM_MEASUREITEM:
+            ++owner->measureItems;
+            return TRUE;
+        case WM_DRAWITEM:
+            ++owner->drawItems;
+            return TRUE;
+        case WM_ENTERIDLE:
+            if (wParam == MSGF_MENU && owner->onIdle) owner->onIdle(owner->waits_++, reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_TIMER:
+            if (wParam == kGiveUpTimer) EndMenu();
+            return 0;
+        default:
+            break;
+        }
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void PostKey(HWND menuWindow, UINT key) { PostMessageA(menuWindow, WM_KEYDOWN, key, 0); }
+
+void PostClickAt(HWND menuWindow, POINT screen) {
+    // The menu loop takes the point of a queued click from lParam, in screen coordinates.
+    LPARAM where = MAKELPARAM(screen.x, screen.y);
+    PostMessageA(menuWindow, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageA(menuWindow, WM_LBUTTONUP, 0, where);
+}
+
+int VisibleMenuWindows() {
+    int count = 0;
+    for (HWND window = FindWindowExA(nullptr, nullptr, "#32768", nullptr); window;
+         window = FindWindowExA(nullptr, window, "#32768", nullptr))
+        count += IsWindowVisible(window) ? 1 : 0;
+    return count;
+}
+
+Canvas32::Canvas32(int width, int height, COLORREF fill) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<uint32_t*>(bits);
+    previous_ = SelectObject(dc_, bitmap_);
+    Brush brush(CreateSolidBrush(fill));
+    RECT all{0, 0, width, height};
+    FillRect(dc_, &all, brush.Get());
+}
+
+Canvas32::~Canvas32() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+COLORREF Canvas32::Pixel(int x, int y) const {
+    GdiFlush();
+    uint32_t value = bits_[y * width_ + x];
+    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+bool Canvas32::SameBlock(int x, int y, const Canvas32& other, int ox, int oy, int w, int h) const {
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            if (Pixel(x + i, y + j) != other.Pixel(ox + i, oy + j)) return false;
+    return true;
+}
+
+int Canvas32::CountPixels(int x, int y, int w, int h, const std::function<bool(COLORREF)>& match) const {
+    int count = 0;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) count += match(Pixel(x + i, y + j)) ? 1 : 0;
+    return count;
+}
+
+DRAWITEMSTRUCT DrawRecord(const Canvas32& canvas, HMENU menu, UINT id, RECT rect, bool selected) {
+    DRAWITEMSTRUCT record{};
+    record.CtlType = ODT_MENU;
+    record.itemID = id;
+    record.itemAction = ODA_DRAWENTIRE;
+    record.itemState = selected ? ODS_SELECTED : 0;
+    record.hwndItem = reinterpret_cast<HWND>(menu);
+    record.hDC = canvas.Dc();
+    record.rcItem = rect;
+    return record;
+}
+
+SIZE TextExtent(HFONT font, const std::string& text) {
+    WindowDC dc(nullptr);
+    SelectedObject selected(dc.Get(), font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}

@@ -1,0 +1,78 @@
+// What the menu tests share: the menus' fonts, brushes and icons made as at start-up, a top-level
+// window to own the menus, whose own procedure records what reaches it and drives the open menu
+// from WM_ENTERIDLE, and a 32-bit canvas to paint items into and read back.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class MenuFixture : public testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+};
+
+class MenuOwner {
+public:
+    MenuOwner();
+    ~MenuOwner();
+    MenuOwner(const MenuOwner&) = delete;
+    MenuOwner& operator=(const MenuOwner&) = delete;
+
+    HWND Window() const { return window_; }
+    WNDPROC Procedure() const { return procedure_; }
+    // A screen point inside the window, where menus are opened.
+    POINT MenuPoint() const;
+
+    // Runs each time an open menu of this window waits for input, with the number of the wait
+    // (0 first) and the menu window. Menus are also cancelled after some seconds, so that a
+    // failing test ends instead of waiting for a user.
+    std::function<void(int wait, HWND menuWindow)> onIdle;
+
+    // Owner-draw messages that reached the window's own procedure.
+    int measureItems = 0;
+    int drawItems = 0;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_ = nullptr;
+    WNDPROC procedure_ = nullptr;
+    int waits_ = 0;
+};
+
+// Keys and clicks as the menu loop reads them from the queue.
+void PostKey(HWND menuWindow, UINT key);
+void PostClickAt(HWND menuWindow, POINT screen);
+// The number of popup menu windows on screen.
+int VisibleMenuWindows();
+
+class Canvas32 {
+public:
+    Canvas32(int width, int height, COLORREF fill = RGB(255, 0, 255));
+    ~Canvas32();
+    Canvas32(const Canvas32&) = delete;
+    Canvas32& operator=(const Canvas32&) = delete;
+
+    HDC Dc() const { return dc_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    COLORREF Pixel(int x, int y) const;
+    // Whether the rectangle of this canvas at (x, y) equals the one of `other` at (ox, oy).
+    bool SameBlock(int x, int y, const Canvas32& other, int ox, int oy, int w, int h) const;
+    int CountPixels(int x, int y, int w, int h, const std::function<bool(COLORREF)>& match) const;
+
+private:
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    uint32_t* bits_ = nullptr;
+    int width_, height_;
+};
+
+// A draw-item record for the item `id` of `menu` painted into the canvas at `rect`.
+DRAWITEMSTRUCT DrawRecord(const Canvas32& canvas, HMENU menu, UINT id, RECT rect, bool selected);
+SIZE TextExtent(HFONT font, const std::string& text);
