@@ -53,4 +53,42 @@ enum MenuIconArt {
 void PaintMenuIcon(Canvas& c, int icon);
 void PaintMenuStripe(Canvas& c, int look);
 
+// Skinned buttons and marks (controls_art.cpp, bar_buttons_art.cpp, marks_art.cpp). Looks
+// beyond ButtonLook for buttons that show a mode or a selection, and a variant (which row,
+// column, page or state) carried above the look.
+constexpr int kLookOn = 4;
+constexpr int kLookOff = 5;
+constexpr int WithVariant(int variant, int look) { return variant * 8 + look; }
+constexpr int VariantOf(int look) { return look / 8; }
+constexpr int ButtonLookOf(int look) { return look % 8; }
+void PaintTreeToggle(Canvas& c, int look);
+void PaintFavouritesToggle(Canvas& c, int look);
+void PaintHiddenFilesToggle(Canvas& c, int look);
+void PaintTipsToggle(Canvas& c, int look);
+void PaintTwoPaneToggle(Canvas& c, int look);
+void PaintGestureToggle(Canvas& c, int look);
+void PaintPropertiesButton(Canvas& c, int look);
+void PaintBackButton(Canvas& c, int look);
+void PaintUpButton(Canvas& c, int look);
+void PaintViewStyleButton(Canvas& c, int look);
+void PaintFavouritesButton(Canvas& c, int look);
+void PaintSortDirectionButton(Canvas& c, int look);
+void PaintSortKeyButton(Canvas& c, int look);
+void PaintEraserButton(Canvas& c, int look);
+void PaintMagnifierButton(Canvas& c, int look);
+void PaintNewGroupButton(Canvas& c, int look);
+void PaintNewTabButton(Canvas& c, int look);
+void PaintRowButton(Canvas& c, int look);
+void PaintChevronButton(Canvas& c, int look);
+void PaintDialogTitleButton(Canvas& c, int look);
+void PaintOkButton(Canvas& c, int look);
+void PaintCancelButton(Canvas& c, int look);
+void PaintDefaultsButton(Canvas& c, int look);
+void PaintExtraButton(Canvas& c, int look);
+void PaintPageButton(Canvas& c, int look);
+void PaintLockKey(Canvas& c, int look);
+void PaintCommentMark(Canvas& c, int look);
+void PaintFavouritesRoot(Canvas& c, int look);
+void PaintFavouritesGroup(Canvas& c, int look);
+
 }  // namespace art
