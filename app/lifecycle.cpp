@@ -14,6 +14,7 @@
 #include "lists/list_lock.h"
 #include "lists/list_views.h"
 #include "shell/shell_services.h"
+#include "shell/sounds.h"
 #include "tabs/tab_model.h"
 #include "tree/folder_tree.h"
 
@@ -107,7 +108,12 @@ void RunCreationSequence(HWND mainWindow, HINSTANCE instance) {
     TreeView_SetTextColor(g_folderTree, static_cast<COLORREF>(g_settings.treeTextColour));
     SetFocus(g_mainList);
     ListView_EnsureVisible(g_mainList, 0, FALSE);
+    bool useSound = g_settings.useSound != 0;
+    EnableSounds(true);
+    LoadEventSounds();
+    EnableSounds(useSound);
     if (g_settings.tranpUse) ApplyTranslucency(mainWindow, true, g_settings.tranpAlpha);
+    PlayEventSound(SoundEvent::SHOW);
 }
 
 void RunDestructionSequence(HWND mainWindow) {
@@ -120,4 +126,5 @@ void RunDestructionSequence(HWND mainWindow) {
     RemoveTrayIcon(mainWindow);
     UnregisterProgramHotKey(mainWindow);
     ReleaseInstanceMutex();
+    FreeEventSounds();
 }
