@@ -1,0 +1,12 @@
+#include "shell/text_extent.h"
+
+#include "app/win_raii.h"
+
+SIZE MeasureText(HWND window, HFONT font, const std::string& text) {
+    SIZE extent{0, 0};
+    WindowDC dc(window);
+    if (!dc.Get()) return extent;
+    SelectedObject selectedFont(dc.Get(), font);
+    if (!GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent)) return SIZE{0, 0};
+    return extent;
+}
