@@ -4,6 +4,8 @@
 
 #include "app/fonts.h"
 #include "app/hotkey.h"
+#include "app/main_layout.h"
+#include "app/panes.h"
 #include "app/program_folder.h"
 #include "app/settings_file.h"
 #include "app/shared_gdi.h"
@@ -11,6 +13,7 @@
 #include "app/translucency.h"
 #include "app/tray.h"
 #include "dnd/clipboard_formats.h"
+#include "favourites/favourites_tree.h"
 #include "lists/list_lock.h"
 #include "lists/list_views.h"
 #include "shell/shell_services.h"
@@ -40,7 +43,7 @@ void ChooseShownTabs(bool anyTabOpened) {
     SetShownTabs(1, -1);
 }
 
-void RecordWindowGeometry(HWND mainWindow) {
+void RecordWindowState(HWND mainWindow) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     RECT rect{};
@@ -52,6 +55,8 @@ void RecordWindowGeometry(HWND mainWindow) {
     g_settings.windowWidth = rect.right - rect.left;
     g_settings.windowHeight = rect.bottom - rect.top;
     g_settings.windowMaximized = maximised ? 1 : 0;
+    g_settings.mainListStyle = SavedListStyle(g_mainList);
+    g_settings.subListStyle = SavedListStyle(g_subList);
 }
 
 }  // namespace
@@ -97,13 +102,17 @@ void RunCreationSequence(HWND mainWindow, HINSTANCE instance) {
     CreateSharedFonts();
     CreateSharedBitmapStrips(instance);
     CreateFolderListViews(mainWindow);
+    CreatePaneWindows(mainWindow, instance);
+    CreateFavouritesTreeControl(mainWindow);
 
     bool anyTabOpened = OpenPathsAsTabs(g_startPaths) > 0;
     g_startPaths.clear();
     ChooseShownTabs(anyTabOpened);
 
+    ChooseStartLayout(SubListTab() != -1);
     SetWindowPos(mainWindow, nullptr, g_settings.windowX, g_settings.windowY, g_settings.windowWidth,
                  g_settings.windowHeight, SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+    LayOut(mainWindow, false);
     g_startMaximisedRequest = g_settings.windowMaximized != 0;
     TreeView_SetTextColor(g_folderTree, static_cast<COLORREF>(g_settings.treeTextColour));
     SetFocus(g_mainList);
@@ -117,7 +126,8 @@ void RunCreationSequence(HWND mainWindow, HINSTANCE instance) {
 }
 
 void RunDestructionSequence(HWND mainWindow) {
-    RecordWindowGeometry(mainWindow);
+    RecordWindowState(mainWindow);
+    RecordLayoutSettings();
     SaveSettingsFile();
     DeleteSharedGdi();
     ClearTabs();

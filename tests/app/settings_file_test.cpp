@@ -82,7 +82,6 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreRepairedAndOthersKeptAcrossARun) {
     Set("SUB-VIEW", "HEIGHT", "150");
     Set("LIST_TIP", "DATE", "1");
     Set("TAB", "BARNUM", "5");
-    Set("SOUND", "CD", "chdir.wav");
     Set("LISTSTYLE", "MAIN", "-1");
     {
         RunningProgram program(Options());
@@ -99,7 +98,6 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreRepairedAndOthersKeptAcrossARun) {
     EXPECT_EQ("150", Value("SUB-VIEW", "HEIGHT"));
     EXPECT_EQ("2", Value("LIST_TIP", "DATE"));
     EXPECT_EQ("5", Value("TAB", "BARNUM"));
-    EXPECT_EQ("chdir.wav", Value("SOUND", "CD"));
     EXPECT_EQ("-1", Value("LISTSTYLE", "MAIN"));
 }
 

@@ -1,0 +1,108 @@
+#include "app/frame_paint.h"
+
+#include <commctrl.h>
+
+#include "app/main_layout.h"
+#include "app/shared_gdi.h"
+#include "app/win_raii.h"
+
+namespace {
+
+constexpr int kLogoX = 27;
+constexpr int kLogoY = 3;
+
+void Line(HDC dc, int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+
+void FillBackground(HDC dc, const RECT& client) {
+    HBRUSH background = g_gdi.mainBackground ? g_gdi.mainBackground.Get() : static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    FillRect(dc, &client, background);
+}
+
+void DrawLogo(HDC dc) {
+    if (g_gdi.logoStrip) ImageList_Draw(g_gdi.logoStrip, 0, dc, kLogoX, kLogoY, ILD_TRANSPARENT);
+}
+
+void DrawPanel(HDC dc, const RECT& c) {
+    const int L = c.left, T = c.top, R = c.right, B = c.bottom;
+    RECT panel{L + 25, T + 18, R - 8, B - 8};
+    FillRect(dc, &panel, g_gdi.buttonFaceBrush.Get());
+    {
+        SelectedObject pen(dc, g_gdi.highlightPen.Get());
+        Line(dc, L + 28, T + 42, R - 11, T + 42);
+        MoveToEx(dc, L + 26, B - 11, nullptr);
+        LineTo(dc, L + 26, T + 19);
+        LineTo(dc, R - 10, T + 19);
+        LineTo(dc, R - 10, B - 10);
+        LineTo(dc, L + 26, B - 10);
+    }
+    SelectedObject pen(dc, g_gdi.shadowPen.Get());
+    MoveToEx(dc, L + 27, T + 42, nullptr);
+    LineTo(dc, L + 27, T + 20);
+    LineTo(dc, R - 11, T + 20);
+    MoveToEx(dc, L + 27, B - 11, nullptr);
+    LineTo(dc, L + 27, T + 45);
+    LineTo(dc, R - 11, T + 45);
+    MoveToEx(dc, L + 26, B - 8, nullptr);
+    LineTo(dc, R - 8, B - 8);
+    LineTo(dc, R - 8, T + 18);
+}
+
+void DrawSplitterGroove(HDC dc) {
+    if (!g_layout.hasSplitter || g_layout.modes.mode == layout::kListsOnly) return;
+    const layout::Rect& s = g_layout.splitter;
+    HPEN highlight = g_gdi.highlightPen.Get();
+    HPEN shadow = g_gdi.shadowPen.Get();
+    if (g_layout.splitterVertical) {
+        {
+            SelectedObject pen(dc, highlight);
+            Line(dc, s.left + 1, s.top, s.left + 1, s.bottom);
+        }
+        SelectedObject pen(dc, shadow);
+        Line(dc, s.right, s.top, s.right, s.bottom);
+    } else {
+        {
+            SelectedObject pen(dc, highlight);
+            Line(dc, s.left, s.top + 1, s.right, s.top + 1);
+        }
+        SelectedObject pen(dc, shadow);
+        Line(dc, s.left, s.bottom - 1, s.right, s.bottom - 1);
+    }
+}
+
+// Draws into a bitmap of the client size and copies only the part that needs painting.
+template <typename Draw>
+void PaintBuffered(HWND window, Draw draw) {
+    PaintDC paint(window);
+    RECT client;
+    GetClientRect(window, &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    MemoryDC memory(paint.Get());
+    Bitmap buffer(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
+    if (!memory.Get() || !buffer) return;
+    SelectedObject selected(memory.Get(), buffer.Get());
+    draw(memory.Get(), client);
+    const RECT& dirty = paint.Dirty();
+    BitBlt(paint.Get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, memory.Get(),
+           dirty.left, dirty.top, SRCCOPY);
+}
+
+}  // namespace
+
+void PaintMainFrame(HWND mainWindow) {
+    PaintBuffered(mainWindow, [](HDC dc, const RECT& client) {
+        FillBackground(dc, client);
+        DrawPanel(dc, client);
+        DrawSplitterGroove(dc);
+        DrawLogo(dc);
+    });
+}
+
+void PaintRolledUpFrame(HWND mainWindow) {
+    PaintBuffered(mainWindow, [](HDC dc, const RECT& client) {
+        FillBackground(dc, client);
+        DrawLogo(dc);
+    });
+}

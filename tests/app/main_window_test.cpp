@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "app/main_layout.h"
+#include "app/panes.h"
+#include "favourites/favourites_tree.h"
+#include "lists/list_views.h"
+#include "tabs/tab_model.h"
+#include "tests/support/test_support.h"
+#include "tree/folder_tree.h"
+
+namespace {
+
+class MainWindowTest : public testing::Test {
+protected:
+    StartOptions Options() {
+        StartOptions options;
+        options.programFolder = folder_.Path();
+        return options;
+    }
+    void Set(const char* section, const char* key, const char* value) {
+        CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
+        WritePrivateProfileStringA(section, key, value, (folder_.Path() + "data\\t.ini").c_str());
+    }
+    std::string Value(const char* section, const char* key) const {
+        char text[MAX_PATH] = {};
+        GetPrivateProfileStringA(section, key, "", text, sizeof text, (folder_.Path() + "data\\t.ini").c_str());
+        return text;
+    }
+    StartOptions WithTwoFolders() {
+        StartOptions options = Options();
+        for (const char* name : {"一", "二"}) {
+            std::string path = folder_.Path() + name;
+            CreateDirectoryA(path.c_str(), nullptr);
+            options.arguments.push_back(path);
+        }
+        return options;
+    }
+    TempFolder folder_;
+};
+
+// Where a child window really is, in its parent's client coordinates.
+layout::Box Actual(HWND child) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return layout::Box{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                       IsWindowVisible(child) != FALSE};
+}
+
+void ExpectPlaced(HWND child, const layout::Box& expected, const char* what) {
+    layout::Box actual = Actual(child);
+    EXPECT_EQ(expected.shown, actual.shown) << what;
+    if (!expected.shown) return;
+    EXPECT_EQ(expected.x, actual.x) << what;
+    EXPECT_EQ(expected.y, actual.y) << what;
+    EXPECT_EQ(expected.width, actual.width) << what;
+    EXPECT_EQ(expected.height, actual.height) << what;
+}
+
+void ExpectLayoutApplied(HWND mainWindow) {
+    layout::Sizes sizes = g_layout.sizes;
+    layout::Placement p = layout::Place(g_layout.modes.mode, ClientRect(mainWindow), sizes);
+    ExpectPlaced(g_panes.tabBar, p.tabBar, "tab bar");
+    ExpectPlaced(g_mainList, p.mainList, "main list");
+    ExpectPlaced(g_panes.mainHeader, p.mainHeader, "main header");
+    ExpectPlaced(g_panes.mainInfo, p.mainInfo, "main info");
+    ExpectPlaced(g_subList, p.subList, "sub list");
+    ExpectPlaced(g_panes.subHeader, p.subHeader, "sub header");
+    ExpectPlaced(g_panes.subInfo, p.subInfo, "sub info");
+    ExpectPlaced(g_folderTree, p.tree, "tree");
+    ExpectPlaced(g_panes.treeHeader, p.treeHeader, "tree header");
+    ExpectPlaced(g_favouritesTree, p.favourites, "favourites");
+    ExpectPlaced(g_panes.favouritesHeader, p.favouritesHeader, "favourites header");
+}
+
+TEST_F(MainWindowTest, PanesAndControlsExistWithTheirClassesAndIds) {
+    RunningProgram program(Options());
+    ASSERT_TRUE(program.Window());
+    struct Expected { HWND window; const char* className; const char* name; };
+    for (const Expected& pane : {Expected{g_panes.tabBar, "TabBar", "TABBAR"},
+                                 Expected{g_panes.treeHeader, "CtrlTree", "CTRLTREE"},
+                                 Expected{g_panes.favouritesHeader, "CtrlFav", "CTRLFAV"},
+                                 Expected{g_panes.mainHeader, "CtrlListMain", "CTRLLISTMAIN"},
+                                 Expected{g_panes.subHeader, "CtrlListSub", "CTRLLISTSUB"},
+                                 Expected{g_panes.mainInfo, "InfoListMain", "INFOLISTMAIN"},
+                                 Expected{g_panes.subInfo, "InfoListSub", "INFOLISTSUB"}}) {
+        ASSERT_TRUE(pane.window) << pane.className;
+        char className[64] = {}, name[64] = {};
+        GetClassNameA(pane.window, className, sizeof className);
+        GetWindowTextA(pane.window, name, sizeof name);
+        EXPECT_STREQ(pane.className, className);
+        EXPECT_STREQ(pane.name, name);
+        EXPECT_EQ(program.Window(), GetParent(pane.window));
+    }
+    EXPECT_EQ(g_mainList, GetDlgItem(program.Window(), 1102));
+    EXPECT_EQ(g_subList, GetDlgItem(program.Window(), 1103));
+    EXPECT_EQ(g_folderTree, GetDlgItem(program.Window(), 1110));
+    EXPECT_EQ(g_favouritesTree, GetDlgItem(program.Window(), 3100));
+}
+
+TEST_F(MainWindowTest, ListsOnlyLayoutPlacesTheRealWindows) {
+    RunningProgram program(Options());
+    ASSERT_TRUE(program.Window());
+    EXPECT_EQ(layout::kListsOnly, g_layout.modes.mode);
+    ExpectLayoutApplied(program.Window());
+    SetWindowPos(program.Window(), nullptr, 50, 50, 640, 480, SWP_NOZORDER);
+    ExpectLayoutApplied(program.Window());
+    EXPECT_EQ(640 - 2 - 39, Actual(g_mainList).width);
+}
+
+TEST_F(MainWindowTest, TreeAndFavouritesModesComeFromTheSettings) {
+    Set("TREE", "EXIST", "1");
+    Set("TREE", "WIDTH", "150");
+    Set("SIZE", "WIDTH", "700");
+    Set("SIZE", "HEIGHT", "500");
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        EXPECT_EQ(layout::kTree, g_layout.modes.mode);
+        EXPECT_EQ(150, Actual(g_folderTree).width);
+        ExpectLayoutApplied(program.Window());
+        ToggleFavouritesMode(program.Window());
+        EXPECT_EQ(layout::kFavourites, g_layout.modes.mode);
+        ExpectLayoutApplied(program.Window());
+    }
+    EXPECT_EQ("0", Value("TREE", "EXIST"));
+    EXPECT_EQ("1", Value("FAV", "EXIST"));
+    RunningProgram program(Options());
+    EXPECT_EQ(layout::kFavourites, g_layout.modes.mode);
+    EXPECT_TRUE(IsWindowVisible(g_favouritesTree));
+    EXPECT_FALSE(IsWindowVisible(g_folderTree));
+}
+
+TEST_F(MainWindowTest, TwoPaneLayoutsBelowAndBesideAndTheirSavedSizes) {
+    Set("SUB-VIEW", "HEIGHT", "30");
+    {
+        RunningProgram program(WithTwoFolders());
+        ASSERT_TRUE(program.Window());
+        ASSERT_EQ(2, TabCount());
+        ToggleTwoPaneMode(program.Window());
+        EXPECT_EQ(layout::kTwoPane, g_layout.modes.mode);
+        EXPECT_EQ(2, SubListTab());
+        ExpectLayoutApplied(program.Window());
+        EXPECT_FALSE(g_layout.splitterVertical);
+        EXPECT_EQ(100, g_layout.sizes.subHeight);
+    }
+    EXPECT_EQ("100", Value("SUB-VIEW", "HEIGHT"));
+    EXPECT_EQ("0", Value("TREE", "EXIST"));
+    Set("LIST", "DIVIDE", "1");
+    Set("SIZE", "WIDTH", "600");
+    RunningProgram program(WithTwoFolders());
+    ToggleTwoPaneMode(program.Window());
+    EXPECT_TRUE(g_layout.splitterVertical);
+    ExpectLayoutApplied(program.Window());
+    EXPECT_EQ(200, Actual(g_subList).width);
+    ToggleTwoPaneMode(program.Window());
+    EXPECT_EQ(layout::kListsOnly, g_layout.modes.mode);
+    EXPECT_FALSE(IsWindowVisible(g_subList));
+    EXPECT_EQ(-1, SubListTab());
+}
+
+TEST_F(MainWindowTest, OneTabLeavesTheTwoPaneSwitchAlone) {
+    RunningProgram program(Options());
+    ASSERT_EQ(1, TabCount());
+    ToggleTwoPaneMode(program.Window());
+    EXPECT_EQ(layout::kListsOnly, g_layout.modes.mode);
+    EXPECT_FALSE(IsWindowVisible(g_subList));
+}
+
+TEST_F(MainWindowTest, MaximisedSizeIsTheWorkAreaAndTheMinimumWidth300) {
+    RunningProgram program(Options());
+    MINMAXINFO limits{};
+    SendMessageA(program.Window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(work.left, limits.ptMaxPosition.x);
+    EXPECT_EQ(work.top, limits.ptMaxPosition.y);
+    EXPECT_EQ(work.right - work.left, limits.ptMaxSize.x);
+    EXPECT_EQ(work.bottom - work.top, limits.ptMaxSize.y);
+    EXPECT_EQ(300, limits.ptMinTrackSize.x);
+}
+
+TEST_F(MainWindowTest, BareFrameMovesTheWindowAndTheSplitterDoesNot) {
+    Set("TREE", "EXIST", "1");
+    RunningProgram program(Options());
+    HWND window = program.Window();
+    auto hitAt = [&](int x, int y) {
+        POINT point{x, y};
+        ClientToScreen(window, &point);
+        return SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+    };
+    EXPECT_EQ(HTCAPTION, hitAt(150, 10));
+    EXPECT_EQ(HTCAPTION, hitAt(20, 200));
+    EXPECT_EQ(HTCLIENT, hitAt(g_layout.splitter.left + 2, 200));
+    EXPECT_EQ(HTTOPLEFT, hitAt(5, 5));
+    EXPECT_EQ(HTBOTTOMRIGHT, hitAt(ClientRect(window).right - 2, ClientRect(window).bottom - 2));
+    EXPECT_EQ(HTLEFT, hitAt(1, 200));
+}
+
+TEST_F(MainWindowTest, DraggingTheSplitterResizesTheLeftPane) {
+    Set("TREE", "EXIST", "1");
+    Set("TREE", "WIDTH", "150");
+    Set("SIZE", "WIDTH", "640");
+    {
+        RunningProgram program(Options());
+        HWND window = program.Window();
+        int grabX = g_layout.splitter.left + 2;
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grabX, 200));
+        EXPECT_EQ(window, GetCapture());
+        SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(grabX + 60, 200));
+        SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ClientRect(window).right - 100, 200));
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(ClientRect(window).right - 100, 200));
+        EXPECT_NE(window, GetCapture());
+        EXPECT_EQ(210, g_layout.sizes.leftWidth);
+        EXPECT_EQ(210, Actual(g_folderTree).width);
+    }
+    EXPECT_EQ("210", Value("TREE", "WIDTH"));
+}
+
+}  // namespace
