@@ -3,12 +3,14 @@
 set(TSY_PORTABLE_SOURCES
   app/datafile.cpp
   app/handover.cpp
+  app/layout.cpp
   app/settings_table.cpp
   shell/display_format.cpp
 )
 set(TSY_PORTABLE_TESTS
   tests/app/datafile_test.cpp
   tests/app/handover_test.cpp
+  tests/app/layout_test.cpp
   tests/app/settings_table_test.cpp
   tests/shell/display_format_test.cpp
 )
