@@ -8,6 +8,8 @@ echo "== Native tests (AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer)"
 ctest --test-dir "$TSY_BUILD/native" --output-on-failure -j2
 
 echo "== Windows tests under Wine"
+# Wine takes its time zone from the Unix process; the local-time tests expect Japan's (UTC+9).
+export TZ=Asia/Tokyo
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -e
   wineserver -p
