@@ -4,14 +4,6 @@
 #include "app/win_raii.h"
 #include "ui/menu_look.h"
 
-namespace {
-
-const char kOwnerClass[] = "TsyMenuTestOwner";
-constexpr UINT_PTR kGiveUpTimer = 77;
-constexpr UINT kGiveUpMs = 8000;
-
-}  // namespace
-
 void MenuFixture::SetUpTestSuite() {
     CreateSharedFonts();
     CreateSharedImageLists();
@@ -21,52 +13,6 @@ void MenuFixture::SetUpTestSuite() {
 void MenuFixture::TearDownTestSuite() {
     DeleteMenuLook();
     DeleteSharedGdi();
-}
-
-MenuOwner::MenuOwner() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kOwnerClass;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, kOwnerClass, "menu owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    procedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window_, GWLP_WNDPROC));
-    SetForegroundWindow(window_);
-    SetTimer(window_, kGiveUpTimer, kGiveUpMs, nullptr);
-}
-
-MenuOwner::~MenuOwner() { DestroyWindow(window_); }
-
-POINT MenuOwner::MenuPoint() const {
-    POINT point{40, 40};
-    ClientToScreen(window_, &point);
-    return point;
-}
-
-LRESULT CALLBACK MenuOwner::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* owner = reinterpret_cast<MenuOwner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (owner) {
-        switch (message) {
-        case WM_MEASUREITEM:
-            ++owner->measureItems;
-            return TRUE;
-        case WM_DRAWITEM:
-            ++owner->drawItems;
-            return TRUE;
-        case WM_ENTERIDLE:
-            if (wParam == MSGF_MENU && owner->onIdle) owner->onIdle(owner->waits_++, reinterpret_cast<HWND>(lParam));
-            return 0;
-        case WM_TIMER:
-            if (wParam == kGiveUpTimer) EndMenu();
-            return 0;
-        default:
-            break;
-        }
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void PostKey(HWND menuWindow, UINT key) { PostMessageA(menuWindow, WM_KEYDOWN, key, 0); }

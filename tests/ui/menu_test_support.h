@@ -1,6 +1,5 @@
-// What the menu tests share: the menus' fonts, brushes and icons made as at start-up, a top-level
-// window to own the menus, whose own procedure records what reaches it and drives the open menu
-// from WM_ENTERIDLE, and a 32-bit canvas to paint items into and read back.
+// What the menu tests share: the menus' fonts, brushes and icons made as at start-up, keys and
+// clicks for an open menu, and a 32-bit canvas to paint items into and read back.
 #pragma once
 #include <windows.h>
 
@@ -10,38 +9,12 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/modal_owner.h"
+
 class MenuFixture : public testing::Test {
 protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
-};
-
-class MenuOwner {
-public:
-    MenuOwner();
-    ~MenuOwner();
-    MenuOwner(const MenuOwner&) = delete;
-    MenuOwner& operator=(const MenuOwner&) = delete;
-
-    HWND Window() const { return window_; }
-    WNDPROC Procedure() const { return procedure_; }
-    // A screen point inside the window, where menus are opened.
-    POINT MenuPoint() const;
-
-    // Runs each time an open menu of this window waits for input, with the number of the wait
-    // (0 first) and the menu window. Menus are also cancelled after some seconds, so that a
-    // failing test ends instead of waiting for a user.
-    std::function<void(int wait, HWND menuWindow)> onIdle;
-
-    // Owner-draw messages that reached the window's own procedure.
-    int measureItems = 0;
-    int drawItems = 0;
-
-private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND window_ = nullptr;
-    WNDPROC procedure_ = nullptr;
-    int waits_ = 0;
 };
 
 // Keys and clicks as the menu loop reads them from the queue.

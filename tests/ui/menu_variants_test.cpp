@@ -46,7 +46,7 @@ protected:
         menu.DrawItem(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&record));
     }
 
-    MenuOwner owner_;
+    ModalOwner owner_;
     int folderIcon_ = 0;
 };
 

@@ -13,14 +13,14 @@ class OwnerMenuTest : public MenuFixture {
 protected:
     static void FillWindowMenu(OwnerMenu& menu);
     int ShowAtOwner(OwnerMenu& menu) {
-        POINT at = owner_.MenuPoint();
+        POINT at = owner_.InsidePoint();
         return menu.Show(owner_.Window(), at.x, at.y);
     }
     bool OwnerIsFree() const {
         return GetPropA(owner_.Window(), kPopupMenuProperty) == nullptr &&
                reinterpret_cast<WNDPROC>(GetWindowLongPtrA(owner_.Window(), GWLP_WNDPROC)) == owner_.Procedure();
     }
-    MenuOwner owner_;
+    ModalOwner owner_;
 };
 
 void FillImageMenu(ImageMenu& menu) {
@@ -33,7 +33,7 @@ void FillImageMenu(ImageMenu& menu) {
 TEST_F(OwnerMenuTest, ChoosingTheSecondItemReturnsTwo) {
     ImageMenu menu;
     FillImageMenu(menu);
-    owner_.onIdle = [&](int wait, HWND menuWindow) {
+    owner_.onMenuIdle = [&](int wait, HWND menuWindow) {
         if (wait > 0) return;
         PostKey(menuWindow, VK_DOWN);
         PostKey(menuWindow, VK_DOWN);
@@ -53,7 +53,7 @@ TEST_F(OwnerMenuTest, EscapeClickOutsideAndCancelModeAllReturnZero) {
         ImageMenu menu;
         FillImageMenu(menu);
         int waits = 0;
-        owner_.onIdle = [&](int, HWND menuWindow) {
+        owner_.onMenuIdle = [&](int, HWND menuWindow) {
             if (waits++ > 0) return;
             // An item is highlighted first, so that dismissing has something to throw away.
             PostKey(menuWindow, VK_DOWN);
@@ -69,7 +69,7 @@ TEST_F(OwnerMenuTest, OwnerIsTakenOverOnlyWhileTheMenuIsOpen) {
     ImageMenu menu;
     FillImageMenu(menu);
     bool boundWhileOpen = false;
-    owner_.onIdle = [&](int, HWND menuWindow) {
+    owner_.onMenuIdle = [&](int, HWND menuWindow) {
         HWND window = owner_.Window();
         boundWhileOpen = GetPropA(window, kPopupMenuProperty) == &menu &&
                          reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != owner_.Procedure();
@@ -89,7 +89,7 @@ TEST_F(OwnerMenuTest, OwnersOwnerDrawHandlingIsSuspendedWhileOpenAndBackAfterwar
     FillImageMenu(menu);
     int drawnByOwner = -1;
     RECT item{};
-    owner_.onIdle = [&](int, HWND menuWindow) {
+    owner_.onMenuIdle = [&](int, HWND menuWindow) {
         drawnByOwner = owner_.drawItems + owner_.measureItems;
         GetMenuItemRect(nullptr, menu.Popup(), 0, &item);
         PostKey(menuWindow, VK_ESCAPE);
@@ -111,7 +111,7 @@ TEST_F(OwnerMenuTest, ShownItemIsSixtyFiveWiderAndSevenTallerThanItsText) {
     menu.Build();
     menu.AddItem(1, text, kMenuIconNone);
     RECT item{};
-    owner_.onIdle = [&](int, HWND menuWindow) {
+    owner_.onMenuIdle = [&](int, HWND menuWindow) {
         GetMenuItemRect(nullptr, menu.Popup(), 0, &item);
         PostKey(menuWindow, VK_ESCAPE);
     };
@@ -125,7 +125,7 @@ TEST_F(OwnerMenuTest, SelectedItemOnScreenIsHighlightedOverTheStripe) {
     ImageMenu menu;
     FillImageMenu(menu);
     COLORREF selectedStripe = 0, selectedFrame = 0, otherStripe = 0;
-    owner_.onIdle = [&](int wait, HWND menuWindow) {
+    owner_.onMenuIdle = [&](int wait, HWND menuWindow) {
         if (wait == 0) {
             PostKey(menuWindow, VK_DOWN);
             return;
@@ -152,7 +152,7 @@ TEST_F(OwnerMenuTest, SelectedItemOnScreenIsHighlightedOverTheStripe) {
 TEST_F(OwnerMenuTest, UnbuiltMenuShowsNothingAndReturnsZero) {
     ImageMenu menu;
     int waits = 0;
-    owner_.onIdle = [&](int, HWND menuWindow) {
+    owner_.onMenuIdle = [&](int, HWND menuWindow) {
         ++waits;
         PostKey(menuWindow, VK_ESCAPE);
     };
@@ -170,7 +170,7 @@ TEST_F(OwnerMenuTest, FavouriteInsideAGroupReturnsItsOwnNumber) {
     menu.AddSubmenuItem(group, 2, "書類", 0);
     menu.AddSubmenuItem(group, 3, "写真", 0);
     menu.AddItem(4, "音楽", 0);
-    owner_.onIdle = [&](int wait, HWND menuWindow) {
+    owner_.onMenuIdle = [&](int wait, HWND menuWindow) {
         if (wait > 0) return;
         PostKey(menuWindow, VK_DOWN);
         PostKey(menuWindow, VK_DOWN);
@@ -191,9 +191,9 @@ TEST_F(OwnerMenuTest, NestedMenuOpensOverAnOpenMenuAndHandsTheOwnerBack) {
     inner.AddItem(2, "ロック", kMenuIconLock);
     int openMenus = 0, innerChoice = -1;
     bool innerBound = false, outerBoundAgain = false;
-    owner_.onIdle = [&](int wait, HWND menuWindow) {
+    owner_.onMenuIdle = [&](int wait, HWND menuWindow) {
         if (wait == 0) {
-            POINT at = owner_.MenuPoint();
+            POINT at = owner_.InsidePoint();
             innerChoice = inner.ShowNested(owner_.Window(), at.x + 60, at.y + 20);
             outerBoundAgain = GetPropA(owner_.Window(), kPopupMenuProperty) == &outer;
             PostKey(menuWindow, VK_ESCAPE);
@@ -221,9 +221,9 @@ TEST_F(OwnerMenuTest, NestedMenuLeavesTheItemsOfOtherMenusToTheirOwners) {
     inner.AddItem(1, "ロック", kMenuIconLock);
     Canvas32 throughOwner(200, 22), direct(200, 22);
     int ownerDrawsOfForeignMenu = -1;
-    owner_.onIdle = [&](int wait, HWND menuWindow) {
+    owner_.onMenuIdle = [&](int wait, HWND menuWindow) {
         if (wait == 0) {
-            POINT at = owner_.MenuPoint();
+            POINT at = owner_.InsidePoint();
             inner.ShowNested(owner_.Window(), at.x + 60, at.y + 20);
             PostKey(menuWindow, VK_ESCAPE);
             return;

@@ -1,0 +1,37 @@
+#include "tests/dialogs/dialog_test_support.h"
+
+#include <vector>
+
+#include "app/lifecycle.h"
+#include "app/shared_gdi.h"
+
+void DialogFixture::SetUpTestSuite() { CreateSharedFonts(); }
+
+void DialogFixture::TearDownTestSuite() { DeleteSharedGdi(); }
+
+void DialogFixture::SetUp() { SetNtPlatform(true); }
+
+void PressKey(UINT key) {
+    HWND focus = GetFocus();
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+}
+
+std::string TextOf(HWND window) {
+    int length = GetWindowTextLengthA(window);
+    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    GetWindowTextA(window, text.data(), length + 1);
+    return text.data();
+}
+
+RECT ScreenRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+ElsewhereWindow::ElsewhereWindow()
+    : window_(CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE | WS_BORDER, 700, 600, 200, 150,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+
+ElsewhereWindow::~ElsewhereWindow() { DestroyWindow(window_); }
