@@ -6,6 +6,7 @@ set(TSY_PORTABLE_SOURCES
   app/layout.cpp
   app/settings_table.cpp
   shell/display_format.cpp
+  shell/new_item_names.cpp
 )
 set(TSY_PORTABLE_TESTS
   tests/app/datafile_test.cpp
@@ -13,4 +14,5 @@ set(TSY_PORTABLE_TESTS
   tests/app/layout_test.cpp
   tests/app/settings_table_test.cpp
   tests/shell/display_format_test.cpp
+  tests/shell/new_item_names_test.cpp
 )

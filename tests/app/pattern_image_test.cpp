@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "app/shared_gdi.h"
+#include "tests/shell/sample_images.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+class PatternImageTest : public testing::Test {
+protected:
+    void SetUp() override {
+        CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
+        CreateDirectoryA((folder_.Path() + "background").c_str(), nullptr);
+    }
+    std::string Ini() const { return folder_.Path() + "data\\t.ini"; }
+    void Set(const char* section, const char* key, const char* value) {
+        WritePrivateProfileStringA(section, key, value, Ini().c_str());
+    }
+    std::string Value(const char* section, const char* key) const {
+        char text[MAX_PATH] = {};
+        GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, Ini().c_str());
+        return text;
+    }
+    StartOptions Options() const {
+        StartOptions options;
+        options.programFolder = folder_.Path();
+        return options;
+    }
+    static LOGBRUSH Describe(const Brush& brush) {
+        LOGBRUSH description{};
+        GetObjectA(brush.Get(), sizeof description, &description);
+        return description;
+    }
+    TempFolder folder_;
+};
+
+TEST_F(PatternImageTest, JpegPatternIsLoadedAndKept) {
+    ASSERT_TRUE(WriteBytes(folder_.Path() + "background\\photo.jpg", SampleJpegFile()));
+    Set("BACKGROUND", "MAIN_PAT", "photo.jpg");
+    Set("BACKGROUND", "MAIN", "255");
+    Set("BACKGROUND", "TAB_PAT", "dots.gif");
+    ASSERT_TRUE(WriteBytes(folder_.Path() + "background\\dots.gif", SampleGifFile()));
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        EXPECT_EQ(static_cast<UINT>(BS_PATTERN), Describe(g_gdi.mainBackground).lbStyle);
+        EXPECT_EQ(static_cast<UINT>(BS_PATTERN), Describe(g_gdi.tabBackground).lbStyle);
+    }
+    EXPECT_EQ("photo.jpg", Value("BACKGROUND", "MAIN_PAT"));
+    EXPECT_EQ("255", Value("BACKGROUND", "MAIN"));
+    EXPECT_EQ("dots.gif", Value("BACKGROUND", "TAB_PAT"));
+}
+
+TEST_F(PatternImageTest, TruncatedJpegPatternFallsBackToTheColour) {
+    const std::string whole = SampleJpegFile();
+    ASSERT_TRUE(WriteBytes(folder_.Path() + "background\\photo.jpg", whole.substr(0, whole.size() - 2)));
+    Set("BACKGROUND", "MAIN_PAT", "photo.jpg");
+    Set("BACKGROUND", "MAIN", "255");
+    Set("LIST", "SEL_PAT", "photo.jpg");
+    Set("LIST", "SEL_COLOR", "65280");
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        LOGBRUSH background = Describe(g_gdi.mainBackground);
+        EXPECT_EQ(static_cast<UINT>(BS_SOLID), background.lbStyle);
+        EXPECT_EQ(static_cast<COLORREF>(8806212), background.lbColor);
+        EXPECT_EQ(static_cast<UINT>(BS_SOLID), Describe(g_gdi.listSelection).lbStyle);
+    }
+    EXPECT_EQ("カスタム", Value("BACKGROUND", "MAIN_PAT"));
+    EXPECT_EQ("8806212", Value("BACKGROUND", "MAIN"));
+    EXPECT_EQ("カスタム", Value("LIST", "SEL_PAT"));
+    EXPECT_EQ("8806212", Value("LIST", "SEL_COLOR"));
+}
+
+}  // namespace
