@@ -10,7 +10,7 @@ constexpr int kTextField = 2001;
 
 const char kVersionText[] =
     "Tessary version:1.20 \r\n"
-    "Copyright (C) the Tessary developers\r\n"
+    "(C) the Tessary developers\r\n"
     "\r\n"
     " -ご利用ありがとうございます-";
 
@@ -28,7 +28,8 @@ INT_PTR CALLBACK VersionProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_INITDIALOG:
         Initialise(dialog);
-        return TRUE;
+        // Giving the text the focus would select all of it and scroll to its end.
+        return FALSE;
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:

@@ -1,6 +1,7 @@
 // The version dialog, opened for real.
 #include <gtest/gtest.h>
 
+#include "app/win_raii.h"
 #include "dialogs/version_dialog.h"
 #include "tests/dialogs/dialog_test_support.h"
 
@@ -34,19 +35,23 @@ TEST_F(VersionDialogTest, OkAndCloseCommandsEndIt) {
     EXPECT_EQ(0, owner_.givenUp);
 }
 
-TEST_F(VersionDialogTest, ShowsTheVersionTextOnWhiteBesideTheMainWindow) {
+TEST_F(VersionDialogTest, ShowsTheVersionTextFromItsFirstLineOnWhiteBesideTheMainWindow) {
     std::string text;
     RECT placed{};
     LONG style = 0;
     INT_PTR brush = 0;
+    LRESULT firstVisibleLine = -1;
+    DWORD selectionStart = 1, selectionEnd = 0;
     owner_.onDialogIdle = [&](int, HWND dialog) {
         HWND field = GetDlgItem(dialog, kTextField);
         text = TextOf(field);
+        firstVisibleLine = SendMessageA(field, EM_GETFIRSTVISIBLELINE, 0, 0);
+        SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
+                     reinterpret_cast<LPARAM>(&selectionEnd));
         style = GetWindowLongA(field, GWL_STYLE);
         placed = ScreenRectOf(dialog);
-        HDC dc = GetDC(field);
-        brush = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(field));
-        ReleaseDC(field, dc);
+        WindowDC dc(field);
+        brush = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()), reinterpret_cast<LPARAM>(field));
         PostMessageA(dialog, WM_RBUTTONDOWN, MK_RBUTTON, 0);
     };
     ShowVersionDialog(owner_.Window());
@@ -64,6 +69,9 @@ TEST_F(VersionDialogTest, ShowsTheVersionTextOnWhiteBesideTheMainWindow) {
     EXPECT_TRUE(style & ES_READONLY);
     EXPECT_TRUE(style & ES_MULTILINE);
     EXPECT_EQ(reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH)), brush);
+    // The text opens at its first line, with nothing selected.
+    EXPECT_EQ(0, firstVisibleLine);
+    EXPECT_EQ(selectionStart, selectionEnd);
 }
 
 }  // namespace

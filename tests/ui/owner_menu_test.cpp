@@ -134,12 +134,11 @@ TEST_F(OwnerMenuTest, SelectedItemOnScreenIsHighlightedOverTheStripe) {
         GetMenuItemRect(nullptr, menu.Popup(), 0, &first);
         GetMenuItemRect(nullptr, menu.Popup(), 1, &second);
         GetWindowRect(menuWindow, &window);
-        HDC dc = GetWindowDC(menuWindow);
+        WindowDC dc(menuWindow, nullptr, DCX_WINDOW | DCX_CACHE);
         int middle = (first.top + first.bottom) / 2 - window.top;
-        selectedFrame = GetPixel(dc, first.left - window.left, middle);
-        selectedStripe = GetPixel(dc, first.left - window.left + 1, middle);
-        otherStripe = GetPixel(dc, second.left - window.left + 1, (second.top + second.bottom) / 2 - window.top);
-        ReleaseDC(menuWindow, dc);
+        selectedFrame = GetPixel(dc.Get(), first.left - window.left, middle);
+        selectedStripe = GetPixel(dc.Get(), first.left - window.left + 1, middle);
+        otherStripe = GetPixel(dc.Get(), second.left - window.left + 1, (second.top + second.bottom) / 2 - window.top);
         PostKey(menuWindow, VK_ESCAPE);
     };
     ShowAtOwner(menu);
