@@ -41,6 +41,15 @@ LRESULT CALLBACK ModalOwner::Procedure(HWND window, UINT message, WPARAM wParam,
         case WM_DRAWITEM:
             ++owner->drawItems;
             return TRUE;
+        case WM_INITMENU:
+            ++owner->initMenus;
+            return 0;
+        case WM_MENUSELECT:
+            ++owner->menuSelects;
+            return 0;
+        case WM_MENURBUTTONUP:
+            ++owner->menuRightButtonUps;
+            return 0;
         case WM_ENTERIDLE:
             if (wParam == MSGF_MENU && owner->onMenuIdle)
                 owner->onMenuIdle(owner->menuWaits_++, reinterpret_cast<HWND>(lParam));

@@ -25,8 +25,12 @@ public:
     std::function<void(int wait, HWND menuWindow)> onMenuIdle;
     std::function<void(int wait, HWND dialog)> onDialogIdle;
 
+    // Menu messages that reached the window's own procedure.
     int measureItems = 0;
     int drawItems = 0;
+    int initMenus = 0;
+    int menuSelects = 0;
+    int menuRightButtonUps = 0;
     // Menus and dialogs that had to be ended because the test left them open.
     int givenUp = 0;
 

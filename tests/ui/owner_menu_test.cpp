@@ -105,6 +105,38 @@ TEST_F(OwnerMenuTest, OwnersOwnerDrawHandlingIsSuspendedWhileOpenAndBackAfterwar
     EXPECT_EQ(1, owner_.drawItems);
 }
 
+// Counts what the dispatcher hands to the menu object.
+class RecordingMenu : public ImageMenu {
+public:
+    void MenuRightButtonUp(HWND, UINT, WPARAM, LPARAM) override { ++rightButtonUps; }
+    void MenuSelect(HWND, UINT, WPARAM, LPARAM) override { ++selects; }
+    int rightButtonUps = 0;
+    int selects = 0;
+};
+
+TEST_F(OwnerMenuTest, MenuMessagesGoToTheMenuObjectAndOnlyRightButtonUpGoesOn) {
+    RecordingMenu menu;
+    FillImageMenu(menu);
+    LRESULT initResult = 0;
+    owner_.onMenuIdle = [&](int wait, HWND menuWindow) {
+        if (wait == 0) {
+            PostKey(menuWindow, VK_DOWN);
+            return;
+        }
+        // Wine's menu loop does not send this one; the owner gets it as Windows would send it.
+        SendMessageA(owner_.Window(), WM_MENURBUTTONUP, 0, reinterpret_cast<LPARAM>(menu.Popup()));
+        initResult = SendMessageA(owner_.Window(), WM_INITMENU, reinterpret_cast<WPARAM>(menu.Popup()), 0);
+        PostKey(menuWindow, VK_ESCAPE);
+    };
+    ShowAtOwner(menu);
+    EXPECT_GT(menu.selects, 0);
+    EXPECT_EQ(1, menu.rightButtonUps);
+    EXPECT_EQ(1, initResult);
+    EXPECT_EQ(0, owner_.menuSelects);
+    EXPECT_EQ(0, owner_.initMenus);
+    EXPECT_EQ(1, owner_.menuRightButtonUps);
+}
+
 TEST_F(OwnerMenuTest, ShownItemIsSixtyFiveWiderAndSevenTallerThanItsText) {
     const std::string text = "フォルダを開く１２３";  // ten characters
     ImageMenu menu;
