@@ -1,0 +1,192 @@
+#include "ui/control_window.h"
+
+namespace {
+
+constexpr char kBindingProperty[] = "CPP_CLASS";
+
+ControlWindow* BoundObject(HWND window) {
+    return static_cast<ControlWindow*>(GetPropA(window, kBindingProperty));
+}
+
+}  // namespace
+
+ControlWindow::DeletionWatch::DeletionWatch(ControlWindow* control)
+    : control_(control), outer_(control->watches_) {
+    control->watches_ = this;
+}
+
+ControlWindow::DeletionWatch::~DeletionWatch() {
+    if (!gone_) control_->watches_ = outer_;
+}
+
+ControlWindow::~ControlWindow() {
+    for (DeletionWatch* watch = watches_; watch; watch = watch->outer_) watch->gone_ = true;
+    images_.Reset();
+    Unbind();
+}
+
+void ControlWindow::Create(HWND parent, int x, int y, int width, int height, int id, COLORREF transparent,
+                           const char* tooltip) {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    window_ = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, y, width, height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    width_ = width;
+    height_ = height;
+    if (tooltip && window_)
+        tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr, instance,
+                                   nullptr);
+    hasTransparent_ = transparent != CLR_NONE;
+    images_.Reset(ImageList_Create(width, height, ILC_COLOR32 | (hasTransparent_ ? ILC_MASK : 0), 8, 4));
+    if (hasTransparent_) ImageList_SetBkColor(images_.Get(), transparent);
+    transparent_ = hasTransparent_ ? transparent : 0;
+    Bind();
+    if (tooltip_) {
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(window_);
+        tool.lpszText = const_cast<char*>(tooltip);
+        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void ControlWindow::Bind() {
+    if (!window_) return;
+    SetPropA(window_, kBindingProperty, this);
+    previousProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::Dispatch)));
+}
+
+void ControlWindow::Unbind() {
+    if (!window_) return;
+    // The tooltip subclasses the control on top of the dispatcher; it has to step down first so
+    // that putting the old procedure back does not cut it off with its data still attached.
+    if (tooltip_ && IsWindow(tooltip_)) {
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(window_);
+        SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    if (previousProc_) SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    previousProc_ = nullptr;
+    RemovePropA(window_, kBindingProperty);
+}
+
+void ControlWindow::ForgetWindow() {
+    Unbind();
+    window_ = nullptr;
+    tooltip_ = nullptr;
+    hover_ = false;
+    pressed_ = false;
+}
+
+void ControlWindow::OnPaint(UINT, WPARAM, LPARAM) {
+    // Nothing to draw, but a window left invalid would be sent WM_PAINT without end.
+    ValidateRect(window_, nullptr);
+}
+
+void ControlWindow::InvalidateWhole() {
+    // A null handle would invalidate every window on the desktop.
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void ControlWindow::PaintStandard(HBRUSH fill, UINT drawStyle) {
+    PaintDC paint(window_);
+    if (!images_) return;
+    RECT client;
+    GetClientRect(window_, &client);
+    MemoryDC memory(paint.Get());
+    Bitmap buffer(CreateCompatibleBitmap(paint.Get(), client.right - client.left, client.bottom - client.top));
+    SelectedObject selected(memory.Get(), buffer.Get());
+    if (fill) FillRect(memory.Get(), &client, fill);
+    ImageList_Draw(images_.Get(), currentImage_, memory.Get(), 0, 0, drawStyle);
+    BitBlt(paint.Get(), client.left, client.top, client.right - client.left, client.bottom - client.top,
+           memory.Get(), 0, 0, SRCCOPY);
+}
+
+bool ControlWindow::CursorInside() const {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(window_, &cursor);
+    RECT client;
+    GetClientRect(window_, &client);
+    return PtInRect(&client, cursor) != FALSE;
+}
+
+void ControlWindow::OnMouseMove() {
+    if (!pressed_ && GetCapture() != window_) SetCapture(window_);
+    bool wasHovering = hover_;
+    if (CursorInside()) {
+        hover_ = true;
+        if (wasHovering) return;
+        if (pressed_) OnPressed();
+        else OnHoverEnter();
+        InvalidateWhole();
+        return;
+    }
+    hover_ = false;
+    if (wasHovering) {
+        OnHoverLeave();
+        InvalidateWhole();
+    }
+    if (!pressed_) ReleaseCapture();
+}
+
+void ControlWindow::OnLeftDown() {
+    if (!CursorInside()) return;
+    // Taking a capture already held would report its loss to the holder itself.
+    if (GetCapture() != window_) SetCapture(window_);
+    pressed_ = true;
+    OnPressed();
+}
+
+void ControlWindow::OnLeftUp() {
+    DeletionWatch watch(this);
+    if (CursorInside()) OnClick();
+    else OnReleaseOutside();
+    if (watch.ObjectGone()) return;
+    pressed_ = false;
+    ReleaseCapture();
+}
+
+void ControlWindow::OnCaptureChanged() {
+    if (GetCapture() == window_) return;
+    hover_ = false;
+    OnCaptureLost();
+}
+
+LRESULT CALLBACK ControlWindow::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ControlWindow* control = BoundObject(window);
+    if (!control) return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_PAINT:
+        control->OnPaint(message, wParam, lParam);
+        return 1;
+    case WM_MOUSEMOVE:
+        control->OnMouseMove();
+        return 1;
+    case WM_LBUTTONDOWN:
+        control->OnLeftDown();
+        return 1;
+    case WM_LBUTTONUP:
+        control->OnLeftUp();
+        return 1;
+    case WM_RBUTTONDOWN:
+        control->OnRightDown();
+        return 1;
+    case WM_CAPTURECHANGED: {
+        WNDPROC previous = control->previousProc_;
+        control->OnCaptureChanged();
+        return CallWindowProcA(previous, window, message, wParam, lParam);
+    }
+    case WM_NCDESTROY: {
+        WNDPROC previous = control->previousProc_;
+        control->ForgetWindow();
+        return CallWindowProcA(previous, window, message, wParam, lParam);
+    }
+    default:
+        return CallWindowProcA(control->previousProc_, window, message, wParam, lParam);
+    }
+}
