@@ -20,6 +20,7 @@ struct ButtonActions {
 class SkinnedButton : public ControlWindow {
 public:
     explicit SkinnedButton(ButtonKind kind, ButtonActions actions = {});
+    // The skin is not copied: it must outlive the button.
     explicit SkinnedButton(const ButtonSkin& skin, ButtonActions actions = {});
 
     // For buttons that live as long as the program and are made before their owner's operations.
