@@ -1,21 +1,57 @@
 #include "dialogs/name_dialog.h"
 
+#include <memory>
+
 #include "app/shared_gdi.h"
 #include "dialogs/dialog_background.h"
 #include "dialogs/dialog_text.h"
+#include "dialogs/title_menu.h"
+#include "ui/skinned_button.h"
 
 namespace {
 
 constexpr int kNameTemplate = 147;
 constexpr int kNameField = 1601;
 constexpr int kExtraCommand = 1602;
+constexpr int kTitleButton = 1603;
+constexpr int kCloseButton = 1604;
+constexpr int kOkButton = 1605;
+constexpr int kExtraButton = 1606;
+constexpr int kCancelButton = 1607;
 
 struct NameDialogState {
     std::string* name;
     bool ended = false;
+    // The skinned buttons live as long as the dialog.
+    std::unique_ptr<SkinnedButton> title, close, ok, extra, cancel;
 };
 
-void Initialise(HWND dialog, const NameDialogState& state) {
+std::unique_ptr<SkinnedButton> PlaceButton(ButtonKind kind, std::function<void()> click, HWND dialog, int x, int y,
+                                           int id) {
+    auto button = std::make_unique<SkinnedButton>(kind, ButtonActions{std::move(click)});
+    button->Place(dialog, x, y, id, nullptr);
+    return button;
+}
+
+void PlaceButtons(HWND dialog, NameDialogState& state) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    state.title = std::make_unique<SkinnedButton>(ButtonKind::NameTitle);
+    SkinnedButton& title = *state.title;
+    title.SetActions({[dialog, &title] {
+        if (ChooseCloseFromTitleMenu(dialog, title)) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    }});
+    title.Place(dialog, 105, 2, kTitleButton, nullptr);
+    // Closing is cancelling: both give 0 and an empty name.
+    state.close = PlaceButton(ButtonKind::Close, CommandAction(dialog, IDCANCEL), dialog, client.right - 24, 2,
+                              kCloseButton);
+    const int row = client.bottom - 25;
+    state.ok = PlaceButton(ButtonKind::Ok, CommandAction(dialog, IDOK), dialog, 20, row, kOkButton);
+    state.extra = PlaceButton(ButtonKind::Extra, CommandAction(dialog, kExtraCommand), dialog, 130, row, kExtraButton);
+    state.cancel = PlaceButton(ButtonKind::Cancel, CommandAction(dialog, IDCANCEL), dialog, 240, row, kCancelButton);
+}
+
+void Initialise(HWND dialog, NameDialogState& state) {
     RECT main{};
     GetWindowRect(GetWindow(dialog, GW_OWNER), &main);
     SetWindowPos(dialog, nullptr, main.left + 50, main.top + 50, 360, 110, SWP_NOZORDER);
@@ -23,10 +59,12 @@ void Initialise(HWND dialog, const NameDialogState& state) {
                                 40, 260, 20, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameField)),
                                 GetModuleHandleA(nullptr), nullptr);
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(g_gdi.normal13.Get()), FALSE);
+    PlaceButtons(dialog, state);
     SetFocus(edit);
 }
 
 void End(HWND dialog, NameDialogState& state, int result) {
+    if (state.ended) return;
     if (result == 1) *state.name = ControlText(GetDlgItem(dialog, kNameField), kNameTextLimit);
     else state.name->clear();
     state.ended = true;
@@ -42,6 +80,12 @@ INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     auto* state = reinterpret_cast<NameDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
     if (!state) return FALSE;
     switch (message) {
+    case WM_ACTIVATE:
+        if (state->title) state->title->SetEnabled(LOWORD(wParam) != WA_INACTIVE);
+        return FALSE;
+    case WM_DESTROY:
+        for (auto* button : {&state->title, &state->close, &state->ok, &state->extra, &state->cancel}) button->reset();
+        return FALSE;
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:

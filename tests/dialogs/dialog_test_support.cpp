@@ -4,6 +4,7 @@
 
 #include "app/lifecycle.h"
 #include "app/shared_gdi.h"
+#include "tests/ui/control_test_host.h"
 
 void DialogFixture::SetUpTestSuite() { CreateSharedFonts(); }
 
@@ -28,6 +29,34 @@ RECT ScreenRectOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return rect;
+}
+
+void ClickControl(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    POINT middle{client.right / 2, client.bottom / 2};
+    ClientToScreen(control, &middle);
+    PlaceCursor(middle);
+    PressLeft(control);
+    ReleaseLeft(control);
+}
+
+MenuKeys::MenuKeys(std::vector<UINT> keys)
+    : thread_([this, keys] {
+          for (int tries = 0; tries < 500 && !stop_; ++tries) {
+              HWND menu = FindWindowA("#32768", nullptr);
+              if (menu && IsWindowVisible(menu)) {
+                  seen_ = true;
+                  for (UINT key : keys) PostMessageA(menu, WM_KEYDOWN, key, 0);
+                  return;
+              }
+              Sleep(10);
+          }
+      }) {}
+
+MenuKeys::~MenuKeys() {
+    stop_ = true;
+    thread_.join();
 }
 
 ElsewhereWindow::ElsewhereWindow()

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "tests/support/modal_owner.h"
 
@@ -20,6 +23,26 @@ protected:
 void PressKey(UINT key);
 std::string TextOf(HWND window);
 RECT ScreenRectOf(HWND window);
+
+// A left click in the middle of a control: the cursor is really moved there, since bitmap
+// controls read it when they handle the button messages.
+void ClickControl(HWND control);
+
+// Waits on its own thread for a popup menu to open (a menu opened from a dialog reports its
+// idle time to the dialog, not to the test), then presses the keys in it.
+class MenuKeys {
+public:
+    explicit MenuKeys(std::vector<UINT> keys);
+    ~MenuKeys();
+    MenuKeys(const MenuKeys&) = delete;
+    MenuKeys& operator=(const MenuKeys&) = delete;
+    bool MenuSeen() const { return seen_; }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> seen_{false};
+    std::thread thread_;
+};
 
 // Another top-level window of the test, to which the user "clicks away".
 class ElsewhereWindow {

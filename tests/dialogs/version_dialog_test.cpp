@@ -75,3 +75,21 @@ TEST_F(VersionDialogTest, ShowsTheVersionTextFromItsFirstLineOnWhiteBesideTheMai
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(VersionDialogTest, OkButtonAndTitleMenuCloseIt) {
+    owner_.onDialogIdle = [](int wait, HWND dialog) {
+        if (wait == 0) ClickControl(GetDlgItem(dialog, 2003));
+    };
+    ShowVersionDialog(owner_.Window());
+    MenuKeys chooseClose({VK_DOWN, VK_RETURN});
+    owner_.onDialogIdle = [](int wait, HWND dialog) {
+        if (wait == 0) ClickControl(GetDlgItem(dialog, 2002));
+    };
+    ShowVersionDialog(owner_.Window());
+    EXPECT_TRUE(chooseClose.MenuSeen());
+    EXPECT_EQ(0, owner_.givenUp);
+}
+
+}  // namespace
