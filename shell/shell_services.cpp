@@ -1,19 +1,20 @@
 #include "shell/shell_services.h"
 
-#include <cstdio>
-
 namespace {
 
 struct ShellObjects {
     ComPtr<IShellFolder> desktop;
     ComPtr<IShellLinkA> shortcut;
     ComPtr<IPersistFile> shortcutFile;
+    ComPtr<IContextMenu2> contextMenu;
 };
+// Held on the heap so that nothing is released by a static destructor after COM has ended.
 ShellObjects* g_shell = nullptr;
 
 }  // namespace
 
 void StartShellServices() {
+    if (g_shell) return;
     CoInitialize(nullptr);
     OleInitialize(nullptr);
     g_shell = new ShellObjects;
@@ -25,6 +26,10 @@ void StartShellServices() {
 
 void StopShellServices() {
     if (!g_shell) return;
+    g_shell->shortcutFile.Reset();
+    g_shell->shortcut.Reset();
+    g_shell->contextMenu.Reset();
+    g_shell->desktop.Reset();
     delete g_shell;
     g_shell = nullptr;
     CoUninitialize();
@@ -32,49 +37,21 @@ void StopShellServices() {
 }
 
 IShellFolder* DesktopFolder() { return g_shell ? g_shell->desktop.Get() : nullptr; }
+IShellLinkA* ShortcutLink() { return g_shell ? g_shell->shortcut.Get() : nullptr; }
+IPersistFile* ShortcutFile() { return g_shell ? g_shell->shortcutFile.Get() : nullptr; }
 
-void ShowPathNotFound(const char* path) {
-    char text[MAX_PATH * 2 + 128];
-    std::snprintf(text, sizeof text, "\"%s\"が見つかりません。\nパスやファイル名が正しいかどうか確認してください。", path);
-    MessageBoxA(nullptr, text, "ファイルが見つかりません", MB_ICONERROR);
+void SetContextMenuHandler(IContextMenu2* handler) {
+    if (!g_shell) return;
+    if (handler) handler->AddRef();
+    g_shell->contextMenu.Reset(handler);
 }
 
-ItemIdList PathToItemList(const char* path) {
-    ItemIdList list;
-    char withSeparator[MAX_PATH + 1];
-    int length = std::snprintf(withSeparator, sizeof withSeparator, "%s\\", path);
-    WCHAR wide[MAX_PATH + 1];
-    bool fits = length > 0 && length <= MAX_PATH &&
-                MultiByteToWideChar(CP_ACP, 0, withSeparator, -1, wide, MAX_PATH + 1) != 0;
-    IShellFolder* desktop = DesktopFolder();
-    if (fits && desktop) {
-        ULONG eaten = 0;
-        PIDLIST_RELATIVE parsed = nullptr;
-        if (SUCCEEDED(desktop->ParseDisplayName(nullptr, nullptr, wide, &eaten, &parsed, nullptr)) && parsed)
-            list.Reset(reinterpret_cast<ITEMIDLIST*>(parsed));
-    }
-    if (!list) ShowPathNotFound(path);
-    return list;
-}
+IContextMenu2* ContextMenuHandler() { return g_shell ? g_shell->contextMenu.Get() : nullptr; }
 
-bool IsDesktopList(PCIDLIST_ABSOLUTE list) { return list == nullptr || list->mkid.cb == 0; }
-
-bool SplitItemList(PCIDLIST_ABSOLUTE absolute, ComPtr<IShellFolder>& parent, ItemIdList& child) {
-    child.Reset();
-    if (IsDesktopList(absolute)) {
-        IShellFolder* desktop = DesktopFolder();
-        if (!desktop) return false;
-        desktop->AddRef();
-        parent.Reset(desktop);
-        return true;
-    }
-    PCUITEMID_CHILD last = nullptr;
-    if (FAILED(SHBindToParent(absolute, IID_IShellFolder, parent.PutVoid(), &last)) || !last) return false;
-    child.Reset(reinterpret_cast<ITEMIDLIST*>(ILClone(last)));
-    return static_cast<bool>(child);
-}
-
-bool IsFolderItem(IShellFolder* folder, PCUITEMID_CHILD child) {
-    SFGAOF attributes = SFGAO_FOLDER;
-    return SUCCEEDED(folder->GetAttributesOf(1, &child, &attributes)) && (attributes & SFGAO_FOLDER);
+bool ForwardMenuMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    IContextMenu2* handler = ContextMenuHandler();
+    if (!handler) return false;
+    if (message != WM_DRAWITEM && message != WM_MEASUREITEM && message != WM_INITMENUPOPUP) return false;
+    handler->HandleMenuMsg(message, wParam, lParam);
+    return true;
 }

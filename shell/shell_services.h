@@ -1,25 +1,31 @@
-// The process-wide shell objects and the conversions between paths and identifier lists.
+// The process-wide shell objects. Every other part of the program reaches the shell namespace
+// through this header, which also brings in the toolkit over it: identifier lists, folder
+// binding, names and paths, typed paths, shortcuts and the clipboard.
 #pragma once
 #include <windows.h>
 #include <shlobj.h>
 
-#include <string>
-
 #include "app/win_raii.h"
+#include "shell/folder_binding.h"
+#include "shell/item_clipboard.h"
+#include "shell/item_lists.h"
+#include "shell/item_names.h"
+#include "shell/shortcuts.h"
+#include "shell/typed_paths.h"
 
 void StartShellServices();
 void StopShellServices();
 
-// The desktop folder, owned by the shell services; null before start and after stop.
+// Owned by the shell services: null before start and after stop.
 IShellFolder* DesktopFolder();
+IShellLinkA* ShortcutLink();
+IPersistFile* ShortcutFile();
 
-// Parses a typed path below the desktop. A path that does not resolve shows the program's
-// file-not-found box and gives null.
-ItemIdList PathToItemList(const char* path);
-void ShowPathNotFound(const char* path);
+// The handler of the shell context menu being shown, which draws and fills its own owner-drawn
+// items; null while no such menu is open. The services keep their own reference.
+void SetContextMenuHandler(IContextMenu2* handler);
+IContextMenu2* ContextMenuHandler();
 
-// The parent folder object and a one-item child list; the desktop gives the desktop and no child.
-bool SplitItemList(PCIDLIST_ABSOLUTE absolute, ComPtr<IShellFolder>& parent, ItemIdList& child);
-
-bool IsDesktopList(PCIDLIST_ABSOLUTE list);
-bool IsFolderItem(IShellFolder* folder, PCUITEMID_CHILD child);
+// Passes WM_DRAWITEM, WM_MEASUREITEM and WM_INITMENUPOPUP of the main window to the handler;
+// true when it was passed on.
+bool ForwardMenuMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -21,14 +21,6 @@ int AddTab(ItemIdList folder) {
     return static_cast<int>(g_tabs.size());
 }
 
-ItemIdList OwnListOf(IShellFolder* folder) {
-    ItemIdList list;
-    ComPtr<IPersistFolder2> persist;
-    if (SUCCEEDED(folder->QueryInterface(IID_IPersistFolder2, persist.PutVoid())))
-        persist->GetCurFolder(reinterpret_cast<PIDLIST_ABSOLUTE*>(list.Put()));
-    return list;
-}
-
 }  // namespace
 
 int TabCount() { return static_cast<int>(g_tabs.size()); }
@@ -54,16 +46,9 @@ int SubListTab() { return g_subListTab; }
 
 int OpenItemAsTab(IShellFolder* parent, PCUITEMID_CHILD child) {
     if (!parent || !child || !IsFolderItem(parent, child)) return 0;
-    ItemIdList parentList = OwnListOf(parent);
-    if (!parentList && parent == DesktopFolder()) {
-        SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, reinterpret_cast<PIDLIST_ABSOLUTE*>(parentList.Put()));
-    }
-    if (!parentList) return 0;
-    return AddTab(ItemIdList(reinterpret_cast<ITEMIDLIST*>(ILCombine(parentList.Get(), child))));
+    return AddTab(AbsoluteItemList(parent, child));
 }
 
 int OpenDesktopTab() {
-    ItemIdList desktop;
-    SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, reinterpret_cast<PIDLIST_ABSOLUTE*>(desktop.Put()));
-    return AddTab(std::move(desktop));
+    return AddTab(SpecialFolderList(CSIDL_DESKTOP));
 }

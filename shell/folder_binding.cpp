@@ -1,0 +1,133 @@
+#include "shell/folder_binding.h"
+
+#include "shell/item_lists.h"
+#include "shell/item_names.h"
+#include "shell/shell_services.h"
+
+namespace {
+
+ComPtr<IShellFolder> DesktopReference() {
+    IShellFolder* desktop = DesktopFolder();
+    if (desktop) desktop->AddRef();
+    return ComPtr<IShellFolder>(desktop);
+}
+
+bool HasAttribute(IShellFolder* folder, PCUITEMID_CHILD child, SFGAOF attribute) {
+    if (!folder || !child) return false;
+    SFGAOF attributes = attribute;
+    return SUCCEEDED(folder->GetAttributesOf(1, &child, &attributes)) && (attributes & attribute);
+}
+
+// True also when the item has no path to look for, leaving the answer to the shell.
+bool FileSystemItemPresent(IShellFolder* folder, PCUITEMID_CHILD child) {
+    ItemIdList absolute = AbsoluteItemList(folder, child);
+    char path[MAX_PATH] = {};
+    if (!absolute || !SHGetPathFromIDListA(absolute.Get(), path) || !path[0]) return true;
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+ComPtr<IShellFolder> BindFolder(PCIDLIST_ABSOLUTE absolute) {
+    ComPtr<IShellFolder> folder;
+    if (!absolute) return folder;
+    if (IsDesktopList(absolute)) return DesktopReference();
+    IShellFolder* desktop = DesktopFolder();
+    if (desktop && FAILED(desktop->BindToObject(absolute, nullptr, IID_IShellFolder, folder.PutVoid())))
+        folder.Reset();
+    return folder;
+}
+
+ComPtr<IShellFolder> BindChildFolder(IShellFolder* folder, PCUITEMID_CHILD child) {
+    ComPtr<IShellFolder> bound;
+    if (!folder || !child) return bound;
+    if (FAILED(folder->BindToObject(child, nullptr, IID_IShellFolder, bound.PutVoid()))) {
+        bound.Reset();
+        return bound;
+    }
+    ItemIdList absolute = AbsoluteItemList(folder, child);
+    ComPtr<IPersistFolder> persist;
+    if (absolute && SUCCEEDED(bound->QueryInterface(IID_IPersistFolder, persist.PutVoid())))
+        persist->Initialize(absolute.Get());
+    return bound;
+}
+
+ItemIdList OwnItemList(IShellFolder* folder) {
+    ItemIdList list;
+    if (!folder) return list;
+    ComPtr<IPersistFolder2> persist;
+    if (FAILED(folder->QueryInterface(IID_IPersistFolder2, persist.PutVoid()))) return SpecialFolderList(CSIDL_DESKTOP);
+    if (FAILED(persist->GetCurFolder(list.Put()))) list.Reset();
+    return list;
+}
+
+ItemIdList AbsoluteItemList(IShellFolder* folder, PCUITEMID_CHILD child) {
+    if (!child) return ItemIdList();
+    ItemIdList own = OwnItemList(folder);
+    return ConcatenateItemLists(own.Get(), child);
+}
+
+bool SplitItemList(PCIDLIST_ABSOLUTE absolute, ComPtr<IShellFolder>& parent, ItemIdList& child) {
+    parent.Reset();
+    child.Reset();
+    if (!absolute) return false;
+    if (IsDesktopList(absolute)) {
+        parent = DesktopReference();
+        return static_cast<bool>(parent);
+    }
+    ItemIdList parentList = ParentItemList(absolute);
+    parent = BindFolder(parentList.Get());
+    if (parent) child = LastItem(absolute);
+    if (!child) parent.Reset();
+    return static_cast<bool>(parent);
+}
+
+bool SplitToDesktopDirectory(PCIDLIST_ABSOLUTE absolute, ComPtr<IShellFolder>& parent, ItemIdList& child) {
+    if (!IsDesktopList(absolute)) return SplitItemList(absolute, parent, child);
+    ItemIdList desktopDirectory = SpecialFolderList(CSIDL_DESKTOPDIRECTORY);
+    return SplitItemList(desktopDirectory.Get(), parent, child);
+}
+
+bool ParentAndLast(IShellFolder* folder, ComPtr<IShellFolder>& parent, ItemIdList& last) {
+    ItemIdList own = OwnItemList(folder);
+    return SplitItemList(own.Get(), parent, last);
+}
+
+ComPtr<IShellFolder> ParentFolder(IShellFolder* folder) {
+    ItemIdList own = OwnItemList(folder);
+    ItemIdList parentList = ParentItemList(own.Get());
+    return BindFolder(parentList.Get());
+}
+
+bool IsRootFolder(IShellFolder* folder) { return folder && !ParentFolder(folder); }
+
+bool IsDesktopList(PCIDLIST_ABSOLUTE list) { return ItemListDepth(list) == 1; }
+
+bool IsDesktopItem(IShellFolder* folder, PCUITEMID_CHILD child) {
+    ItemIdList absolute = child ? AbsoluteItemList(folder, child) : OwnItemList(folder);
+    return IsDesktopList(absolute.Get());
+}
+
+bool IsFolderItem(IShellFolder* folder, PCUITEMID_CHILD child) { return HasAttribute(folder, child, SFGAO_FOLDER); }
+
+bool IsShortcutItem(IShellFolder* folder, PCUITEMID_CHILD child) { return HasAttribute(folder, child, SFGAO_LINK); }
+
+bool ItemExists(IShellFolder* folder, PCUITEMID_CHILD child) {
+    if (!folder) return false;
+    if (child) {
+        // With every bit asked, SFGAO_VALIDATE among them, the shell checks that the item is
+        // still there; a failing call that leaves the bits untouched means it is gone.
+        SFGAOF attributes = 0xFFFFFFFF;
+        HRESULT result = folder->GetAttributesOf(1, &child, &attributes);
+        if (FAILED(result)) return attributes != 0xFFFFFFFF;
+        // Wine's shell answers from the item's own record without validating it, so a
+        // file-system item is looked for on disk as well.
+        return !(attributes & SFGAO_FILESYSTEM) || FileSystemItemPresent(folder, child);
+    }
+    ItemIdList own = OwnItemList(folder);
+    if (ItemListDepth(own.Get()) < 2)
+        return GetFileAttributesA(ItemPath(folder).c_str()) != INVALID_FILE_ATTRIBUTES;
+    ComPtr<IShellFolder> parent;
+    ItemIdList last;
+    return SplitItemList(own.Get(), parent, last) && ItemExists(parent.Get(), last.Get());
+}

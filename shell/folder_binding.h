@@ -1,0 +1,48 @@
+// Folder objects of the shell namespace: binding identifier lists to them, and the parent,
+// child and attribute questions asked of them. Every folder object returned carries one
+// reference owned by the receiver.
+#pragma once
+#include <windows.h>
+#include <shlobj.h>
+
+#include "app/win_raii.h"
+
+// The folder of an absolute list: the desktop itself for the empty list; null when it cannot
+// be bound.
+ComPtr<IShellFolder> BindFolder(PCIDLIST_ABSOLUTE absolute);
+
+// The folder of a child, told its own absolute list so that OwnItemList works on it.
+ComPtr<IShellFolder> BindChildFolder(IShellFolder* folder, PCUITEMID_CHILD child);
+
+// The folder's absolute list; the desktop's list for a folder that cannot say (it has no
+// IPersistFolder2), null when it can say but fails.
+ItemIdList OwnItemList(IShellFolder* folder);
+
+// The absolute list of a child of the folder; null when either is missing.
+ItemIdList AbsoluteItemList(IShellFolder* folder, PCUITEMID_CHILD child);
+
+// The parent folder and a one-item child list; the empty list gives the desktop and a null
+// child. False, with both cleared, for null or when the parent cannot be bound.
+bool SplitItemList(PCIDLIST_ABSOLUTE absolute, ComPtr<IShellFolder>& parent, ItemIdList& child);
+
+// Like SplitItemList, but the desktop is taken as the file-system folder behind it, for callers
+// that need a real parent and child even for the desktop.
+bool SplitToDesktopDirectory(PCIDLIST_ABSOLUTE absolute, ComPtr<IShellFolder>& parent, ItemIdList& child);
+
+// The parent folder and last item of the folder's own list; the desktop gives itself and a
+// null item.
+bool ParentAndLast(IShellFolder* folder, ComPtr<IShellFolder>& parent, ItemIdList& last);
+
+// Null for the desktop, whose list has no parent.
+ComPtr<IShellFolder> ParentFolder(IShellFolder* folder);
+bool IsRootFolder(IShellFolder* folder);
+
+bool IsDesktopList(PCIDLIST_ABSOLUTE list);
+// The folder itself without a child.
+bool IsDesktopItem(IShellFolder* folder, PCUITEMID_CHILD child = nullptr);
+
+bool IsFolderItem(IShellFolder* folder, PCUITEMID_CHILD child);
+bool IsShortcutItem(IShellFolder* folder, PCUITEMID_CHILD child);
+
+// Whether the child is still there; without a child, whether the folder itself still is.
+bool ItemExists(IShellFolder* folder, PCUITEMID_CHILD child = nullptr);

@@ -1,0 +1,15 @@
+// Following shortcut files: shell links to their target, Internet shortcuts to their URL.
+#pragma once
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+
+#include "app/win_raii.h"
+
+// A shell link gives true with the parent folder of its target and the target as a one-item
+// child (a desktop target is taken as the desktop's directory). Anything else gives false; an
+// Internet shortcut then leaves its URL in url, which stays empty when the URL does not fit a
+// 260-byte buffer.
+bool ResolveShortcut(IShellFolder* folder, PCUITEMID_CHILD child, ComPtr<IShellFolder>& targetFolder,
+                     ItemIdList& targetChild, std::string& url);

@@ -1,0 +1,16 @@
+// Text in the system code page, the form in which the program holds every name and path.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+bool IsSystemLeadByte(unsigned char byte);
+
+// Cuts text to what a 260-byte buffer holds with its terminator, keeping characters whole.
+std::string FitTextBuffer(const std::string& text);
+
+// Converts to the system code page, cut to fit a 260-byte buffer; empty for null.
+std::string WideToSystemText(const wchar_t* wide);
+
+// Converts from the system code page; empty when the text does not convert.
+std::wstring SystemTextToWide(const std::string& text);

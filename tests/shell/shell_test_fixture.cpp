@@ -1,0 +1,62 @@
+#include "tests/shell/shell_test_fixture.h"
+
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "shell/shell_services.h"
+
+void ShellFixture::SetUp() { StartShellServices(); }
+
+void ShellFixture::TearDown() { StopShellServices(); }
+
+std::string ShellFixture::MakeFolder(const std::string& relative) {
+    std::string path = PathOf(relative);
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+}
+
+std::string ShellFixture::MakeFile(const std::string& relative, const std::string& bytes) {
+    std::string path = PathOf(relative);
+    WriteBytes(path, bytes);
+    return path;
+}
+
+bool ShellFixture::MakeLink(const std::string& relative, const std::string& target) {
+    ComPtr<IShellLinkA> link;
+    ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.PutVoid())) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid())))
+        return false;
+    return SUCCEEDED(link->SetPath(target.c_str())) && SUCCEEDED(file->Save(Wide(PathOf(relative)).c_str(), TRUE));
+}
+
+ItemIdList ShellListOf(const std::string& path) { return ItemIdList(ILCreateFromPathA(path.c_str())); }
+
+std::string ShellPathOf(PCIDLIST_ABSOLUTE list) {
+    char path[MAX_PATH] = {};
+    if (!list || !SHGetPathFromIDListA(list, path)) return std::string();
+    return path;
+}
+
+std::string ShellDisplayName(IShellFolder* folder, PCUITEMID_CHILD child, SHGDNF kind) {
+    STRRET result{};
+    char name[MAX_PATH] = {};
+    if (FAILED(folder->GetDisplayNameOf(child, kind, &result)) ||
+        FAILED(StrRetToBufA(&result, child, name, sizeof name)))
+        return std::string();
+    return name;
+}
+
+bool SameBytes(PCUIDLIST_RELATIVE a, PCUIDLIST_RELATIVE b) {
+    if (!a || !b) return false;
+    UINT size = ILGetSize(a);
+    return size == ILGetSize(b) && std::memcmp(a, b, size) == 0;
+}
+
+std::wstring Wide(const std::string& text) {
+    WCHAR wide[MAX_PATH * 2] = {};
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, MAX_PATH * 2);
+    return wide;
+}
