@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "app/chrome.h"
 #include "app/fonts.h"
+#include "app/frame_buttons.h"
 #include "app/hotkey.h"
 #include "app/main_layout.h"
 #include "app/panes.h"
@@ -20,6 +22,7 @@
 #include "shell/sounds.h"
 #include "tabs/tab_model.h"
 #include "tree/folder_tree.h"
+#include "ui/menu_look.h"
 
 HWND g_mainWindow = nullptr;
 
@@ -44,12 +47,9 @@ void ChooseShownTabs(bool anyTabOpened) {
 }
 
 void RecordWindowState(HWND mainWindow) {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
     RECT rect{};
-    bool maximised = IsZoomed(mainWindow) != FALSE;
-    if (maximised && GetWindowPlacement(mainWindow, &placement)) rect = placement.rcNormalPosition;
-    else GetWindowRect(mainWindow, &rect);
+    bool maximised = false;
+    WindowRectangleToSave(mainWindow, rect, maximised);
     g_settings.windowX = rect.left;
     g_settings.windowY = rect.top;
     g_settings.windowWidth = rect.right - rect.left;
@@ -89,6 +89,7 @@ int OpenPathsAsTabs(const std::vector<ItemIdList>& paths) {
 
 void RunCreationSequence(HWND mainWindow, HINSTANCE instance) {
     g_mainWindow = mainWindow;
+    ResetChrome();
     CreateDirectoryA(DataFolder().c_str(), nullptr);
     CreateDirectoryA(PatternFolder().c_str(), nullptr);
     LoadSettingsFile();
@@ -101,8 +102,10 @@ void RunCreationSequence(HWND mainWindow, HINSTANCE instance) {
     CreateSharedBrushes(mainWindow);
     CreateSharedFonts();
     CreateSharedBitmapStrips(instance);
+    CreateMenuLook(instance);
     CreateFolderListViews(mainWindow);
     CreatePaneWindows(mainWindow, instance);
+    CreateFrameButtons(mainWindow);
     CreateFavouritesTreeControl(mainWindow);
 
     bool anyTabOpened = OpenPathsAsTabs(g_startPaths) > 0;
@@ -129,6 +132,10 @@ void RunDestructionSequence(HWND mainWindow) {
     RecordWindowState(mainWindow);
     RecordLayoutSettings();
     SaveSettingsFile();
+    DestroyFrameButtons();
+    DestroyFolderListResources();
+    DestroyFolderTreeResources();
+    DeleteMenuLook();
     DeleteSharedGdi();
     ClearTabs();
     StopShellServices();

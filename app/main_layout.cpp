@@ -1,5 +1,6 @@
 #include "app/main_layout.h"
 
+#include "app/frame_buttons.h"
 #include "app/panes.h"
 #include "app/settings_file.h"
 #include "favourites/favourites_tree.h"
@@ -26,6 +27,7 @@ void AfterModeSwitch(HWND mainWindow, const layout::SwitchResult& result) {
     if (result.closeSubList) SetShownTabs(MainListTab(), -1);
     if (result.openSubList) SetShownTabs(MainListTab(), layout::ChooseSubTab(SubListTab(), MainListTab(), TabCount()));
     LayOut(mainWindow, true);
+    RefreshModeButtons();
     if (g_panes.tabBar) InvalidateRect(g_panes.tabBar, nullptr, FALSE);
 }
 
@@ -74,6 +76,7 @@ void LayOut(HWND mainWindow, bool invalidate) {
     g_layout.hasSplitter = p.hasSplitter;
     g_layout.splitterVertical = p.splitterVertical;
     g_layout.splitter = p.splitter;
+    LayOutWindowButtons(mainWindow);
     if (invalidate) InvalidateRect(mainWindow, nullptr, FALSE);
 }
 
@@ -81,6 +84,7 @@ void ShowAllPanes(HWND mainWindow) {
     HWND always[] = {g_panes.tabBar, g_mainList, g_panes.mainHeader, g_panes.mainInfo};
     for (HWND window : always)
         if (window) ShowWindow(window, SW_SHOW);
+    ShowFrameButtons();
     LayOut(mainWindow, false);
 }
 
@@ -90,6 +94,7 @@ void HideAllPanes() {
                   g_panes.subHeader,  g_panes.mainInfo,   g_panes.subInfo};
     for (HWND window : all)
         if (window) ShowWindow(window, SW_HIDE);
+    HideFrameButtons();
 }
 
 void ToggleTreeMode(HWND mainWindow) {

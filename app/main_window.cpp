@@ -2,12 +2,16 @@
 
 #include <windowsx.h>
 
+#include "app/chrome.h"
+#include "app/frame_buttons.h"
 #include "app/frame_paint.h"
 #include "app/handover_receiver.h"
 #include "app/lifecycle.h"
 #include "app/main_layout.h"
 #include "app/panes.h"
 #include "app/splitter.h"
+#include "app/tray.h"
+#include "app/window_menus.h"
 
 const char kMainWindowClass[] = "tessary";
 
@@ -76,6 +80,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_ACTIVATE:
         g_layout.inactive = LOWORD(wParam) == WA_INACTIVE;
+        SetTitleActive(!g_layout.inactive);
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_PAINT:
         PaintMainFrame(window);
@@ -109,6 +114,22 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_LBUTTONUP:
         EndSplitterDrag(window);
+        return 0;
+    case WM_NCLBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK:
+        RunFrameDoubleClick(window);
+        return 1;
+    case WM_NCRBUTTONDOWN: {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        ShowWindowMenu(window, cursor.x, cursor.y);
+        return 0;
+    }
+    case WM_HOTKEY:
+        HandleHotKey(window, wParam);
+        return 0;
+    case kTrayCallbackMessage:
+        HandleTrayCallback(window, wParam, lParam);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

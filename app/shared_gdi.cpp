@@ -12,16 +12,18 @@ namespace {
 
 const int kMarkIconBitmaps[] = {292, 290, 287, 295, 294, 293, 288, 289, 299, 300};
 constexpr int kLogoBitmap = 231;
-constexpr COLORREF kBitmapTransparent = RGB(255, 0, 255);
+// The logo is keyed on magenta; the mark icons, shared with the menus, on black.
+constexpr COLORREF kLogoTransparent = RGB(255, 0, 255);
+constexpr COLORREF kMarkTransparent = RGB(0, 0, 0);
 
 HFONT GothicFont(int height, int weight) {
     return CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "ＭＳ Ｐゴシック");
 }
 
-void AddBitmap(HIMAGELIST list, HINSTANCE instance, int id) {
+void AddBitmap(HIMAGELIST list, HINSTANCE instance, int id, COLORREF transparent) {
     Bitmap bitmap(static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0)));
-    if (bitmap) ImageList_AddMasked(list, bitmap.Get(), kBitmapTransparent);
+    if (bitmap) ImageList_AddMasked(list, bitmap.Get(), transparent);
 }
 
 void Destroy(HIMAGELIST& list) {
@@ -81,9 +83,9 @@ void CreateSharedFonts() {
 
 void CreateSharedBitmapStrips(HINSTANCE instance) {
     g_gdi.logoStrip = ImageList_Create(64, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
-    AddBitmap(g_gdi.logoStrip, instance, kLogoBitmap);
+    AddBitmap(g_gdi.logoStrip, instance, kLogoBitmap, kLogoTransparent);
     g_gdi.markIcons = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 10, 4);
-    for (int id : kMarkIconBitmaps) AddBitmap(g_gdi.markIcons, instance, id);
+    for (int id : kMarkIconBitmaps) AddBitmap(g_gdi.markIcons, instance, id, kMarkTransparent);
     g_gdi.wideStrip = ImageList_Create(100, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
 }
 

@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/chrome.h"
+#include "app/frame_buttons.h"
 #include "app/handover.h"
 #include "app/hotkey.h"
 #include "app/lifecycle.h"
@@ -84,7 +86,8 @@ HWND StartTessary(HINSTANCE instance, const StartOptions& options) {
         return nullptr;
     }
     if (TakeStartMaximisedRequest()) {
-        ShowWindow(mainWindow, SW_SHOWMAXIMIZED);
+        ToggleMaximise(mainWindow);
+        RefreshMaximiseButton();
     } else {
         int show = options.showCommand;
         if (show == SW_SHOWMINIMIZED || show == SW_SHOWMINNOACTIVE) show = SW_HIDE;

@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "app/fonts.h"
 #include "app/settings_file.h"
+#include "app/win_raii.h"
 
 HWND g_mainList = nullptr;
 HWND g_subList = nullptr;
@@ -11,6 +13,8 @@ namespace {
 
 int g_mainStyle = 0;
 int g_subStyle = 0;
+// Both lists show their items in the list font the user chose.
+Font g_listFont;
 
 constexpr DWORD kListWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | LVS_OWNERDATA | LVS_EDITLABELS |
                                    LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS;
@@ -37,8 +41,17 @@ DWORD LayoutBits(int style) {
 void CreateFolderListViews(HWND mainWindow) {
     g_mainList = CreateListView(mainWindow, kMainListId);
     g_subList = CreateListView(mainWindow, kSubListId);
+    g_listFont.Reset(CreateFontIndirectA(&g_fonts.list));
+    for (HWND list : {g_mainList, g_subList})
+        SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(g_listFont.Get()), FALSE);
     SetListStyle(g_mainList, g_settings.mainListStyle);
     SetListStyle(g_subList, g_settings.subListStyle);
+}
+
+void DestroyFolderListResources() {
+    for (HWND list : {g_mainList, g_subList})
+        if (list) SendMessageA(list, WM_SETFONT, 0, FALSE);
+    g_listFont.Reset();
 }
 
 void SetListStyle(HWND list, int style) {

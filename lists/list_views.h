@@ -14,6 +14,7 @@ extern HWND g_subList;
 
 // Creates both lists in the styles the settings start them with.
 void CreateFolderListViews(HWND mainWindow);
+void DestroyFolderListResources();
 
 // Gives a list a view style: the control's own layout and the program's drawing mode.
 void SetListStyle(HWND list, int style);

@@ -6,4 +6,6 @@ constexpr int kFolderTreeId = 1110;
 
 extern HWND g_folderTree;
 
+// The tree shows its items in the tree font the user chose.
 void CreateFolderTreeControl(HWND mainWindow);
+void DestroyFolderTreeResources();

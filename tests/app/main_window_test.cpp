@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "app/fonts.h"
 #include "app/main_layout.h"
+#include "app/program_folder.h"
 #include "app/panes.h"
 #include "favourites/favourites_tree.h"
 #include "lists/list_views.h"
@@ -215,6 +219,76 @@ TEST_F(MainWindowTest, DraggingTheSplitterResizesTheLeftPane) {
         EXPECT_EQ(210, Actual(g_folderTree).width);
     }
     EXPECT_EQ("210", Value("TREE", "WIDTH"));
+}
+
+std::vector<HWND> ButtonsWithId(HWND mainWindow, int id) {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(mainWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[32] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (lstrcmpiA(className, "Button") == 0 && GetDlgCtrlID(child) == id) found.push_back(child);
+    }
+    return found;
+}
+
+TEST_F(MainWindowTest, FrameButtonsSitWhereTheFrameWantsThem) {
+    RunningProgram program(Options());
+    HWND window = program.Window();
+    struct Expected { int id; int x; int y; int width; int height; };
+    for (const Expected& button : {Expected{1120, 3, 70, 19, 21}, Expected{1128, 3, 95, 19, 21},
+                                   Expected{1127, 3, 225, 19, 21}, Expected{1125, 0, 1, 16, 16},
+                                   Expected{1126, 0, 1, 16, 16}}) {
+        std::vector<HWND> found = ButtonsWithId(window, button.id);
+        ASSERT_EQ(1u, found.size()) << button.id;
+        layout::Box box = Actual(found[0]);
+        if (button.x) {
+            EXPECT_EQ(button.x, box.x) << button.id;
+        }
+        EXPECT_EQ(button.y, box.y) << button.id;
+        EXPECT_EQ(button.width, box.width) << button.id;
+        EXPECT_EQ(button.height, box.height) << button.id;
+    }
+    EXPECT_EQ(2u, ButtonsWithId(window, 1121).size());
+    EXPECT_EQ(2u, ButtonsWithId(window, 1123).size());
+    std::vector<HWND> titleAndClose = ButtonsWithId(window, 1124);
+    ASSERT_EQ(2u, titleAndClose.size());
+
+    SetWindowPos(window, nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right - 60, Actual(ButtonsWithId(window, 1125)[0]).x);
+    EXPECT_EQ(client.right - 43, Actual(ButtonsWithId(window, 1126)[0]).x);
+    bool closeFollows = false, titleStays = false;
+    for (HWND button : titleAndClose) {
+        layout::Box box = Actual(button);
+        closeFollows |= box.x == client.right - 26 && box.width == 16;
+        titleStays |= box.x == 25 && box.width == 100;
+    }
+    EXPECT_TRUE(closeFollows);
+    EXPECT_TRUE(titleStays);
+}
+
+LOGFONTA FontOf(HWND window) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
+TEST_F(MainWindowTest, TreeAndListsUseTheChosenFonts) {
+    {
+        RunningProgram program(Options());
+        EXPECT_EQ(-13, FontOf(g_folderTree).lfHeight);
+        EXPECT_STREQ("ＭＳ Ｐゴシック", FontOf(g_mainList).lfFaceName);
+        g_fonts.tree.lfHeight = -20;
+        g_fonts.list.lfHeight = -17;
+        g_fonts.list.lfWeight = FW_BOLD;
+    }
+    RunningProgram program(Options());
+    EXPECT_EQ(-20, FontOf(g_folderTree).lfHeight);
+    EXPECT_EQ(-17, FontOf(g_mainList).lfHeight);
+    EXPECT_EQ(-17, FontOf(g_subList).lfHeight);
+    EXPECT_EQ(FW_BOLD, FontOf(g_subList).lfWeight);
+    EXPECT_EQ(-14, g_fonts.tab.lfHeight);
 }
 
 }  // namespace
