@@ -47,9 +47,11 @@ std::unique_ptr<SkinnedButton> Make(ButtonKind kind, ButtonActions actions, HWND
 }
 
 std::unique_ptr<SkinnedButton> ModeButton(ButtonKind kind, HWND parent, int y, int id, const char* tooltip,
-                                          std::function<void()> click, std::function<bool()> on) {
+                                          std::function<void()> click, std::function<bool()> on,
+                                          std::function<void()> rightPress = nullptr) {
     ButtonActions actions;
     actions.click = std::move(click);
+    actions.rightPress = std::move(rightPress);
     if (on) actions.state = [on] { return OnOffState(on()); };
     return Make(kind, std::move(actions), parent, kLeftColumnX, y, id, tooltip);
 }
@@ -105,10 +107,18 @@ void CreateFrameButtons(HWND mainWindow) {
                                     ToggleExtendedTips();
                                     RefreshModeButtons();
                                 },
-                                [] { return g_settings.extendedTips != 0; });
+                                [] { return g_settings.extendedTips != 0; },
+                                [mainWindow] {
+                                    POINT at = g_buttons.tips->BottomLeftOnScreen();
+                                    ShowTooltipItemsMenu(mainWindow, at.x, at.y);
+                                });
     g_buttons.twoPane = ModeButton(ButtonKind::TwoPaneToggle, mainWindow, 170, kTwoPaneId, "2画面表示On／Off",
                                    [mainWindow] { ToggleTwoPaneMode(mainWindow); },
-                                   [] { return g_layout.modes.mode == layout::kTwoPane; });
+                                   [] { return g_layout.modes.mode == layout::kTwoPane; },
+                                   [mainWindow] {
+                                       POINT at = g_buttons.twoPane->BottomLeftOnScreen();
+                                       ShowSplitDirectionMenu(mainWindow, at.x, at.y);
+                                   });
     g_buttons.gestures = ModeButton(ButtonKind::GestureToggle, mainWindow, 195, kTwoPaneId,
                                     "マウスジェスチャーOn／Off", nullptr, nullptr);
     g_buttons.properties = Make(ButtonKind::Properties, {}, mainWindow, kLeftColumnX, 225, kPropertiesId,

@@ -12,6 +12,7 @@
 #include "app/splitter.h"
 #include "app/tray.h"
 #include "app/window_menus.h"
+#include "shell/shell_services.h"
 
 const char kMainWindowClass[] = "tessary";
 
@@ -91,6 +92,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_GETMINMAXINFO:
         LimitToWorkArea(reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_INITMENUPOPUP:
+        if (ForwardMenuMessage(message, wParam, lParam)) return message == WM_INITMENUPOPUP ? 0 : TRUE;
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_COPYDATA:
         return ReceiveHandOver(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_NOTIFY:

@@ -4,3 +4,8 @@
 
 void ShowWindowMenu(HWND mainWindow, int x, int y);
 void ShowCaptionMenu(HWND mainWindow, int x, int y);
+
+// The right-press menus of the left column: how the two-pane view splits, and what the item
+// tooltips show.
+void ShowSplitDirectionMenu(HWND mainWindow, int x, int y);
+void ShowTooltipItemsMenu(HWND mainWindow, int x, int y);

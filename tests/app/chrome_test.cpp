@@ -169,6 +169,43 @@ TEST_F(ChromeTest, WindowMenuShadeItemRollsUp) {
     EXPECT_TRUE(g_chrome.rolledUp);
 }
 
+TEST_F(ChromeTest, SplitDirectionMenuTurnsTheSubListAside) {
+    StartOptions options = Options();
+    for (const char* name : {"a", "b"}) {
+        options.arguments.push_back(folder_.Path() + name);
+        CreateDirectoryA(options.arguments.back().c_str(), nullptr);
+    }
+    {
+        RunningProgram program(options);
+        HWND window = program.Window();
+        ToggleTwoPaneMode(window);
+        ASSERT_FALSE(g_layout.splitterVertical);
+        MenuWatcher watcher(window, {VK_DOWN, VK_DOWN, VK_RETURN});
+        ShowSplitDirectionMenu(window, 100, 100);
+        EXPECT_EQ((std::vector<UINT>{1, 2}), MenuWatcher::ids);
+        EXPECT_TRUE(g_layout.splitterVertical);
+        RECT client;
+        GetClientRect(window, &client);
+        RECT sub;
+        GetWindowRect(g_subList, &sub);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&sub), 2);
+        EXPECT_EQ(client.right - 11, sub.right);
+    }
+    EXPECT_EQ("1", Value("LIST", "DIVIDE"));
+}
+
+TEST_F(ChromeTest, TooltipItemsMenuTogglesTheChosenItem) {
+    {
+        RunningProgram program(Options());
+        MenuWatcher watcher(program.Window(), {VK_DOWN, VK_DOWN, VK_RETURN});
+        ShowTooltipItemsMenu(program.Window(), 100, 100);
+        EXPECT_EQ((std::vector<UINT>{1, 2, 3, 4}), MenuWatcher::ids);
+    }
+    EXPECT_EQ("2", Value("LIST_TIP", "DATE"));
+    EXPECT_EQ("1", Value("LIST_TIP", "SIZE"));
+    EXPECT_EQ("8", Value("LIST_TIP", "TIPS"));
+}
+
 TEST_F(ChromeTest, TrayMenuQuitsTheProgram) {
     RunningProgram program(Options());
     HWND window = program.Window();

@@ -9,6 +9,8 @@
 #include "favourites/favourites_tree.h"
 #include "lists/list_views.h"
 #include "tabs/tab_model.h"
+#include "shell/shell_services.h"
+#include "tests/support/recording_menu.h"
 #include "tests/support/test_support.h"
 #include "tree/folder_tree.h"
 
@@ -289,6 +291,21 @@ TEST_F(MainWindowTest, TreeAndListsUseTheChosenFonts) {
     EXPECT_EQ(-17, FontOf(g_subList).lfHeight);
     EXPECT_EQ(FW_BOLD, FontOf(g_subList).lfWeight);
     EXPECT_EQ(-14, g_fonts.tab.lfHeight);
+}
+
+TEST_F(MainWindowTest, MenuMessagesGoToTheShownContextMenu) {
+    RunningProgram program(Options());
+    RecordingMenu menu;
+    SetContextMenuHandler(&menu);
+    SendMessageA(program.Window(), WM_INITMENUPOPUP, 7, 8);
+    MEASUREITEMSTRUCT measure{};
+    SendMessageA(program.Window(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    SetContextMenuHandler(nullptr);
+    SendMessageA(program.Window(), WM_INITMENUPOPUP, 9, 10);
+    ASSERT_EQ(2u, menu.calls.size());
+    EXPECT_EQ(static_cast<UINT>(WM_INITMENUPOPUP), menu.calls[0].message);
+    EXPECT_EQ(7u, menu.calls[0].wParam);
+    EXPECT_EQ(static_cast<UINT>(WM_MEASUREITEM), menu.calls[1].message);
 }
 
 }  // namespace
