@@ -113,6 +113,7 @@ void RunCreationSequence(HWND mainWindow, HINSTANCE instance) {
     ChooseShownTabs(anyTabOpened);
 
     ChooseStartLayout(SubListTab() != -1);
+    RefreshModeButtons();
     SetWindowPos(mainWindow, nullptr, g_settings.windowX, g_settings.windowY, g_settings.windowWidth,
                  g_settings.windowHeight, SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
     LayOut(mainWindow, false);

@@ -13,6 +13,7 @@
 #include "tests/support/recording_menu.h"
 #include "tests/support/test_support.h"
 #include "tree/folder_tree.h"
+#include "ui/control_window.h"
 
 namespace {
 
@@ -79,6 +80,22 @@ void ExpectLayoutApplied(HWND mainWindow) {
     ExpectPlaced(g_panes.favouritesHeader, p.favouritesHeader, "favourites header");
 }
 
+std::vector<HWND> ButtonsWithId(HWND mainWindow, int id) {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(mainWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[32] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (lstrcmpiA(className, "Button") == 0 && GetDlgCtrlID(child) == id) found.push_back(child);
+    }
+    return found;
+}
+
+// The image a bitmap button shows now: 0 is the "on" look of a mode button, 1 its "off" look.
+int SkinnedButtonImage(HWND button) {
+    ControlWindow* control = static_cast<ControlWindow*>(GetPropA(button, "CPP_CLASS"));
+    return control ? control->CurrentImage() : -1;
+}
+
 TEST_F(MainWindowTest, PanesAndControlsExistWithTheirClassesAndIds) {
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
@@ -124,10 +141,14 @@ TEST_F(MainWindowTest, TreeAndFavouritesModesComeFromTheSettings) {
         ASSERT_TRUE(program.Window());
         EXPECT_EQ(layout::kTree, g_layout.modes.mode);
         EXPECT_EQ(150, Actual(g_folderTree).width);
+        std::vector<HWND> treeButton = ButtonsWithId(program.Window(), 1120);
+        ASSERT_EQ(1u, treeButton.size());
+        EXPECT_EQ(0, SkinnedButtonImage(treeButton[0]));
         ExpectLayoutApplied(program.Window());
         ToggleFavouritesMode(program.Window());
         EXPECT_EQ(layout::kFavourites, g_layout.modes.mode);
         ExpectLayoutApplied(program.Window());
+        EXPECT_EQ(1, SkinnedButtonImage(treeButton[0]));
     }
     EXPECT_EQ("0", Value("TREE", "EXIST"));
     EXPECT_EQ("1", Value("FAV", "EXIST"));
@@ -221,16 +242,6 @@ TEST_F(MainWindowTest, DraggingTheSplitterResizesTheLeftPane) {
         EXPECT_EQ(210, Actual(g_folderTree).width);
     }
     EXPECT_EQ("210", Value("TREE", "WIDTH"));
-}
-
-std::vector<HWND> ButtonsWithId(HWND mainWindow, int id) {
-    std::vector<HWND> found;
-    for (HWND child = GetWindow(mainWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[32] = {};
-        GetClassNameA(child, className, sizeof className);
-        if (lstrcmpiA(className, "Button") == 0 && GetDlgCtrlID(child) == id) found.push_back(child);
-    }
-    return found;
 }
 
 TEST_F(MainWindowTest, FrameButtonsSitWhereTheFrameWantsThem) {
