@@ -125,38 +125,36 @@ bool FollowDrag(const Drag& drag, Mode mode, const Rect& c, Point client, Point 
     return true;
 }
 
-SwitchResult ToggleTree(ModeState& s, Sizes& sizes, int clientWidth) {
+namespace {
+
+// The tree and the favourites switch alike, each bringing the other back.
+SwitchResult ToggleLeftPane(ModeState& s, Sizes& sizes, int clientWidth, Mode pane) {
+    const Mode other = pane == kTree ? kFavourites : kTree;
+    const LeftMemory otherRemembered = pane == kTree ? kFavouritesRemembered : kTreeRemembered;
     SwitchResult result;
     result.changed = true;
-    if (s.mode == kTree) {
-        s.mode = s.memory == kFavouritesRemembered ? kFavourites : kListsOnly;
+    if (s.mode == pane) {
+        s.mode = s.memory == otherRemembered ? other : kListsOnly;
         s.memory = kNoLeftPane;
         return result;
     }
     result.closeSubList = s.mode == kTwoPane;
-    bool favouritesToComeBack = s.mode == kFavourites || s.memory == kFavouritesRemembered ||
-                                s.memory == kFavouritesThenTree || s.memory == kTreeThenFavourites;
-    s.memory = favouritesToComeBack ? kFavouritesRemembered : kNoLeftPane;
-    s.mode = kTree;
+    bool otherToComeBack = s.mode == other || s.memory == otherRemembered || s.memory == kTreeThenFavourites ||
+                           s.memory == kFavouritesThenTree;
+    s.memory = otherToComeBack ? otherRemembered : kNoLeftPane;
+    s.mode = pane;
     LimitLeftWidth(sizes, clientWidth);
     return result;
 }
 
+}  // namespace
+
+SwitchResult ToggleTree(ModeState& s, Sizes& sizes, int clientWidth) {
+    return ToggleLeftPane(s, sizes, clientWidth, kTree);
+}
+
 SwitchResult ToggleFavourites(ModeState& s, Sizes& sizes, int clientWidth) {
-    SwitchResult result;
-    result.changed = true;
-    if (s.mode == kFavourites) {
-        s.mode = s.memory == kTreeRemembered ? kTree : kListsOnly;
-        s.memory = kNoLeftPane;
-        return result;
-    }
-    result.closeSubList = s.mode == kTwoPane;
-    bool treeToComeBack = s.mode == kTree || s.memory == kTreeRemembered || s.memory == kFavouritesThenTree ||
-                          s.memory == kTreeThenFavourites;
-    s.memory = treeToComeBack ? kTreeRemembered : kNoLeftPane;
-    s.mode = kFavourites;
-    LimitLeftWidth(sizes, clientWidth);
-    return result;
+    return ToggleLeftPane(s, sizes, clientWidth, kFavourites);
 }
 
 SwitchResult ToggleTwoPane(ModeState& s, int tabCount) {

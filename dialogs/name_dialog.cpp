@@ -20,7 +20,7 @@ constexpr int kExtraButton = 1606;
 constexpr int kCancelButton = 1607;
 
 struct NameDialogState {
-    std::string* name;
+    std::string* name = nullptr;
     bool ended = false;
     // The skinned buttons live as long as the dialog.
     std::unique_ptr<SkinnedButton> title, close, ok, extra, cancel;
@@ -110,7 +110,8 @@ INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 int RunNameDialog(HWND mainWindow, std::string& name) {
-    NameDialogState state{&name};
+    NameDialogState state;
+    state.name = &name;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kNameTemplate), mainWindow,
                                      NameProcedure, reinterpret_cast<LPARAM>(&state));
     // A dialog that could not be made also reports -1, which must not read as the extra button.

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 #include "ui/button_skins.h"
 #include "ui/control_window.h"
@@ -12,6 +13,11 @@
 // What the owner of a button supplies. An empty action does nothing; an empty state query means
 // the member's built-in state, or state 0.
 struct ButtonActions {
+    ButtonActions() = default;
+    ButtonActions(std::function<void()> onClick, std::function<void()> onRightPress = nullptr,
+                  std::function<int()> stateQuery = nullptr)
+        : click(std::move(onClick)), rightPress(std::move(onRightPress)), state(std::move(stateQuery)) {}
+
     std::function<void()> click;
     std::function<void()> rightPress;
     std::function<int()> state;

@@ -9,28 +9,11 @@
 #include "app/window_menus.h"
 #include "lists/list_views.h"
 #include "shell/sounds.h"
-#include "tests/support/test_support.h"
+#include "tests/support/program_fixture.h"
 
 namespace {
 
-class ChromeTest : public testing::Test {
-protected:
-    StartOptions Options() {
-        StartOptions options;
-        options.programFolder = folder_.Path();
-        return options;
-    }
-    void Set(const char* section, const char* key, const char* value) {
-        CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
-        WritePrivateProfileStringA(section, key, value, (folder_.Path() + "data\\t.ini").c_str());
-    }
-    std::string Value(const char* section, const char* key) const {
-        char text[MAX_PATH] = {};
-        GetPrivateProfileStringA(section, key, "", text, sizeof text, (folder_.Path() + "data\\t.ini").c_str());
-        return text;
-    }
-    TempFolder folder_;
-};
+using ChromeTest = ProgramFolderTest;
 
 RECT WindowRect(HWND window) {
     RECT rect;

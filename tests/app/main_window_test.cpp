@@ -11,38 +11,19 @@
 #include "tabs/tab_model.h"
 #include "shell/shell_services.h"
 #include "tests/support/recording_menu.h"
-#include "tests/support/test_support.h"
+#include "tests/support/program_fixture.h"
 #include "tree/folder_tree.h"
 #include "ui/control_window.h"
 
 namespace {
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public ProgramFolderTest {
 protected:
-    StartOptions Options() {
-        StartOptions options;
-        options.programFolder = folder_.Path();
-        return options;
-    }
-    void Set(const char* section, const char* key, const char* value) {
-        CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
-        WritePrivateProfileStringA(section, key, value, (folder_.Path() + "data\\t.ini").c_str());
-    }
-    std::string Value(const char* section, const char* key) const {
-        char text[MAX_PATH] = {};
-        GetPrivateProfileStringA(section, key, "", text, sizeof text, (folder_.Path() + "data\\t.ini").c_str());
-        return text;
-    }
-    StartOptions WithTwoFolders() {
+    StartOptions WithTwoFolders() const {
         StartOptions options = Options();
-        for (const char* name : {"一", "二"}) {
-            std::string path = folder_.Path() + name;
-            CreateDirectoryA(path.c_str(), nullptr);
-            options.arguments.push_back(path);
-        }
+        for (const char* name : {"一", "二"}) options.arguments.push_back(MakeFolder(name));
         return options;
     }
-    TempFolder folder_;
 };
 
 // Where a child window really is, in its parent's client coordinates.

@@ -2,36 +2,21 @@
 
 #include "app/shared_gdi.h"
 #include "tests/shell/sample_images.h"
-#include "tests/support/test_support.h"
+#include "tests/support/program_fixture.h"
 
 namespace {
 
-class PatternImageTest : public testing::Test {
+class PatternImageTest : public ProgramFolderTest {
 protected:
     void SetUp() override {
         CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
         CreateDirectoryA((folder_.Path() + "background").c_str(), nullptr);
-    }
-    std::string Ini() const { return folder_.Path() + "data\\t.ini"; }
-    void Set(const char* section, const char* key, const char* value) {
-        WritePrivateProfileStringA(section, key, value, Ini().c_str());
-    }
-    std::string Value(const char* section, const char* key) const {
-        char text[MAX_PATH] = {};
-        GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, Ini().c_str());
-        return text;
-    }
-    StartOptions Options() const {
-        StartOptions options;
-        options.programFolder = folder_.Path();
-        return options;
     }
     static LOGBRUSH Describe(const Brush& brush) {
         LOGBRUSH description{};
         GetObjectA(brush.Get(), sizeof description, &description);
         return description;
     }
-    TempFolder folder_;
 };
 
 TEST_F(PatternImageTest, JpegPatternIsLoadedAndKept) {

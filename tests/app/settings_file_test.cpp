@@ -1,27 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_file.h"
-#include "tests/support/test_support.h"
+#include "tests/support/program_fixture.h"
 
 namespace {
 
-class SettingsFileTest : public testing::Test {
+class SettingsFileTest : public ProgramFolderTest {
 protected:
-    StartOptions Options() {
-        StartOptions options;
-        options.programFolder = folder_.Path();
-        return options;
-    }
-    std::string Ini() const { return folder_.Path() + "data\\t.ini"; }
-    std::string Value(const char* section, const char* key) const {
-        char text[MAX_PATH] = {};
-        GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, Ini().c_str());
-        return text;
-    }
-    void Set(const char* section, const char* key, const char* value) {
-        CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
-        WritePrivateProfileStringA(section, key, value, Ini().c_str());
-    }
     int KeysWritten() const {
         int keys = 0;
         std::vector<char> sections(8192);
@@ -33,7 +18,6 @@ protected:
         }
         return keys;
     }
-    TempFolder folder_;
 };
 
 // A 2×2 24-bit bitmap file.

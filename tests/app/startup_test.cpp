@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "app/program_folder.h"
 #include "tabs/tab_model.h"
-#include "tests/support/test_support.h"
+#include "tests/support/program_fixture.h"
 
 namespace {
 
@@ -39,21 +39,7 @@ struct HandOverSpy {
 std::vector<std::vector<std::string>> HandOverSpy::records;
 WNDPROC HandOverSpy::previous = nullptr;
 
-class StartupTest : public testing::Test {
-protected:
-    StartOptions Options(int show = SW_SHOWNORMAL) {
-        StartOptions options;
-        options.programFolder = folder_.Path();
-        options.showCommand = show;
-        return options;
-    }
-    std::string MakeFolder(const char* name) {
-        std::string path = folder_.Path() + name;
-        CreateDirectoryA(path.c_str(), nullptr);
-        return path;
-    }
-    TempFolder folder_;
-};
+using StartupTest = ProgramFolderTest;
 
 TEST_F(StartupTest, FirstStartCreatesTheMainWindowAndDataFolder) {
     RunningProgram program(Options());
