@@ -21,6 +21,18 @@ const PaneClass kPaneClasses[] = {
     {"InfoListSub", "INFOLISTSUB", true, &PaneWindows::subInfo},
 };
 
+// Until a bar's own drawing takes over, a bar without a background shows the panel's face
+// rather than whatever was on the screen.
+LRESULT CALLBACK PlainPaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND && !GetClassLongPtrA(window, GCLP_HBRBACKGROUND)) {
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return TRUE;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 }  // namespace
 
 void CreatePaneWindows(HWND mainWindow, HINSTANCE instance) {
@@ -28,7 +40,7 @@ void CreatePaneWindows(HWND mainWindow, HINSTANCE instance) {
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.lpfnWndProc = PlainPaneProc;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
         windowClass.hbrBackground = pane.whiteBackground ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)) : nullptr;

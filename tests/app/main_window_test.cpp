@@ -102,6 +102,26 @@ TEST_F(MainWindowTest, PanesAndControlsExistWithTheirClassesAndIds) {
     EXPECT_EQ(g_favouritesTree, GetDlgItem(program.Window(), 3100));
 }
 
+// The colour a bar shows at its middle once it is painted.
+COLORREF PaintedColour(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    COLORREF colour = GetPixel(dc, client.right / 2, client.bottom / 2);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+TEST_F(MainWindowTest, BarsShowTheirBackgroundUntilTheirOwnersDrawThem) {
+    Set("TREE", "EXIST", "1");
+    RunningProgram program(Options());
+    EXPECT_EQ(RGB(255, 255, 255), PaintedColour(g_panes.treeHeader));
+    EXPECT_EQ(RGB(255, 255, 255), PaintedColour(g_panes.mainInfo));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(g_panes.mainHeader));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(g_panes.tabBar));
+}
+
 TEST_F(MainWindowTest, ListsOnlyLayoutPlacesTheRealWindows) {
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
