@@ -118,6 +118,21 @@ TEST_F(StartupTest, SecondStartHandsItsThreeFoldersOverInOrder) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(folders[i], PathOfTab(i + 2));
 }
 
+TEST_F(StartupTest, SecondStartSkipsAnOverlongArgumentWithTheBox) {
+    RunningProgram program(Options());
+    ASSERT_TRUE(program.Window());
+    std::string folder = MakeFolder("fits");
+    HandOverSpy spy(program.Window());
+    MessageBoxCloser closer("ファイルが見つかりません");
+    std::string overlong(300, 'x');
+    EXPECT_EQ(0, RunProcessPumping("\"" + TestProgramPath("tessary.exe") + "\" " + overlong + " \"" + folder + "\""));
+    ASSERT_EQ(1u, HandOverSpy::records.size());
+    EXPECT_EQ(std::vector<std::string>{folder}, HandOverSpy::records[0]);
+    ASSERT_EQ(1u, closer.Texts().size());
+    EXPECT_NE(std::string::npos, closer.Texts()[0].find(overlong));
+    EXPECT_EQ(2, TabCount());
+}
+
 TEST_F(StartupTest, HandOverReceiverIgnoresMalformedRecords) {
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
