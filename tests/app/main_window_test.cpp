@@ -225,6 +225,21 @@ TEST_F(MainWindowTest, BareFrameMovesTheWindowAndTheSplitterDoesNot) {
     EXPECT_EQ(HTLEFT, hitAt(1, 200));
 }
 
+TEST_F(MainWindowTest, SplitterShowsTheSizingCursor) {
+    Set("TREE", "EXIST", "1");
+    RunningProgram program(Options());
+    HWND window = program.Window();
+    POINT onSplitter{g_layout.splitter.left + 2, 200};
+    ClientToScreen(window, &onSplitter);
+    SetCursorPos(onSplitter.x, onSplitter.y);
+    EXPECT_TRUE(SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZEWE), GetCursor());
+    ToggleTreeMode(window);
+    SetCursor(nullptr);
+    SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_NE(LoadCursorA(nullptr, IDC_SIZEWE), GetCursor());
+}
+
 TEST_F(MainWindowTest, DraggingTheSplitterResizesTheLeftPane) {
     Set("TREE", "EXIST", "1");
     Set("TREE", "WIDTH", "150");
