@@ -7,11 +7,11 @@
 #include "app/frame_buttons.h"
 #include "app/hotkey.h"
 #include "app/main_layout.h"
-#include "app/program_folder.h"
+#include "win/program_folder.h"
 #include "app/settings_file.h"
 #include "app/tray.h"
 #include "app/frame_paint.h"
-#include "shell/sounds.h"
+#include "app/sounds.h"
 
 ChromeState g_chrome;
 

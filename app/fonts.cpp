@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/datafile_io.h"
+#include "win/datafile_io.h"
 
 FontChoices g_fonts = DefaultFontChoices();
 

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "app/main_layout.h"
-#include "app/shared_gdi.h"
-#include "app/win_raii.h"
+#include "ui/theme.h"
+#include "win/owners.h"
 
 namespace {
 

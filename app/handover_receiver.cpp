@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/handover.h"
+#include "core/handover.h"
 #include "app/lifecycle.h"
 #include "shell/shell_services.h"
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 
 extern HWND g_mainWindow;
 

@@ -3,11 +3,11 @@
 #include "app/frame_buttons.h"
 #include "app/panes.h"
 #include "app/settings_file.h"
-#include "favourites/favourites_tree.h"
-#include "lists/list_views.h"
-#include "shell/sounds.h"
-#include "tabs/tab_model.h"
-#include "tree/folder_tree.h"
+#include "panes/favourites/favourites_tree.h"
+#include "panes/list/list_views.h"
+#include "app/sounds.h"
+#include "panes/tabs/tab_model.h"
+#include "panes/tree/folder_tree.h"
 
 MainLayout g_layout;
 

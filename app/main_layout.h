@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/layout.h"
+#include "core/layout.h"
 
 struct MainLayout {
     layout::ModeState modes;

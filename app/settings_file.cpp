@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/fonts.h"
-#include "app/program_folder.h"
+#include "win/program_folder.h"
 
 Settings g_settings = DefaultSettings();
 

@@ -2,13 +2,13 @@
 
 #include "app/chrome.h"
 #include "app/frame_buttons.h"
-#include "app/handover.h"
+#include "core/handover.h"
 #include "app/hotkey.h"
 #include "app/lifecycle.h"
 #include "app/main_window.h"
-#include "app/program_folder.h"
+#include "win/program_folder.h"
 #include "app/tray.h"
-#include "app/win_raii.h"
+#include "win/owners.h"
 #include "shell/shell_services.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "app/frame_buttons.h"
 #include "app/main_layout.h"
 #include "app/settings_file.h"
-#include "dialogs/version_dialog.h"
+#include "ui/version_dialog.h"
 #include "ui/image_menus.h"
 #include "ui/mark_menus.h"
 #include "ui/menu_look.h"

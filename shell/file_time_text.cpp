@@ -1,6 +1,6 @@
 #include "shell/file_time_text.h"
 
-#include "shell/display_format.h"
+#include "core/display_format.h"
 
 std::string FormatFileTime(const FILETIME& utc) {
     // The conversion to local time adds the offset without a check, so a negative time east of

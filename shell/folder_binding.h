@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 
 // The folder of an absolute list: the desktop itself for the empty list; null when it cannot
 // be bound.

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 
 namespace {
 

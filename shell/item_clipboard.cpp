@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "shell/dbcs_text.h"
+#include "core/dbcs_text.h"
 #include "shell/item_names.h"
-#include "shell/system_text.h"
+#include "win/system_text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/item_id_layout.h"
+#include "core/item_id_layout.h"
 
 namespace {
 

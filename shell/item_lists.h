@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 
 // That many zero bytes, or null for none or when the allocator refuses.
 ItemIdList AllocateItemList(size_t bytes);

@@ -4,12 +4,12 @@
 
 #include <cstring>
 
-#include "app/win_raii.h"
-#include "shell/dbcs_text.h"
+#include "win/owners.h"
+#include "core/dbcs_text.h"
 #include "shell/folder_binding.h"
 #include "shell/item_lists.h"
 #include "shell/shell_services.h"
-#include "shell/system_text.h"
+#include "win/system_text.h"
 
 // The header maps this name to its A and W forms, of which Wine exports neither; the plain
 // export, which every NT shell has and which takes a wide path there, is the one to call.

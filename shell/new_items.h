@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "app/win_raii.h"
-#include "shell/new_item_names.h"
+#include "win/owners.h"
+#include "core/new_item_names.h"
 
 struct CreatedItem {
     // Empty when nothing was created.

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 #include "shell/folder_binding.h"
 #include "shell/item_clipboard.h"
 #include "shell/item_lists.h"

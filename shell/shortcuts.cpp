@@ -5,11 +5,11 @@
 
 #include <cstring>
 
-#include "shell/dbcs_text.h"
+#include "core/dbcs_text.h"
 #include "shell/folder_binding.h"
 #include "shell/item_names.h"
 #include "shell/shell_services.h"
-#include "shell/system_text.h"
+#include "win/system_text.h"
 
 namespace {
 

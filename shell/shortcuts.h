@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 
 // A shell link gives true with the parent folder of its target and the target as a one-item
 // child (a desktop target is taken as the desktop's directory). Anything else gives false; an

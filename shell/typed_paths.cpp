@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "shell/dbcs_text.h"
+#include "core/dbcs_text.h"
 #include "shell/shell_services.h"
-#include "shell/system_text.h"
+#include "win/system_text.h"
 
 void ShowPathNotFound(const char* path) {
     std::string text = std::string("\"") + (path ? path : "") +

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 
 // Parses the path below the desktop, ending it in a backslash so that "C:" reads as the drive
 // root. A path that does not resolve shows the file-not-found box and gives null.

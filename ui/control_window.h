@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 
 class ControlWindow {
 public:

@@ -1,6 +1,6 @@
 #include "ui/menu_item_painter.h"
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 #include "ui/menu_look.h"
 
 namespace {

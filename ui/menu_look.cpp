@@ -1,7 +1,7 @@
 #include "ui/menu_look.h"
 
-#include "app/shared_gdi.h"
-#include "app/win_raii.h"
+#include "ui/theme.h"
+#include "win/owners.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 #include "ui/menu_item_painter.h"
 
 extern const char kPopupMenuProperty[];

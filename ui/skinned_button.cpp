@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/shared_gdi.h"
-#include "shell/sounds.h"
+#include "ui/theme.h"
+#include "app/sounds.h"
 
 SkinnedButton::SkinnedButton(ButtonKind kind, ButtonActions actions)
     : SkinnedButton(SkinOf(kind), std::move(actions)) {}

@@ -7,8 +7,8 @@
 #include "app/main_layout.h"
 #include "app/tray.h"
 #include "app/window_menus.h"
-#include "lists/list_views.h"
-#include "shell/sounds.h"
+#include "panes/list/list_views.h"
+#include "app/sounds.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

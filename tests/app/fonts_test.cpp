@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "app/datafile_io.h"
+#include "win/datafile_io.h"
 #include "app/fonts.h"
-#include "app/program_folder.h"
+#include "win/program_folder.h"
 #include "tests/support/test_support.h"
 
 namespace {

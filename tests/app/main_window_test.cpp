@@ -4,15 +4,15 @@
 
 #include "app/fonts.h"
 #include "app/main_layout.h"
-#include "app/program_folder.h"
+#include "win/program_folder.h"
 #include "app/panes.h"
-#include "favourites/favourites_tree.h"
-#include "lists/list_views.h"
-#include "tabs/tab_model.h"
+#include "panes/favourites/favourites_tree.h"
+#include "panes/list/list_views.h"
+#include "panes/tabs/tab_model.h"
 #include "shell/shell_services.h"
 #include "tests/support/recording_menu.h"
 #include "tests/support/program_fixture.h"
-#include "tree/folder_tree.h"
+#include "panes/tree/folder_tree.h"
 #include "ui/control_window.h"
 
 namespace {

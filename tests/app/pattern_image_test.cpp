@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/shared_gdi.h"
+#include "ui/theme.h"
 #include "tests/shell/sample_images.h"
 #include "tests/support/program_fixture.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include "app/handover.h"
+#include "core/handover.h"
 #include "app/main_window.h"
-#include "app/program_folder.h"
-#include "tabs/tab_model.h"
+#include "win/program_folder.h"
+#include "panes/tabs/tab_model.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

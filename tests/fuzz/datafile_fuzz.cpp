@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/datafile.h"
+#include "core/datafile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<uint8_t> file(data, data + size);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 
 namespace {
 

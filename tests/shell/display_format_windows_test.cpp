@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/win_raii.h"
-#include "shell/display_format.h"
+#include "win/owners.h"
+#include "core/display_format.h"
 #include "tests/support/test_support.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 #include "tests/shell/sample_images.h"
 #include "tests/support/test_support.h"
 

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 #include "tests/support/test_support.h"
 
 class ShellFixture : public testing::Test {

@@ -1,7 +1,7 @@
 #include "tests/ui/menu_test_support.h"
 
-#include "app/shared_gdi.h"
-#include "app/win_raii.h"
+#include "ui/theme.h"
+#include "win/owners.h"
 #include "ui/menu_look.h"
 
 void MenuFixture::SetUpTestSuite() {

@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/shared_gdi.h"
-#include "app/win_raii.h"
+#include "ui/theme.h"
+#include "win/owners.h"
 #include "tests/ui/menu_test_support.h"
 #include "ui/favourites_menu.h"
 #include "ui/image_menus.h"

@@ -1,7 +1,7 @@
 // Real popup menus shown for a window of the test, driven from the menu loop's idle message.
 #include <gtest/gtest.h>
 
-#include "app/win_raii.h"
+#include "win/owners.h"
 #include "tests/ui/menu_test_support.h"
 #include "ui/favourites_menu.h"
 #include "ui/image_menus.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/sounds.h"
+#include "app/sounds.h"
 #include "tests/ui/control_test_host.h"
 
 namespace {

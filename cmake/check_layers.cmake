@@ -1,0 +1,38 @@
+cmake_minimum_required(VERSION 3.20)
+# Checks that no file of a layer includes a header of a layer it does not declare, and that the
+# portable layer includes no Windows header.
+#   cmake -DTSY_ROOT=<source folder> -P cmake/check_layers.cmake
+# Exits with an error listing every offending line.
+if(NOT TSY_ROOT)
+  message(FATAL_ERROR "Give -DTSY_ROOT=<source folder>")
+endif()
+include(${CMAKE_CURRENT_LIST_DIR}/layers.cmake)
+
+set(problems "")
+foreach(layer ${TSY_LAYERS})
+  set(allowed ${layer} ${TSY_LAYER_USES_${layer}} ${TSY_LAYER_SHARED})
+  file(GLOB_RECURSE files RELATIVE ${TSY_ROOT} ${TSY_ROOT}/${layer}/*.h ${TSY_ROOT}/${layer}/*.cpp)
+  foreach(file ${files})
+    file(STRINGS ${TSY_ROOT}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+    foreach(line ${includes})
+      if(line MATCHES "#[ \t]*include[ \t]*\"([^/\"]+)/[^\"]*\"")
+        set(target ${CMAKE_MATCH_1})
+        if(NOT target IN_LIST allowed)
+          string(APPEND problems "  ${file}: ${layer} may not include \"${target}/...\": ${line}\n")
+        endif()
+      elseif(line MATCHES "#[ \t]*include[ \t]*\"[^/\"]+\"")
+        string(APPEND problems "  ${file}: include headers by their path from the source folder: ${line}\n")
+      elseif(layer STREQUAL "core" AND line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
+        string(TOLOWER "${CMAKE_MATCH_1}" header)
+        if(header IN_LIST TSY_WINDOWS_HEADERS)
+          string(APPEND problems "  ${file}: core builds without Windows and may not include <${header}>\n")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(problems)
+  message(FATAL_ERROR "Layer check failed:\n${problems}")
+endif()
+message(STATUS "Layer check passed")

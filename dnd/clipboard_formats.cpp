@@ -1,5 +1,0 @@
-#include "dnd/clipboard_formats.h"
-
-UINT g_shellIdListFormat = 0;
-
-void RegisterShellIdListFormat() { g_shellIdListFormat = RegisterClipboardFormatA("Shell IDList Array"); }

@@ -1,0 +1,68 @@
+#include "win/datafile_io.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "win/program_folder.h"
+#include "win/owners.h"
+
+namespace {
+
+// Larger than any list the program keeps; a bigger file is not one of ours.
+constexpr LONGLONG kLargestDataFile = 256LL * 1024 * 1024;
+
+bool WriteAll(HANDLE file, const std::vector<uint8_t>& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written != chunk) return false;
+        done += chunk;
+    }
+    return true;
+}
+
+bool ReplaceWith(const std::string& path, const std::vector<uint8_t>& bytes) {
+    const std::string temporary = path + ".new";
+    bool written;
+    {
+        Handle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) return false;
+        written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    }
+    if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
+}  // namespace
+
+bool WriteDataFile(const char* fileName, uint32_t version, const datafile::PayloadWriter& payload) {
+    return ReplaceWith(DataFilePath(fileName), datafile::Frame(version, payload.Bytes()));
+}
+
+bool WriteRawDataFile(const char* fileName, const std::vector<uint8_t>& bytes) {
+    return ReplaceWith(DataFilePath(fileName), bytes);
+}
+
+DataFileContents::DataFileContents(const char* fileName) {
+    Handle file(CreateFileA(DataFilePath(fileName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestDataFile) return;
+    bytes_.resize(static_cast<size_t>(size.QuadPart));
+    size_t done = 0;
+    while (done < bytes_.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.Get(), bytes_.data() + done, static_cast<DWORD>(bytes_.size() - done), &read, nullptr) ||
+            read == 0)
+            break;
+        done += read;
+    }
+    bytes_.resize(done);
+    parsed_ = datafile::Parse(bytes_);
+}
