@@ -4,6 +4,8 @@
 //
 //   artgen OUTDIR            write the resource files and OUTDIR/artwork.rc
 //   artgen --sheet FILE.png  write the contact sheet
+#include <zlib.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -151,8 +153,9 @@ int WriteResources(const std::string& dir)
     // of every file it names: new pixels or samples change the script too.
     uint32_t digest = 0;
     for (const OutputFile& f : files) {
-        digest = Crc32(reinterpret_cast<const uint8_t*>(f.name.data()), f.name.size(), digest);
-        digest = Crc32(f.bytes.data(), f.bytes.size(), digest);
+        digest = static_cast<uint32_t>(
+            crc32_z(digest, reinterpret_cast<const Bytef*>(f.name.data()), f.name.size()));
+        digest = static_cast<uint32_t>(crc32_z(digest, f.bytes.data(), f.bytes.size()));
     }
     char digestLine[80];
     std::snprintf(digestLine, sizeof digestLine, "// Content digest %08x\n", static_cast<unsigned>(digest));

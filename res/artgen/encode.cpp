@@ -1,7 +1,8 @@
 #include "res/artgen/encode.h"
 
-#include <algorithm>
-#include <array>
+#include <zlib.h>
+
+#include <new>
 
 namespace art {
 namespace {
@@ -74,36 +75,10 @@ void PutPngChunk(Bytes& out, const char* type, const Bytes& data)
     size_t start = out.size();
     PutTag(out, type);
     out.insert(out.end(), data.begin(), data.end());
-    PutU32Big(out, Crc32(out.data() + start, out.size() - start));
+    PutU32Big(out, static_cast<uint32_t>(crc32_z(0, out.data() + start, out.size() - start)));
 }
 
 }  // namespace
-
-uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc)
-{
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    crc = ~crc;
-    for (size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
-
-uint32_t Adler32(const uint8_t* data, size_t size)
-{
-    uint32_t a = 1, b = 0;
-    for (size_t i = 0; i < size; ++i) {
-        a = (a + data[i]) % 65521;
-        b = (b + a) % 65521;
-    }
-    return (b << 16) | a;
-}
 
 Bytes EncodeBmp(const Canvas& image)
 {
@@ -187,19 +162,11 @@ Bytes EncodePng(const Canvas& image)
             raw.insert(raw.end(), {c.r, c.g, c.b, c.a});
         }
     }
-    Bytes z{0x78, 0x01};
-    size_t pos = 0;
-    do {
-        size_t n = std::min<size_t>(65535, raw.size() - pos);
-        bool last = pos + n == raw.size();
-        z.push_back(last ? 1 : 0);
-        PutU16(z, static_cast<uint32_t>(n));
-        PutU16(z, static_cast<uint32_t>(~n & 0xFFFF));
-        z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos),
-                 raw.begin() + static_cast<std::ptrdiff_t>(pos + n));
-        pos += n;
-    } while (pos < raw.size());
-    PutU32Big(z, Adler32(raw.data(), raw.size()));
+    uLongf zSize = compressBound(raw.size());
+    Bytes z(zSize);
+    // With a buffer of compressBound's size, running out of memory is the only way to fail.
+    if (compress2(z.data(), &zSize, raw.data(), raw.size(), Z_BEST_COMPRESSION) != Z_OK) throw std::bad_alloc();
+    z.resize(zSize);
 
     Bytes ihdr;
     PutU32Big(ihdr, static_cast<uint32_t>(w));
