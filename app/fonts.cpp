@@ -4,11 +4,8 @@
 
 #include "win/datafile_io.h"
 
-FontChoices g_fonts = DefaultFontChoices();
-
 namespace {
 
-const char kFontFile[] = "fontdata.dat";
 constexpr uint32_t kFontFileVersion = 90;
 static_assert(sizeof(LOGFONTA) == 60, "fontdata.dat holds 60-byte records");
 
@@ -28,22 +25,21 @@ FontChoices DefaultFontChoices() {
     return FontChoices{GothicFont(-14, FW_BOLD, 1), GothicFont(-13, FW_NORMAL, 0), GothicFont(-13, FW_NORMAL, 0)};
 }
 
-void LoadFonts() {
-    DataFileContents file(kFontFile);
+FontChoices LoadFonts(const std::string& path) {
+    DataFileContents file(path);
     FontChoices read{};
     datafile::PayloadReader& payload = file.Payload();
     if (file.Valid() && payload.ReadBytes(&read.tab, sizeof read.tab) && payload.ReadBytes(&read.tree, sizeof read.tree) &&
         payload.ReadBytes(&read.list, sizeof read.list)) {
-        g_fonts = read;
-    } else {
-        g_fonts = DefaultFontChoices();
+        return read;
     }
+    return DefaultFontChoices();
 }
 
-void SaveFonts() {
+bool SaveFonts(const std::string& path, const FontChoices& fonts) {
     datafile::PayloadWriter payload;
-    payload.PutBytes(&g_fonts.tab, sizeof g_fonts.tab);
-    payload.PutBytes(&g_fonts.tree, sizeof g_fonts.tree);
-    payload.PutBytes(&g_fonts.list, sizeof g_fonts.list);
-    WriteDataFile(kFontFile, kFontFileVersion, payload);
+    payload.PutBytes(&fonts.tab, sizeof fonts.tab);
+    payload.PutBytes(&fonts.tree, sizeof fonts.tree);
+    payload.PutBytes(&fonts.list, sizeof fonts.list);
+    return WriteDataFile(path, kFontFileVersion, payload);
 }

@@ -2,15 +2,15 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 struct FontChoices {
     LOGFONTA tab;
     LOGFONTA tree;
     LOGFONTA list;
 };
 
-extern FontChoices g_fonts;
-
 FontChoices DefaultFontChoices();
-// A missing, foreign or short file gives the defaults for all three.
-void LoadFonts();
-void SaveFonts();
+// fontdata.dat at that path. A missing, foreign or short file gives the defaults for all three.
+FontChoices LoadFonts(const std::string& path);
+bool SaveFonts(const std::string& path, const FontChoices& fonts);

@@ -1,59 +1,26 @@
 #include "app/frame_buttons.h"
 
-#include <memory>
-#include <vector>
-
-#include "app/chrome.h"
-#include "app/main_layout.h"
-#include "app/settings_file.h"
-#include "app/window_menus.h"
-#include "ui/skinned_button.h"
+#include "app/main_window.h"
 
 namespace {
 
-enum FrameButtonId {
-    kTreeId = 1120,
-    kHiddenFilesId = 1121,
-    kTwoPaneId = 1123,
-    kTitleId = 1124,
-    kTrayId = 1125,
-    kMaximiseId = 1126,
-    kPropertiesId = 1127,
-    kFavouritesId = 1128,
-};
 constexpr int kLeftColumnX = 3;
 
-struct FrameButtons {
-    std::unique_ptr<SkinnedButton> title, close, tray, maximise;
-    std::unique_ptr<SkinnedButton> tree, favourites, hiddenFiles, tips, twoPane, gestures, properties;
-
-    std::vector<SkinnedButton*> WindowButtons() const { return {tray.get(), maximise.get(), close.get()}; }
-    std::vector<SkinnedButton*> All() const {
-        return {title.get(), close.get(), tray.get(), maximise.get(), tree.get(), favourites.get(),
-                hiddenFiles.get(), tips.get(), twoPane.get(), gestures.get(), properties.get()};
-    }
-    std::vector<SkinnedButton*> ModeButtons() const {
-        return {tree.get(), favourites.get(), hiddenFiles.get(), tips.get(), twoPane.get(), gestures.get()};
-    }
-};
-
-FrameButtons g_buttons;
-
-std::unique_ptr<SkinnedButton> Make(ButtonKind kind, ButtonActions actions, HWND parent, int x, int y, int id,
+std::unique_ptr<SkinnedButton> Make(const Theme& theme, ButtonKind kind, ButtonActions actions, HWND parent, int x, int y, int id,
                                     const char* tooltip) {
-    auto button = std::make_unique<SkinnedButton>(kind, std::move(actions));
+    auto button = std::make_unique<SkinnedButton>(theme, kind, std::move(actions));
     button->Place(parent, x, y, id, tooltip);
     return button;
 }
 
-std::unique_ptr<SkinnedButton> ModeButton(ButtonKind kind, HWND parent, int y, int id, const char* tooltip,
+std::unique_ptr<SkinnedButton> ModeButton(const Theme& theme, ButtonKind kind, HWND parent, int y, int id, const char* tooltip,
                                           std::function<void()> click, std::function<bool()> on,
                                           std::function<void()> rightPress = nullptr) {
     ButtonActions actions;
     actions.click = std::move(click);
     actions.rightPress = std::move(rightPress);
     if (on) actions.state = [on] { return OnOffState(on()); };
-    return Make(kind, std::move(actions), parent, kLeftColumnX, y, id, tooltip);
+    return Make(theme, kind, std::move(actions), parent, kLeftColumnX, y, id, tooltip);
 }
 
 void Show(SkinnedButton* button, bool shown) {
@@ -62,76 +29,75 @@ void Show(SkinnedButton* button, bool shown) {
 
 }  // namespace
 
-void CreateFrameButtons(HWND mainWindow) {
+void MainWindow::CreateFrameButtons() {
+    HWND mainWindow = window_;
     ButtonActions title;
-    title.click = [mainWindow] {
-        POINT at = g_buttons.title->BottomLeftOnScreen();
-        ShowWindowMenu(mainWindow, at.x, at.y);
+    title.click = [this] {
+        POINT at = buttons_.title->BottomLeftOnScreen();
+        ShowWindowMenu(at.x, at.y);
     };
-    title.rightPress = [mainWindow] {
-        POINT at = g_buttons.title->BottomLeftOnScreen();
-        ShowCaptionMenu(mainWindow, at.x, at.y);
+    title.rightPress = [this] {
+        POINT at = buttons_.title->BottomLeftOnScreen();
+        ShowCaptionMenu(at.x, at.y);
     };
-    g_buttons.title = Make(ButtonKind::Title, std::move(title), mainWindow, 25, 1, kTitleId, "Tessary");
+    buttons_.title = Make(theme_, ButtonKind::Title, std::move(title), mainWindow, 25, 1, kTitleButtonId, "Tessary");
 
     RECT client;
     GetClientRect(mainWindow, &client);
-    g_buttons.close = Make(ButtonKind::Close, {DestroyWindowAction(mainWindow), nullptr, nullptr}, mainWindow,
-                           client.right - 26, client.top + 1, kTitleId, "閉じる");
-    g_buttons.tray = Make(ButtonKind::Tray, {[mainWindow] { HideToTray(mainWindow); }, nullptr, nullptr}, mainWindow,
-                          client.right - 60, client.top + 1, kTrayId, "タスクトレイに入れる");
-    g_buttons.maximise = Make(ButtonKind::Maximise,
-                              {[mainWindow] {
-                                   ToggleMaximise(mainWindow);
+    buttons_.close = Make(theme_, ButtonKind::Close, {DestroyWindowAction(mainWindow), nullptr, nullptr}, mainWindow,
+                           client.right - 26, client.top + 1, kCloseButtonId, "閉じる");
+    buttons_.tray = Make(theme_, ButtonKind::Tray, {[this] { HideToTray(); }, nullptr, nullptr}, mainWindow,
+                          client.right - 60, client.top + 1, kTrayButtonId, "タスクトレイに入れる");
+    buttons_.maximise = Make(theme_, ButtonKind::Maximise,
+                              {[this] {
+                                   ToggleMaximise();
                                    RefreshMaximiseButton();
                                },
                                nullptr, nullptr},
-                              mainWindow, client.right - 43, client.top + 1, kMaximiseId, "最大化");
+                              mainWindow, client.right - 43, client.top + 1, kMaximiseButtonId, "最大化");
 
-    g_buttons.tree = ModeButton(ButtonKind::TreeToggle, mainWindow, 70, kTreeId, "ツリービュー表示／非表示",
-                                [mainWindow] { ToggleTreeMode(mainWindow); },
-                                [] { return g_layout.modes.mode == layout::kTree; });
-    g_buttons.favourites = ModeButton(ButtonKind::FavouritesToggle, mainWindow, 95, kFavouritesId,
-                                      "お気に入り 表示／非表示", [mainWindow] { ToggleFavouritesMode(mainWindow); },
-                                      [] { return g_layout.modes.mode == layout::kFavourites; });
-    g_buttons.hiddenFiles = ModeButton(ButtonKind::HiddenFilesToggle, mainWindow, 120, kHiddenFilesId,
+    buttons_.tree = ModeButton(theme_, ButtonKind::TreeToggle, mainWindow, 70, kTreeButtonId, "ツリービュー表示／非表示",
+                                [this] { ToggleTreeMode(); },
+                                [this] { return layout_.modes.mode == layout::kTree; });
+    buttons_.favourites = ModeButton(theme_, ButtonKind::FavouritesToggle, mainWindow, 95, kFavouritesButtonId,
+                                      "お気に入り 表示／非表示", [this] { ToggleFavouritesMode(); },
+                                      [this] { return layout_.modes.mode == layout::kFavourites; });
+    buttons_.hiddenFiles = ModeButton(theme_, ButtonKind::HiddenFilesToggle, mainWindow, 120, kHiddenFilesButtonId,
                                        "隠しファイル表示／非表示",
-                                       [] {
+                                       [this] {
                                            ToggleHiddenFiles();
                                            RefreshModeButtons();
                                        },
-                                       [] { return g_settings.showHidden != 0; });
-    g_buttons.tips = ModeButton(ButtonKind::TipsToggle, mainWindow, 145, kHiddenFilesId,
+                                       [this] { return context_.settings.showHidden != 0; });
+    buttons_.tips = ModeButton(theme_, ButtonKind::TipsToggle, mainWindow, 145, kTipsButtonId,
                                 "拡張ツールチップ表示／非表示",
-                                [] {
+                                [this] {
                                     ToggleExtendedTips();
                                     RefreshModeButtons();
                                 },
-                                [] { return g_settings.extendedTips != 0; },
-                                [mainWindow] {
-                                    POINT at = g_buttons.tips->BottomLeftOnScreen();
-                                    ShowTooltipItemsMenu(mainWindow, at.x, at.y);
+                                [this] { return context_.settings.extendedTips != 0; },
+                                [this] {
+                                    POINT at = buttons_.tips->BottomLeftOnScreen();
+                                    ShowTooltipItemsMenu(at.x, at.y);
                                 });
-    g_buttons.twoPane = ModeButton(ButtonKind::TwoPaneToggle, mainWindow, 170, kTwoPaneId, "2画面表示On／Off",
-                                   [mainWindow] { ToggleTwoPaneMode(mainWindow); },
-                                   [] { return g_layout.modes.mode == layout::kTwoPane; },
-                                   [mainWindow] {
-                                       POINT at = g_buttons.twoPane->BottomLeftOnScreen();
-                                       ShowSplitDirectionMenu(mainWindow, at.x, at.y);
+    buttons_.twoPane = ModeButton(theme_, ButtonKind::TwoPaneToggle, mainWindow, 170, kTwoPaneButtonId, "2画面表示On／Off",
+                                   [this] { ToggleTwoPaneMode(); },
+                                   [this] { return layout_.modes.mode == layout::kTwoPane; },
+                                   [this] {
+                                       POINT at = buttons_.twoPane->BottomLeftOnScreen();
+                                       ShowSplitDirectionMenu(at.x, at.y);
                                    });
-    g_buttons.gestures = ModeButton(ButtonKind::GestureToggle, mainWindow, 195, kTwoPaneId,
+    buttons_.gestures = ModeButton(theme_, ButtonKind::GestureToggle, mainWindow, 195, kGesturesButtonId,
                                     "マウスジェスチャーOn／Off", nullptr, nullptr);
-    g_buttons.properties = Make(ButtonKind::Properties, {}, mainWindow, kLeftColumnX, 225, kPropertiesId,
+    buttons_.properties = Make(theme_, ButtonKind::Properties, {}, mainWindow, kLeftColumnX, 225, kPropertiesButtonId,
                                 "プロパティ表示");
 }
 
-void DestroyFrameButtons() { g_buttons = FrameButtons{}; }
-
-void LayOutWindowButtons(HWND mainWindow) {
+void MainWindow::LayOutWindowButtons() {
     RECT client;
-    GetClientRect(mainWindow, &client);
+    GetClientRect(window_, &client);
     const int offsets[] = {60, 43, 26};
-    std::vector<SkinnedButton*> buttons = g_buttons.WindowButtons();
+    std::vector<SkinnedButton*> buttons = buttons_.WindowButtons();
     for (size_t i = 0; i < buttons.size(); ++i) {
         if (!buttons[i] || !buttons[i]->Window()) continue;
         SetWindowPos(buttons[i]->Window(), nullptr, client.right - offsets[i], client.top + 1, 0, 0,
@@ -140,29 +106,29 @@ void LayOutWindowButtons(HWND mainWindow) {
     }
 }
 
-void HideFrameButtons() {
-    for (SkinnedButton* button : g_buttons.All()) Show(button, false);
+void MainWindow::HideFrameButtons() {
+    for (SkinnedButton* button : buttons_.All()) Show(button, false);
 }
 
-void ShowFrameButtons() {
-    for (SkinnedButton* button : g_buttons.All()) Show(button, true);
+void MainWindow::ShowFrameButtons() {
+    for (SkinnedButton* button : buttons_.All()) Show(button, true);
 }
 
-void ShowWindowButtons() {
-    for (SkinnedButton* button : g_buttons.WindowButtons()) Show(button, true);
+void MainWindow::ShowWindowButtons() {
+    for (SkinnedButton* button : buttons_.WindowButtons()) Show(button, true);
 }
 
-void SetTitleActive(bool active) {
-    if (!g_buttons.title) return;
-    g_buttons.title->SetEnabled(active);
-    UpdateWindow(g_buttons.title->Window());
+void MainWindow::SetTitleActive(bool active) {
+    if (!buttons_.title) return;
+    buttons_.title->SetEnabled(active);
+    UpdateWindow(buttons_.title->Window());
 }
 
-void RefreshMaximiseButton() {
-    if (g_buttons.maximise) g_buttons.maximise->UpdateLook();
+void MainWindow::RefreshMaximiseButton() {
+    if (buttons_.maximise) buttons_.maximise->UpdateLook();
 }
 
-void RefreshModeButtons() {
-    for (SkinnedButton* button : g_buttons.ModeButtons())
+void MainWindow::RefreshModeButtons() {
+    for (SkinnedButton* button : buttons_.ModeButtons())
         if (button) button->UpdateLook();
 }

@@ -1,9 +1,7 @@
-#include "app/frame_paint.h"
+#include "app/main_window.h"
 
 #include <commctrl.h>
 
-#include "app/main_layout.h"
-#include "ui/theme.h"
 #include "win/owners.h"
 
 namespace {
@@ -16,21 +14,21 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
     LineTo(dc, x2, y2);
 }
 
-void FillBackground(HDC dc, const RECT& client) {
-    HBRUSH background = g_gdi.mainBackground ? g_gdi.mainBackground.Get() : static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+void FillBackground(HDC dc, const Theme& theme, const RECT& client) {
+    HBRUSH background = theme.mainBackground ? theme.mainBackground.Get() : static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     FillRect(dc, &client, background);
 }
 
-void DrawLogo(HDC dc) {
-    if (g_gdi.logoStrip) ImageList_Draw(g_gdi.logoStrip, 0, dc, kLogoX, kLogoY, ILD_TRANSPARENT);
+void DrawLogo(HDC dc, const Theme& theme) {
+    if (theme.logoStrip) ImageList_Draw(theme.logoStrip.Get(), 0, dc, kLogoX, kLogoY, ILD_TRANSPARENT);
 }
 
-void DrawPanel(HDC dc, const RECT& c) {
+void DrawPanel(HDC dc, const Theme& theme, const RECT& c) {
     const int L = c.left, T = c.top, R = c.right, B = c.bottom;
     RECT panel{L + 25, T + 18, R - 8, B - 8};
-    FillRect(dc, &panel, g_gdi.buttonFaceBrush.Get());
+    FillRect(dc, &panel, theme.buttonFaceBrush.Get());
     {
-        SelectedObject pen(dc, g_gdi.highlightPen.Get());
+        SelectedObject pen(dc, theme.highlightPen.Get());
         Line(dc, L + 28, T + 42, R - 11, T + 42);
         MoveToEx(dc, L + 26, B - 11, nullptr);
         LineTo(dc, L + 26, T + 19);
@@ -38,7 +36,7 @@ void DrawPanel(HDC dc, const RECT& c) {
         LineTo(dc, R - 10, B - 10);
         LineTo(dc, L + 26, B - 10);
     }
-    SelectedObject pen(dc, g_gdi.shadowPen.Get());
+    SelectedObject pen(dc, theme.shadowPen.Get());
     MoveToEx(dc, L + 27, T + 42, nullptr);
     LineTo(dc, L + 27, T + 20);
     LineTo(dc, R - 11, T + 20);
@@ -50,12 +48,12 @@ void DrawPanel(HDC dc, const RECT& c) {
     LineTo(dc, R - 8, T + 18);
 }
 
-void DrawSplitterGroove(HDC dc) {
-    if (!g_layout.hasSplitter || g_layout.modes.mode == layout::kListsOnly) return;
-    const layout::Rect& s = g_layout.splitter;
-    HPEN highlight = g_gdi.highlightPen.Get();
-    HPEN shadow = g_gdi.shadowPen.Get();
-    if (g_layout.splitterVertical) {
+void DrawSplitterGroove(HDC dc, const Theme& theme, const MainLayout& layout) {
+    if (!layout.hasSplitter || layout.modes.mode == layout::kListsOnly) return;
+    const layout::Rect& s = layout.splitter;
+    HPEN highlight = theme.highlightPen.Get();
+    HPEN shadow = theme.shadowPen.Get();
+    if (layout.splitterVertical) {
         {
             SelectedObject pen(dc, highlight);
             Line(dc, s.left + 1, s.top, s.left + 1, s.bottom);
@@ -91,18 +89,18 @@ void PaintBuffered(HWND window, Draw draw) {
 
 }  // namespace
 
-void PaintMainFrame(HWND mainWindow) {
-    PaintBuffered(mainWindow, [](HDC dc, const RECT& client) {
-        FillBackground(dc, client);
-        DrawPanel(dc, client);
-        DrawSplitterGroove(dc);
-        DrawLogo(dc);
+void MainWindow::PaintFrame() {
+    PaintBuffered(window_, [this](HDC dc, const RECT& client) {
+        FillBackground(dc, theme_, client);
+        DrawPanel(dc, theme_, client);
+        DrawSplitterGroove(dc, theme_, layout_);
+        DrawLogo(dc, theme_);
     });
 }
 
-void PaintRolledUpFrame(HWND mainWindow) {
-    PaintBuffered(mainWindow, [](HDC dc, const RECT& client) {
-        FillBackground(dc, client);
-        DrawLogo(dc);
+void MainWindow::PaintRolledUpFrame() {
+    PaintBuffered(window_, [this](HDC dc, const RECT& client) {
+        FillBackground(dc, theme_, client);
+        DrawLogo(dc, theme_);
     });
 }

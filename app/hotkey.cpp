@@ -1,13 +1,12 @@
 #include "app/hotkey.h"
 
-#include "app/settings_file.h"
 
-void ApplyHotKeySetting(HWND mainWindow) {
+void ApplyHotKeySetting(HWND mainWindow, const Settings& settings) {
     UnregisterHotKey(mainWindow, kHotKeyId);
-    if (!g_settings.hotKeyUse || g_settings.hotKeyKey == 0) return;
-    int modifiers = HotKeyModifiers(g_settings);
+    if (!settings.hotKeyUse || settings.hotKeyKey == 0) return;
+    int modifiers = HotKeyModifiers(settings);
     UINT systemModifiers = ((modifiers & 1) ? MOD_CONTROL : 0) | ((modifiers & 2) ? MOD_ALT : 0);
-    RegisterHotKey(mainWindow, kHotKeyId, systemModifiers, static_cast<UINT>(g_settings.hotKeyKey));
+    RegisterHotKey(mainWindow, kHotKeyId, systemModifiers, static_cast<UINT>(settings.hotKeyKey));
 }
 
 void UnregisterProgramHotKey(HWND mainWindow) { UnregisterHotKey(mainWindow, kHotKeyId); }

@@ -1,9 +1,156 @@
-// The one top-level window of the program.
+// The one top-level window of the program, and everything it owns: the layout of its panes, the
+// self-drawn frame with its buttons, the bars, the lists, the trees and the tabs. Its work is
+// split by concern over main_window.cpp (messages), lifecycle.cpp (creation and destruction),
+// main_layout.cpp, chrome.cpp, frame_buttons.cpp, frame_paint.cpp, splitter.cpp,
+// window_menus.cpp and handover_receiver.cpp.
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/bar_windows.h"
+#include "app/chrome.h"
+#include "app/frame_buttons.h"
+#include "app/main_layout.h"
+#include "app/tray.h"
+#include "panes/favourites/favourites_pane.h"
+#include "panes/list/list_lock.h"
+#include "panes/list/list_pane.h"
+#include "panes/tabs/tab_model.h"
+#include "panes/tree/folder_tree.h"
+#include "ui/theme.h"
+
 extern const char kMainWindowClass[];
 
-bool RegisterMainWindowClass(HINSTANCE instance);
-void UnregisterMainWindowClass(HINSTANCE instance);
-HWND CreateMainWindow(HINSTANCE instance);
+class MainWindow {
+public:
+    explicit MainWindow(AppContext& context);
+    // Destroys the window if it is still there; the object is unbound from it either way.
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    static bool RegisterClass(HINSTANCE instance);
+    static void UnregisterClasses(HINSTANCE instance);
+    // The object bound to a main window, or null.
+    static MainWindow* FromHandle(HWND window);
+
+    // Makes the window; the start paths are opened as tabs while it is created.
+    bool Create(std::vector<ItemIdList> startPaths);
+    HWND Handle() const { return window_; }
+
+    AppContext& Context() { return context_; }
+    Settings& Config() { return context_.settings; }
+    Theme& Look() { return theme_; }
+    MainLayout& Layout() { return layout_; }
+    const ChromeState& Chrome() const { return chrome_; }
+    BarWindows& Bars() { return bars_; }
+    ListPane& MainList() { return mainList_; }
+    ListPane& SubList() { return subList_; }
+    FolderTreePane& Tree() { return tree_; }
+    FavouritesPane& Favourites() { return favourites_; }
+    TabList& Tabs() { return tabs_; }
+    ListLock& Lock() { return listLock_; }
+    FrameButtons& Buttons() { return buttons_; }
+
+    // Set while the window is created when the settings ask for a maximised start; taken once.
+    bool TakeStartMaximisedRequest();
+
+    // Opens each converted path as a tab: the desktop as the desktop tab, anything else as the
+    // last item of its parent. Returns the number of tabs opened.
+    int OpenPathsAsTabs(const std::vector<ItemIdList>& paths);
+
+    // Layout and modes.
+    void ChooseStartLayout(bool subTabShown);
+    void RecordLayoutSettings();
+    void LayOut(bool invalidate);
+    void ShowAllPanes();
+    void HideAllPanes();
+    void ToggleTreeMode();
+    void ToggleFavouritesMode();
+    void ToggleTwoPaneMode();
+    void ToggleHiddenFiles();
+    void ToggleExtendedTips();
+    layout::Rect ClientArea() const;
+
+    // The window's own behaviour in place of a system caption.
+    void ToggleMaximise();
+    void RollUp();
+    void Unroll();
+    void HideToTray();
+    void RunFrameDoubleClick();
+    void HandleTrayCallback(WPARAM iconId, LPARAM mouseMessage);
+    void HandleHotKey(WPARAM hotKeyId);
+    // Opens HELP\top.html beside the program, or says that it is missing.
+    void ShowHelp();
+    // The rectangle and maximised flag the settings file keeps for the window.
+    void WindowRectangleToSave(RECT& rect, bool& maximised) const;
+
+    // The frame buttons.
+    void CreateFrameButtons();
+    void LayOutWindowButtons();
+    void HideFrameButtons();
+    void ShowFrameButtons();
+    void ShowWindowButtons();
+    void SetTitleActive(bool active);
+    void RefreshMaximiseButton();
+    void RefreshModeButtons();
+
+    // The window menu (maximise or restore, tray, shade, close) and the caption menu (help,
+    // version); the right-press menus of the left column.
+    void ShowWindowMenu(int x, int y);
+    void ShowCaptionMenu(int x, int y);
+    void ShowSplitDirectionMenu(int x, int y);
+    void ShowTooltipItemsMenu(int x, int y);
+
+    // The notification-area icon, added once the window is shown.
+    void AddTrayIcon();
+
+    // WM_COPYDATA from a second start: opens each handed-over path as a tab of the main list.
+    LRESULT ReceiveHandOver(const COPYDATASTRUCT* record);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleRolledUp(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void RunCreationSequence();
+    void RunDestructionSequence();
+    void RecordWindowState();
+    void ChooseShownTabs(bool anyTabOpened);
+
+    LRESULT FrameHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT RolledUpHitTest(LPARAM lParam);
+    bool SetSplitterCursor();
+    void PaintFrame();
+    void PaintRolledUpFrame();
+    void BeginSplitterDrag(POINT clientPoint);
+    void FollowSplitterDrag(POINT clientPoint);
+    void EndSplitterDrag();
+    void InvertDragBar();
+    void RememberNormalRectangle();
+    void ShowTrayMenu();
+    void AfterModeSwitch(const layout::SwitchResult& result);
+    void Place(HWND window, const layout::Box& box);
+
+    AppContext& context_;
+    HWND window_ = nullptr;
+    std::vector<ItemIdList> startPaths_;
+    bool startMaximisedRequest_ = false;
+
+    Theme theme_;
+    MainLayout layout_;
+    ChromeState chrome_;
+    TrayIcon tray_;
+    BarWindows bars_;
+    ListLock listLock_;
+    TabList tabs_;
+    ListPane mainList_{kMainListId};
+    ListPane subList_{kSubListId};
+    FolderTreePane tree_;
+    FavouritesPane favourites_;
+    // Last, so that the buttons go first: their actions refer to everything above.
+    FrameButtons buttons_;
+};

@@ -2,10 +2,6 @@
 
 #include <windows.h>
 
-#include "app/fonts.h"
-#include "win/program_folder.h"
-
-Settings g_settings = DefaultSettings();
 
 namespace {
 
@@ -31,12 +27,12 @@ private:
 
 }  // namespace
 
-void LoadSettingsFile() {
-    ProfileStore store(DataFilePath("t.ini"));
-    LoadSettings(store, g_settings, LoadFonts);
+void LoadSettingsFile(const ProgramFolder& folder, Settings& settings, FontChoices& fonts) {
+    ProfileStore store(folder.DataFile(kSettingsFileName));
+    LoadSettings(store, settings, [&] { fonts = LoadFonts(folder.DataFile(kFontFileName)); });
 }
 
-void SaveSettingsFile() {
-    ProfileStore store(DataFilePath("t.ini"));
-    SaveSettings(store, g_settings, SaveFonts);
+void SaveSettingsFile(const ProgramFolder& folder, const Settings& settings, const FontChoices& fonts) {
+    ProfileStore store(folder.DataFile(kSettingsFileName));
+    SaveSettings(store, settings, [&] { SaveFonts(folder.DataFile(kFontFileName), fonts); });
 }

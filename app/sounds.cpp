@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "win/program_folder.h"
-#include "app/settings_file.h"
 #include "win/owners.h"
 
 namespace {
@@ -21,63 +20,7 @@ constexpr LONGLONG kLargestSoundFile = 64LL * 1024 * 1024;
 
 const char kSoundFolderName[] = "sound";
 
-// A fixed global memory block, whose handle is its address.
-class GlobalBlock {
-public:
-    GlobalBlock() = default;
-    explicit GlobalBlock(HGLOBAL block) : block_(block) {}
-    ~GlobalBlock() { Reset(); }
-    GlobalBlock(GlobalBlock&& other) noexcept : block_(other.Release()) {}
-    GlobalBlock& operator=(GlobalBlock&& other) noexcept { Reset(other.Release()); return *this; }
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
-
-    void* Get() const { return block_; }
-    explicit operator bool() const { return block_ != nullptr; }
-    HGLOBAL Release() { HGLOBAL block = block_; block_ = nullptr; return block; }
-    void Reset(HGLOBAL block = nullptr) {
-        if (block_) GlobalFree(block_);
-        block_ = block;
-    }
-
-private:
-    HGLOBAL block_ = nullptr;
-};
-
-struct CustomSound {
-    GlobalBlock data;
-    size_t size = 0;
-};
-
-struct CustomSoundTable {
-    std::array<CustomSound, kSoundEventCount> events;
-    // Whatever is still held when the process ends may still be playing.
-    ~CustomSoundTable() { FreeEventSounds(); }
-};
-
-// Declared first so that it outlives the table, whose destruction may still record a stop.
-SoundRequest g_lastRequest;
-CustomSoundTable g_customSounds;
-
 bool ValidEvent(int event) { return event >= 0 && event < kSoundEventCount; }
-
-void RecordRequest(int event, SoundSource source, const void* memory, int resource, std::string file,
-                   BOOL accepted) {
-    SoundRequest request;
-    request.count = g_lastRequest.count + 1;
-    request.event = event;
-    request.source = source;
-    request.memory = memory;
-    request.resource = resource;
-    request.file = std::move(file);
-    request.accepted = accepted != FALSE;
-    g_lastRequest = std::move(request);
-}
-
-void StopPlaying() {
-    BOOL accepted = PlaySoundA(nullptr, nullptr, 0);
-    RecordRequest(-1, SoundSource::Stop, nullptr, 0, std::string(), accepted);
-}
 
 // The last character decides, read whole: the trail byte of a double-byte character may equal '\'.
 bool EndsInSeparator(const std::string& path) {
@@ -89,102 +32,118 @@ bool EndsInSeparator(const std::string& path) {
     return separator;
 }
 
-std::string SoundFilePath(const std::string& name) {
-    std::string path = ProgramFolder();
-    if (!path.empty() && !EndsInSeparator(path)) path += '\\';
-    return path + kSoundFolderName + '\\' + name;
-}
-
 // The whole file, or nothing when it cannot be opened, is empty, is absurdly large or cannot be
 // read to its end.
-CustomSound ReadSoundFile(const std::string& path) {
+bool ReadSoundFile(const std::string& path, GlobalBlock& sound, size_t& soundSize) {
     // Others may read the file at the same time; refusing them would throw the user's choice away
     // merely because a player has the file open.
     Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return {};
+    if (!file.Valid()) return false;
     LARGE_INTEGER fileSize{};
     if (!GetFileSizeEx(file.Get(), &fileSize) || fileSize.QuadPart <= 0 || fileSize.QuadPart > kLargestSoundFile)
-        return {};
+        return false;
     DWORD size = static_cast<DWORD>(fileSize.QuadPart);
     GlobalBlock data(GlobalAlloc(GPTR, size));
-    if (!data) return {};
+    if (!data) return false;
     BYTE* bytes = static_cast<BYTE*>(data.Get());
     DWORD total = 0;
     while (total < size) {
         DWORD read = 0;
-        if (!ReadFile(file.Get(), bytes + total, size - total, &read, nullptr) || read == 0) return {};
+        if (!ReadFile(file.Get(), bytes + total, size - total, &read, nullptr) || read == 0) return false;
         total += read;
     }
-    CustomSound sound;
-    sound.data = std::move(data);
-    sound.size = size;
-    return sound;
-}
-
-void ReplaceCustomSound(int event, CustomSound sound) {
-    if (g_customSounds.events[event].data) StopPlaying();
-    g_customSounds.events[event] = std::move(sound);
+    sound = std::move(data);
+    soundSize = size;
+    return true;
 }
 
 }  // namespace
 
 int BuiltInSoundResource(int event) { return ValidEvent(event) ? kBuiltInResources[event] : 0; }
 
-void SetEventSound(int event, bool builtIn, const std::string& name) {
-    if (!ValidEvent(event)) return;
-    CustomSound sound;
-    if (!builtIn) sound = ReadSoundFile(SoundFilePath(name));
-    bool keepsName = builtIn || sound.data;
-    ReplaceCustomSound(event, std::move(sound));
-    g_settings.soundFiles[event] = keepsName ? name : std::string();
+void EventSounds::RecordRequest(int event, SoundSource source, const void* memory, int resource, std::string file,
+                                bool accepted) {
+    SoundRequest request;
+    request.count = lastRequest_.count + 1;
+    request.event = event;
+    request.source = source;
+    request.memory = memory;
+    request.resource = resource;
+    request.file = std::move(file);
+    request.accepted = accepted;
+    lastRequest_ = std::move(request);
 }
 
-void LoadEventSounds() {
+void EventSounds::StopPlaying() {
+    BOOL accepted = PlaySoundA(nullptr, nullptr, 0);
+    RecordRequest(-1, SoundSource::Stop, nullptr, 0, std::string(), accepted != FALSE);
+}
+
+std::string EventSounds::SoundFilePath(const std::string& name) const {
+    std::string path = folder_.Path();
+    if (!path.empty() && !EndsInSeparator(path)) path += '\\';
+    return path + kSoundFolderName + '\\' + name;
+}
+
+void EventSounds::ReplaceCustomSound(int event, CustomSound sound) {
+    if (events_[event].data) StopPlaying();
+    events_[event] = std::move(sound);
+}
+
+void EventSounds::SetEventSound(int event, bool builtIn, const std::string& name) {
+    if (!ValidEvent(event)) return;
+    CustomSound sound;
+    if (!builtIn) ReadSoundFile(SoundFilePath(name), sound.data, sound.size);
+    bool keepsName = builtIn || sound.data;
+    ReplaceCustomSound(event, std::move(sound));
+    settings_.soundFiles[event] = keepsName ? name : std::string();
+}
+
+void EventSounds::LoadEventSounds() {
     for (int event = 0; event < kSoundEventCount; ++event) {
-        std::string name = g_settings.soundFiles[event];
+        std::string name = settings_.soundFiles[event];
         SetEventSound(event, name.empty(), name);
     }
 }
 
-void PlayEventSound(SoundEvent event) { PlayEventSound(static_cast<int>(event)); }
+void EventSounds::PlayEventSound(SoundEvent event) { PlayEventSound(static_cast<int>(event)); }
 
-void PlayEventSound(int event) {
+void EventSounds::PlayEventSound(int event) {
     if (!ValidEvent(event) || !SoundsEnabled()) return;
-    const CustomSound& custom = g_customSounds.events[event];
+    const CustomSound& custom = events_[event];
     if (custom.data) {
-        BOOL accepted = PlaySoundA(static_cast<LPCSTR>(custom.data.Get()), nullptr, SND_MEMORY | SND_ASYNC);
-        RecordRequest(event, SoundSource::Memory, custom.data.Get(), 0, std::string(), accepted);
+        const void* memory = custom.data.Get();
+        BOOL accepted = PlaySoundA(static_cast<LPCSTR>(memory), nullptr, SND_MEMORY | SND_ASYNC);
+        RecordRequest(event, SoundSource::Memory, memory, 0, std::string(), accepted != FALSE);
         return;
     }
     int resource = kBuiltInResources[event];
     BOOL accepted = PlaySoundA(MAKEINTRESOURCEA(resource), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC);
-    RecordRequest(event, SoundSource::Resource, nullptr, resource, std::string(), accepted);
+    RecordRequest(event, SoundSource::Resource, nullptr, resource, std::string(), accepted != FALSE);
 }
 
-void PlaySoundFile(const std::string& path) {
+void EventSounds::PlaySoundFile(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
     BOOL accepted = PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
-    RecordRequest(-1, SoundSource::File, nullptr, 0, path, accepted);
+    RecordRequest(-1, SoundSource::File, nullptr, 0, path, accepted != FALSE);
 }
 
-void EnableSounds(bool on) { g_settings.useSound = on ? 1 : 0; }
+void EventSounds::EnableSounds(bool on) { settings_.useSound = on ? 1 : 0; }
 
-bool SoundsEnabled() { return g_settings.useSound != 0; }
+bool EventSounds::SoundsEnabled() const { return settings_.useSound != 0; }
 
-void FreeEventSounds() {
+void EventSounds::FreeEventSounds() {
     bool anyHeld = false;
-    for (const CustomSound& sound : g_customSounds.events) anyHeld = anyHeld || sound.data;
+    for (const CustomSound& sound : events_) anyHeld = anyHeld || sound.data;
     if (!anyHeld) return;
     StopPlaying();
-    for (CustomSound& sound : g_customSounds.events) sound = CustomSound();
+    for (CustomSound& sound : events_) sound = CustomSound();
 }
 
-const void* EventSoundData(int event) {
-    return ValidEvent(event) ? g_customSounds.events[event].data.Get() : nullptr;
+const void* EventSounds::EventSoundData(int event) const {
+    return ValidEvent(event) ? events_[event].data.Get() : nullptr;
 }
 
-size_t EventSoundSize(int event) { return ValidEvent(event) ? g_customSounds.events[event].size : 0; }
-
-const SoundRequest& LastSoundRequest() { return g_lastRequest; }
+size_t EventSounds::EventSoundSize(int event) const { return ValidEvent(event) ? events_[event].size : 0; }

@@ -1,60 +1,52 @@
-#include "app/splitter.h"
-
-#include "app/lifecycle.h"
-#include "app/main_layout.h"
-
-namespace {
+#include "app/main_window.h"
 
 // Inverts the drag bar on the screen; drawing it a second time takes it away.
-void InvertDragBar(HWND mainWindow) {
+void MainWindow::InvertDragBar() {
     POINT origin{0, 0};
-    ClientToScreen(mainWindow, &origin);
-    const layout::Rect& s = g_layout.splitter;
+    ClientToScreen(window_, &origin);
+    const layout::Rect& s = layout_.splitter;
     DWORD flags = DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE;
-    if (!IsNtPlatform()) flags |= DCX_PARENTCLIP;
+    if (context_.platform != Platform::Nt) flags |= DCX_PARENTCLIP;
     HWND desktop = GetDesktopWindow();
-    HDC dc = GetDCEx(desktop, nullptr, flags);
+    WindowDC screen(desktop, nullptr, flags);
+    HDC dc = screen.Get();
     if (!dc) return;
-    if (g_layout.splitterVertical)
+    if (layout_.splitterVertical)
         PatBlt(dc, origin.x + s.left, origin.y + s.top, 5, s.bottom - s.top, DSTINVERT);
     else
         PatBlt(dc, origin.x + s.left, origin.y + s.top - 2, s.right - s.left, 3, DSTINVERT);
-    ReleaseDC(desktop, dc);
 }
 
-}  // namespace
-
-bool BeginSplitterDrag(HWND mainWindow, POINT client) {
-    if (g_layout.modes.mode == layout::kListsOnly || !g_layout.splitter.Contains(client.x, client.y)) return false;
-    SetCapture(mainWindow);
+void MainWindow::BeginSplitterDrag(POINT client) {
+    if (layout_.modes.mode == layout::kListsOnly || !layout_.splitter.Contains(client.x, client.y)) return;
+    SetCapture(window_);
     POINT screen = client;
-    ClientToScreen(mainWindow, &screen);
-    layout::BeginDrag(g_layout.drag, g_layout.modes.mode, g_layout.sizes, {screen.x, screen.y});
+    ClientToScreen(window_, &screen);
+    layout::BeginDrag(layout_.drag, layout_.modes.mode, layout_.sizes, {screen.x, screen.y});
     LockWindowUpdate(GetDesktopWindow());
-    InvertDragBar(mainWindow);
-    return true;
+    InvertDragBar();
 }
 
-void FollowSplitterDrag(HWND mainWindow, POINT client) {
-    if (!g_layout.drag.active || GetCapture() != mainWindow) return;
+void MainWindow::FollowSplitterDrag(POINT client) {
+    if (!layout_.drag.active || GetCapture() != window_) return;
     POINT screen = client;
-    ClientToScreen(mainWindow, &screen);
-    layout::Sizes sizes = g_layout.sizes;
-    layout::Rect splitter = g_layout.splitter;
-    if (!layout::FollowDrag(g_layout.drag, g_layout.modes.mode, ClientRect(mainWindow), {client.x, client.y},
+    ClientToScreen(window_, &screen);
+    layout::Sizes sizes = layout_.sizes;
+    layout::Rect splitter = layout_.splitter;
+    if (!layout::FollowDrag(layout_.drag, layout_.modes.mode, ClientArea(), {client.x, client.y},
                             {screen.x, screen.y}, sizes, splitter))
         return;
-    InvertDragBar(mainWindow);
-    g_layout.sizes = sizes;
-    g_layout.splitter = splitter;
-    InvertDragBar(mainWindow);
+    InvertDragBar();
+    layout_.sizes = sizes;
+    layout_.splitter = splitter;
+    InvertDragBar();
 }
 
-void EndSplitterDrag(HWND mainWindow) {
-    if (!g_layout.drag.active || GetCapture() != mainWindow) return;
-    InvertDragBar(mainWindow);
-    g_layout.drag.active = false;
+void MainWindow::EndSplitterDrag() {
+    if (!layout_.drag.active || GetCapture() != window_) return;
+    InvertDragBar();
+    layout_.drag.active = false;
     LockWindowUpdate(nullptr);
     ReleaseCapture();
-    LayOut(mainWindow, false);
+    LayOut(false);
 }

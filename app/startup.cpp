@@ -1,20 +1,13 @@
 #include "app/startup.h"
 
-#include "app/chrome.h"
-#include "app/frame_buttons.h"
-#include "core/handover.h"
 #include "app/hotkey.h"
-#include "app/lifecycle.h"
-#include "app/main_window.h"
-#include "win/program_folder.h"
-#include "app/tray.h"
-#include "win/owners.h"
+#include "core/handover.h"
 #include "shell/shell_services.h"
+#include "win/owners.h"
 
 namespace {
 
 const char kInstanceMutexName[] = "Tsy_mutex_unique";
-Handle g_instanceMutex;
 
 void HandOverToRunningInstance(const std::vector<std::string>& arguments) {
     HWND running = FindWindowA(kMainWindowClass, nullptr);
@@ -43,21 +36,17 @@ std::vector<ItemIdList> ConvertStartPaths(const std::vector<std::string>& argume
     return lists;
 }
 
-bool ReadNtPlatform() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
 }  // namespace
 
-void ReleaseInstanceMutex() {
-    if (!g_instanceMutex.Valid()) return;
-    ReleaseMutex(g_instanceMutex.Get());
-    g_instanceMutex.Reset();
+Application::Application(HINSTANCE instance, const std::string& programFolder)
+    : instance_(instance), context_(std::make_unique<AppContext>(instance, programFolder)) {}
+
+Application::~Application() {
+    main_.reset();
+    if (classRegistered_) MainWindow::UnregisterClasses(instance_);
 }
 
-HWND StartTessary(HINSTANCE instance, const StartOptions& options) {
+std::unique_ptr<Application> Application::Start(HINSTANCE instance, const StartOptions& options) {
     Handle mutex(CreateMutexA(nullptr, TRUE, kInstanceMutexName));
     if (!mutex.Valid()) return nullptr;
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -65,38 +54,29 @@ HWND StartTessary(HINSTANCE instance, const StartOptions& options) {
         ReleaseMutex(mutex.Get());
         return nullptr;
     }
-    g_instanceMutex = std::move(mutex);
-
-    StartShellServices();
-    SetProgramFolder(options.programFolder.empty() ? ModuleProgramFolder() : options.programFolder);
-    SetStartPaths(ConvertStartPaths(options.arguments));
-    if (!RegisterMainWindowClass(instance)) {
-        SetStartPaths({});
-        StopShellServices();
-        ReleaseInstanceMutex();
-        return nullptr;
-    }
-    SetNtPlatform(ReadNtPlatform());
-    HWND mainWindow = CreateMainWindow(instance);
-    if (!mainWindow) {
-        SetStartPaths({});
-        StopShellServices();
-        ReleaseInstanceMutex();
-        UnregisterMainWindowClass(instance);
-        return nullptr;
-    }
-    if (TakeStartMaximisedRequest()) {
-        ToggleMaximise(mainWindow);
-        RefreshMaximiseButton();
+    std::unique_ptr<Application> application(new Application(
+        instance, options.programFolder.empty() ? ModuleProgramFolder() : options.programFolder));
+    AppContext& context = *application->context_;
+    context.instanceMutex = std::move(mutex);
+    std::vector<ItemIdList> startPaths = ConvertStartPaths(options.arguments);
+    application->classRegistered_ = MainWindow::RegisterClass(instance);
+    if (!application->classRegistered_) return nullptr;
+    application->main_ = std::make_unique<MainWindow>(context);
+    MainWindow& main = *application->main_;
+    if (!main.Create(std::move(startPaths))) return nullptr;
+    HWND mainWindow = main.Handle();
+    if (main.TakeStartMaximisedRequest()) {
+        main.ToggleMaximise();
+        main.RefreshMaximiseButton();
     } else {
         int show = options.showCommand;
         if (show == SW_SHOWMINIMIZED || show == SW_SHOWMINNOACTIVE) show = SW_HIDE;
         ShowWindow(mainWindow, show);
     }
     UpdateWindow(mainWindow);
-    AddTrayIcon(mainWindow, instance);
-    ApplyHotKeySetting(mainWindow);
-    return mainWindow;
+    main.AddTrayIcon();
+    ApplyHotKeySetting(mainWindow, context.settings);
+    return application;
 }
 
 int RunMessageLoop() {
@@ -108,11 +88,8 @@ int RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-void EndTessary(HINSTANCE instance) { UnregisterMainWindowClass(instance); }
-
 int RunTessary(HINSTANCE instance, const StartOptions& options) {
-    if (!StartTessary(instance, options)) return 0;
-    int exitCode = RunMessageLoop();
-    EndTessary(instance);
-    return exitCode;
+    std::unique_ptr<Application> application = Application::Start(instance, options);
+    if (!application) return 0;
+    return RunMessageLoop();
 }

@@ -1,9 +1,8 @@
 #include "app/translucency.h"
 
-#include "app/lifecycle.h"
 
-void ApplyTranslucency(HWND mainWindow, bool on, int opacity) {
-    if (!IsNtPlatform()) return;
+void ApplyTranslucency(HWND mainWindow, Platform platform, bool on, int opacity) {
+    if (platform != Platform::Nt) return;
     LONG_PTR style = GetWindowLongPtrA(mainWindow, GWL_EXSTYLE);
     if (on) {
         SetWindowLongPtrA(mainWindow, GWL_EXSTYLE, style | WS_EX_LAYERED);

@@ -6,11 +6,9 @@
 
 namespace {
 constexpr int kTrayIconResource = 326;
-// Removing an icon that was never added waits for a tray that is not there.
-bool g_trayIconAdded = false;
 }  // namespace
 
-bool AddTrayIcon(HWND mainWindow, HINSTANCE instance) {
+bool TrayIcon::Add(HWND mainWindow, HINSTANCE instance) {
     NOTIFYICONDATAA icon{};
     icon.cbSize = sizeof icon;
     icon.hWnd = mainWindow;
@@ -21,16 +19,17 @@ bool AddTrayIcon(HWND mainWindow, HINSTANCE instance) {
         LoadImageA(instance, MAKEINTRESOURCEA(kTrayIconResource), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                    GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     std::strcpy(icon.szTip, "Tessary");
-    g_trayIconAdded = Shell_NotifyIconA(NIM_ADD, &icon) != FALSE;
-    return g_trayIconAdded;
+    if (!Shell_NotifyIconA(NIM_ADD, &icon)) return false;
+    window_ = mainWindow;
+    return true;
 }
 
-void RemoveTrayIcon(HWND mainWindow) {
-    if (!g_trayIconAdded) return;
-    g_trayIconAdded = false;
+void TrayIcon::Remove() {
+    if (!window_) return;
     NOTIFYICONDATAA icon{};
     icon.cbSize = sizeof icon;
-    icon.hWnd = mainWindow;
+    icon.hWnd = window_;
+    window_ = nullptr;
     icon.uID = kTrayIconId;
     Shell_NotifyIconA(NIM_DELETE, &icon);
 }

@@ -1,75 +1,64 @@
-#include "app/window_menus.h"
-
-#include "app/chrome.h"
-#include "app/frame_buttons.h"
-#include "app/main_layout.h"
-#include "app/settings_file.h"
-#include "ui/version_dialog.h"
+#include "app/main_window.h"
 #include "ui/image_menus.h"
 #include "ui/mark_menus.h"
-#include "ui/menu_look.h"
-
-void ShowWindowMenu(HWND mainWindow, int x, int y) {
-    const bool maximised = IsZoomed(mainWindow) != FALSE;
-    ImageMenu menu;
-    menu.Build();
+#include "ui/version_dialog.h"
+void MainWindow::ShowWindowMenu(int x, int y) {
+    const bool maximised = IsZoomed(window_) != FALSE;
+    ImageMenu menu(theme_);
     if (maximised) menu.AddItem(1, "元のサイズに戻す", kMenuIconRestore);
     else menu.AddItem(1, "最大化", kMenuIconMaximise);
     menu.AddItem(2, "タスクトレイに入れる", kMenuIconTray);
-    if (!maximised) menu.AddItem(3, g_chrome.rolledUp ? "シェードを戻す" : "シェード", kMenuIconNone);
+    if (!maximised) menu.AddItem(3, chrome_.rolledUp ? "シェードを戻す" : "シェード", kMenuIconNone);
     const int closeId = maximised ? 3 : 4;
     menu.AddItem(closeId, "閉じる", kMenuIconClose);
 
-    const int chosen = menu.Show(mainWindow, x, y);
+    const int chosen = menu.Show(window_, x, y);
     if (chosen == 0) return;
     if (chosen == 1) {
-        ToggleMaximise(mainWindow);
+        ToggleMaximise();
         RefreshMaximiseButton();
     } else if (chosen == 2) {
-        HideToTray(mainWindow);
+        HideToTray();
     } else if (chosen == closeId) {
-        DestroyWindow(mainWindow);
-    } else if (g_chrome.rolledUp) {
-        Unroll(mainWindow);
+        DestroyWindow(window_);
+    } else if (chrome_.rolledUp) {
+        Unroll();
     } else {
-        RollUp(mainWindow);
+        RollUp();
     }
 }
 
-void ShowCaptionMenu(HWND mainWindow, int x, int y) {
-    ImageMenu menu;
-    menu.Build();
+void MainWindow::ShowCaptionMenu(int x, int y) {
+    ImageMenu menu(theme_);
     menu.AddItem(1, "ヘルプ", kMenuIconHelp);
     menu.AddItem(2, "バージョン情報", kMenuIconVersion);
-    switch (menu.Show(mainWindow, x, y)) {
-    case 1: ShowHelp(mainWindow); break;
-    case 2: ShowVersionDialog(mainWindow); break;
+    switch (menu.Show(window_, x, y)) {
+    case 1: ShowHelp(); break;
+    case 2: ShowVersionDialog(window_, theme_); break;
     default: break;
     }
 }
 
-void ShowSplitDirectionMenu(HWND mainWindow, int x, int y) {
-    const bool toTheRight = g_settings.listDivide != 0;
-    CheckMenu menu;
-    menu.Build();
+void MainWindow::ShowSplitDirectionMenu(int x, int y) {
+    const bool toTheRight = context_.settings.listDivide != 0;
+    CheckMenu menu(theme_);
     menu.AddItem(1, "上下に分割", toTheRight ? 0 : 1);
     menu.AddItem(2, "左右に分割", toTheRight ? 1 : 0);
-    int chosen = menu.Show(mainWindow, x, y);
+    int chosen = menu.Show(window_, x, y);
     if (chosen == 0) return;
-    g_settings.listDivide = chosen == 2 ? 1 : 0;
-    g_layout.sizes.subToTheRight = g_settings.listDivide != 0;
-    LayOut(mainWindow, true);
+    context_.settings.listDivide = chosen == 2 ? 1 : 0;
+    layout_.sizes.subToTheRight = context_.settings.listDivide != 0;
+    LayOut(true);
 }
 
-void ShowTooltipItemsMenu(HWND mainWindow, int x, int y) {
+void MainWindow::ShowTooltipItemsMenu(int x, int y) {
     int Settings::*items[] = {&Settings::tipSize, &Settings::tipDate, &Settings::tipAttributes, &Settings::tipComment};
     const char* texts[] = {"サイズ", "更新日時", "属性", "コメント"};
-    CheckMenu menu;
-    menu.Build();
-    for (int i = 0; i < 4; ++i) menu.AddItem(i + 1, texts[i], g_settings.*items[i] ? 1 : 0);
-    int chosen = menu.Show(mainWindow, x, y);
+    CheckMenu menu(theme_);
+    for (int i = 0; i < 4; ++i) menu.AddItem(i + 1, texts[i], context_.settings.*items[i] ? 1 : 0);
+    int chosen = menu.Show(window_, x, y);
     if (chosen >= 1 && chosen <= 4) {
-        int& item = g_settings.*items[chosen - 1];
+        int& item = context_.settings.*items[chosen - 1];
         item = !item;
     }
 }

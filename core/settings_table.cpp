@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <vector>
 
-const char* const kPatternCustom = "カスタム";
-
 namespace {
+
+constexpr char kCustomPatternName[] = "カスタム";
 
 constexpr int kPositionDefault = 100;
 constexpr int kSizeDefault = 320;
@@ -15,29 +15,30 @@ constexpr int kSubViewDefault = 200;
 constexpr int kLastDblclkAction = 3;
 constexpr int kDblclkDefault = 1;
 
-SettingKey Number(const char* section, const char* key, SettingKind kind, int defaultValue,
+constexpr SettingKey Number(const char* section, const char* key, SettingKind kind, int defaultValue,
                   int Settings::*field, int saveRank, SettingCheck check = SettingCheck::None,
                   int writtenAs = 0) {
     return {section, key, kind, defaultValue, nullptr, field, nullptr, -1, check, writtenAs, saveRank};
 }
-SettingKey Int(const char* section, const char* key, int defaultValue, int Settings::*field, int saveRank,
+constexpr SettingKey Int(const char* section, const char* key, int defaultValue, int Settings::*field, int saveRank,
                SettingCheck check = SettingCheck::None) {
     return Number(section, key, SettingKind::Int, defaultValue, field, saveRank, check);
 }
-SettingKey Bool(const char* section, const char* key, int defaultValue, int Settings::*field, int saveRank,
+constexpr SettingKey Bool(const char* section, const char* key, int defaultValue, int Settings::*field, int saveRank,
                 int writtenAs = 1) {
     return Number(section, key, SettingKind::Bool, defaultValue, field, saveRank, SettingCheck::None, writtenAs);
 }
-SettingKey Text(const char* section, const char* key, const char* defaultText, std::string Settings::*field,
+constexpr SettingKey Text(const char* section, const char* key, const char* defaultText, std::string Settings::*field,
                 int saveRank) {
     return {section, key, SettingKind::Text, 0, defaultText, nullptr, field, -1, SettingCheck::None, 0, saveRank};
 }
-SettingKey Sound(const char* key, int event) {
+constexpr SettingKey Sound(const char* key, int event) {
     return {"SOUND", key, SettingKind::Text, 0, "", nullptr, nullptr, event, SettingCheck::None, 0, 7 + event};
 }
 
-// Reading order; the last argument of each row is its place in the written file.
-const SettingKey kKeys[] = {
+// Reading order; the last argument of each row is its place in the written file. Constant data, so
+// that reading it never depends on the order in which start-up initialises the program's files.
+constexpr SettingKey kKeys[] = {
     Int("DBLCLK", "ACTION", 1, &Settings::dblclkAction, 1, SettingCheck::DblclkAction),
     Bool("HOTKEY", "USE", 0, &Settings::hotKeyUse, 2),
     Bool("HOTKEY", "CTRL", 1, &Settings::hotKeyCtrl, 3),
@@ -52,8 +53,8 @@ const SettingKey kKeys[] = {
     Number("TRANP", "ALPHA", SettingKind::Int, 230, &Settings::tranpAlpha, 24, SettingCheck::None, 0xFF),
     Int("BACKGROUND", "MAIN", 8806212, &Settings::backgroundMain, 25),
     Int("BACKGROUND", "TAB", 8806212, &Settings::backgroundTab, 27),
-    Text("BACKGROUND", "MAIN_PAT", kPatternCustom, &Settings::mainPattern, 26),
-    Text("BACKGROUND", "TAB_PAT", kPatternCustom, &Settings::tabPattern, 28),
+    Text("BACKGROUND", "MAIN_PAT", kCustomPatternName, &Settings::mainPattern, 26),
+    Text("BACKGROUND", "TAB_PAT", kCustomPatternName, &Settings::tabPattern, 28),
     Int("TXT", "TAB_COLOR", 16777215, &Settings::tabTextColour, 29),
     Int("TXT", "TREE_COLOR", 0, &Settings::treeTextColour, 30),
     Int("TXT", "LIST_COLOR", 0, &Settings::listTextColour, 31),
@@ -90,7 +91,7 @@ const SettingKey kKeys[] = {
     Int("LIST", "DIVIDE", 0, &Settings::listDivide, 62),
     Int("LIST", "DEFSTYLE", 0, &Settings::listDefaultStyle, 63),
     Int("LIST", "SEL_COLOR", 14930632, &Settings::listSelColour, 64),
-    Text("LIST", "SEL_PAT", kPatternCustom, &Settings::selPattern, 65),
+    Text("LIST", "SEL_PAT", kCustomPatternName, &Settings::selPattern, 65),
     Bool("LIST", "POLAROID", 1, &Settings::listPolaroid, 66),
     Bool("LIST", "RENAME_DIV", 1, &Settings::listRenameSplitsExtension, 67),
     Int("POSITION", "X", kPositionDefault, &Settings::windowX, 68, SettingCheck::Position),
@@ -132,6 +133,8 @@ std::string WrittenValue(const Settings& settings, const SettingKey& key) {
 }
 
 }  // namespace
+
+const char* const kPatternCustom = kCustomPatternName;
 
 const SettingKey* SettingKeys(size_t* count) {
     *count = kKeyCount;

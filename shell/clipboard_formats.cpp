@@ -1,5 +1,3 @@
 #include "shell/clipboard_formats.h"
 
-UINT g_shellIdListFormat = 0;
-
-void RegisterShellIdListFormat() { g_shellIdListFormat = RegisterClipboardFormatA("Shell IDList Array"); }
+UINT ShellIdListFormat() { return RegisterClipboardFormatA("Shell IDList Array"); }

@@ -6,12 +6,6 @@
 
 namespace {
 
-ComPtr<IShellFolder> DesktopReference() {
-    IShellFolder* desktop = DesktopFolder();
-    if (desktop) desktop->AddRef();
-    return ComPtr<IShellFolder>(desktop);
-}
-
 bool HasAttribute(IShellFolder* folder, PCUITEMID_CHILD child, SFGAOF attribute) {
     if (!folder || !child) return false;
     SFGAOF attributes = attribute;
@@ -31,8 +25,8 @@ bool FileSystemItemPresent(IShellFolder* folder, PCUITEMID_CHILD child) {
 ComPtr<IShellFolder> BindFolder(PCIDLIST_ABSOLUTE absolute) {
     ComPtr<IShellFolder> folder;
     if (!absolute) return folder;
-    if (IsDesktopList(absolute)) return DesktopReference();
-    IShellFolder* desktop = DesktopFolder();
+    if (IsDesktopList(absolute)) return DesktopFolder();
+    ComPtr<IShellFolder> desktop = DesktopFolder();
     if (desktop && FAILED(desktop->BindToObject(absolute, nullptr, IID_IShellFolder, folder.PutVoid())))
         folder.Reset();
     return folder;
@@ -72,7 +66,7 @@ bool SplitItemList(PCIDLIST_ABSOLUTE absolute, ComPtr<IShellFolder>& parent, Ite
     child.Reset();
     if (!absolute) return false;
     if (IsDesktopList(absolute)) {
-        parent = DesktopReference();
+        parent = DesktopFolder();
         return static_cast<bool>(parent);
     }
     ItemIdList parentList = ParentItemList(absolute);

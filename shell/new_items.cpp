@@ -17,7 +17,7 @@ bool CreateItemOnDisk(const std::string& fullPath, NewItemKind kind) {
 ItemIdList ParseItemPathQuietly(const std::string& fullPath) {
     ItemIdList list;
     WCHAR wide[MAX_PATH];
-    IShellFolder* desktop = DesktopFolder();
+    ComPtr<IShellFolder> desktop = DesktopFolder();
     if (!desktop || !MultiByteToWideChar(CP_ACP, 0, fullPath.c_str(), -1, wide, MAX_PATH)) return list;
     ULONG eaten = 0;
     PIDLIST_RELATIVE parsed = nullptr;

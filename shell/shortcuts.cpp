@@ -39,15 +39,15 @@ std::string InternetShortcutUrl(const std::wstring& path) {
 
 }  // namespace
 
-bool ResolveShortcut(IShellFolder* folder, PCUITEMID_CHILD child, ComPtr<IShellFolder>& targetFolder,
+bool ResolveShortcut(const ShellServices& services, IShellFolder* folder, PCUITEMID_CHILD child, ComPtr<IShellFolder>& targetFolder,
                      ItemIdList& targetChild, std::string& url) {
     targetFolder.Reset();
     targetChild.Reset();
     url.clear();
     std::wstring path = SystemTextToWide(ItemPath(folder, child));
     if (path.empty()) return false;
-    IShellLinkA* link = ShortcutLink();
-    IPersistFile* linkFile = ShortcutFile();
+    IShellLinkA* link = services.ShortcutLink();
+    IPersistFile* linkFile = services.ShortcutFile();
     if (!link || !linkFile || FAILED(linkFile->Load(path.c_str(), STGM_READ))) {
         url = InternetShortcutUrl(path);
         return false;

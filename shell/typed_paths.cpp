@@ -22,7 +22,7 @@ ItemIdList PathToItemList(const char* path) {
     // The shell parses at most MAX_PATH characters; a longer path is refused, not cut short
     // into the path of some other folder.
     std::wstring wide = SystemTextToWide(withSeparator);
-    IShellFolder* desktop = DesktopFolder();
+    ComPtr<IShellFolder> desktop = DesktopFolder();
     if (desktop && !wide.empty() && wide.size() <= MAX_PATH) {
         ULONG eaten = 0;
         PIDLIST_RELATIVE parsed = nullptr;

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
-void PaintDialogBackground(HWND dialog);
+class Theme;
+
+void PaintDialogBackground(HWND dialog, const Theme& theme);
 // Starts moving the dialog as if it had been pressed on a caption, which it does not have.
 void DragDialog(HWND dialog);

@@ -1,6 +1,6 @@
 #include "ui/favourites_menu.h"
 
-#include "ui/menu_look.h"
+#include "ui/theme.h"
 
 HMENU FavouritesMenu::AddSubmenu(const std::string& text) {
     if (!Popup()) return nullptr;
@@ -21,8 +21,8 @@ bool FavouritesMenu::LookOf(UINT id, MenuItemLook& look) const {
     for (const auto& submenu : submenus_) {
         if (id != static_cast<UINT>(reinterpret_cast<UINT_PTR>(submenu->popup))) continue;
         look.text = &submenu->text;
-        look.font = MenuFont();
-        look.icons = MenuFavouritesIcons();
+        look.font = Look().normal13.Get();
+        look.icons = Look().favouritesIcons;
         look.icon = kFavouritesGroupImage;
         look.iconTop = 1;
         return true;

@@ -10,7 +10,7 @@
 
 class FavouritesMenu : public SystemIconMenu {
 public:
-    FavouritesMenu() : SystemIconMenu(1, RGB(0, 0, 0)) {}
+    explicit FavouritesMenu(const Theme& theme) : SystemIconMenu(theme, 1, RGB(0, 0, 0)) {}
 
     // Appends a group; returns the submenu to add its favourites to (null when the system
     // refused it).

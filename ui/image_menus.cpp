@@ -1,12 +1,12 @@
 #include "ui/image_menus.h"
 
-#include "ui/menu_look.h"
+#include "ui/theme.h"
 
 bool ImageMenu::LookOf(UINT id, MenuItemLook& look) const {
     look.text = TextOf(id);
     if (!look.text) return false;
-    look.font = MenuFont();
-    look.icons = MenuIcons();
+    look.font = Look().normal13.Get();
+    look.icons = Look().menuIcons.Get();
     look.icon = ValueOf(id, kMenuIconNone);
     look.iconTop = 2;
     look.textLeft = 30;
@@ -16,8 +16,8 @@ bool ImageMenu::LookOf(UINT id, MenuItemLook& look) const {
 bool OffsetImageMenu::LookOf(UINT id, MenuItemLook& look) const {
     look.text = TextOf(id);
     if (!look.text) return false;
-    look.font = MenuFont();
-    look.icons = MenuIcons();
+    look.font = Look().normal13.Get();
+    look.icons = Look().menuIcons.Get();
     look.icon = ValueOf(id, kMenuIconNone);
     look.iconTop = 1;
     return true;

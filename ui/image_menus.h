@@ -3,6 +3,9 @@
 #include "ui/owner_menu.h"
 
 class ImageMenu : public ValueMenu {
+public:
+    using ValueMenu::ValueMenu;
+
 protected:
     bool LookOf(UINT id, MenuItemLook& look) const override;
 };
@@ -11,7 +14,7 @@ protected:
 // identifiers of the rest; and can open over another open menu.
 class OffsetImageMenu : public ValueMenu {
 public:
-    explicit OffsetImageMenu(int offset = 0) : offset_(offset) {}
+    explicit OffsetImageMenu(const Theme& theme, int offset = 0) : ValueMenu(theme), offset_(offset) {}
     // Show, while another menu is open.
     int ShowNested(HWND owner, int x, int y) { return Track(owner, x, y, true); }
 

@@ -4,6 +4,9 @@
 
 // Each item's value is its flag: 1 shows the check mark.
 class CheckMenu : public ValueMenu {
+public:
+    using ValueMenu::ValueMenu;
+
 protected:
     bool LookOf(UINT id, MenuItemLook& look) const override;
 };
@@ -11,11 +14,12 @@ protected:
 // One item, the current one, carries the mark.
 class RadioMenu : public OwnerMenu {
 public:
-    explicit RadioMenu(int current) : RadioMenu(current, false) {}
+    RadioMenu(const Theme& theme, int current) : RadioMenu(theme, current, false) {}
     using OwnerMenu::AddItem;
 
 protected:
-    RadioMenu(int current, bool sizedInBold) : current_(current), sizedInBold_(sizedInBold) {}
+    RadioMenu(const Theme& theme, int current, bool sizedInBold)
+        : OwnerMenu(theme), current_(current), sizedInBold_(sizedInBold) {}
     bool LookOf(UINT id, MenuItemLook& look) const override;
 
 private:
@@ -26,5 +30,5 @@ private:
 // The same, with its items sized in the bold font.
 class BoldRadioMenu : public RadioMenu {
 public:
-    explicit BoldRadioMenu(int current) : RadioMenu(current, true) {}
+    BoldRadioMenu(const Theme& theme, int current) : RadioMenu(theme, current, true) {}
 };

@@ -1,7 +1,7 @@
 #include "ui/menu_item_painter.h"
 
 #include "win/owners.h"
-#include "ui/menu_look.h"
+#include "ui/theme.h"
 
 namespace {
 
@@ -12,27 +12,27 @@ SIZE TextSize(HDC dc, const std::string& text, HFONT font) {
     return size;
 }
 
-void PaintBackground(HDC dc, const RECT& item, bool selected) {
+void PaintBackground(HDC dc, const Theme& theme, const RECT& item, bool selected) {
     if (selected) {
-        FillRect(dc, &item, MenuHighlightBrush());
-        FrameRect(dc, &item, MenuHighlightFrameBrush());
+        FillRect(dc, &item, theme.menuHighlight.Get());
+        FrameRect(dc, &item, theme.menuHighlightFrame.Get());
         return;
     }
     RECT stripe = item;
     stripe.right = item.left + kMenuStripeWidth;
     RECT rest = item;
     rest.left = stripe.right;
-    FillRect(dc, &rest, MenuBackgroundBrush());
+    FillRect(dc, &rest, theme.menuBackground.Get());
     // The pattern starts at each item's own corner, wherever the menu puts the item.
     POINT previousOrigin{};
     SetBrushOrgEx(dc, item.left, item.top, &previousOrigin);
-    FillRect(dc, &stripe, MenuStripeBrush());
+    FillRect(dc, &stripe, theme.menuStripe.Get());
     SetBrushOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
 }
 
 }  // namespace
 
-SIZE RenderMenuItem(HDC dc, const MenuItemLook& look, const DRAWITEMSTRUCT* item) {
+SIZE RenderMenuItem(HDC dc, const Theme& theme, const MenuItemLook& look, const DRAWITEMSTRUCT* item) {
     static const std::string kNoText;
     const std::string& text = look.text ? *look.text : kNoText;
     SIZE needed = TextSize(dc, text, look.sizingFont ? look.sizingFont : look.font);
@@ -42,7 +42,7 @@ SIZE RenderMenuItem(HDC dc, const MenuItemLook& look, const DRAWITEMSTRUCT* item
 
     const RECT& r = item->rcItem;
     SelectedObject font(dc, look.font);
-    PaintBackground(dc, r, (item->itemState & ODS_SELECTED) != 0);
+    PaintBackground(dc, theme, r, (item->itemState & ODS_SELECTED) != 0);
     int previousMode = SetBkMode(dc, TRANSPARENT);
     if (look.icons && look.icon >= 0)
         ImageList_Draw(look.icons, look.icon, dc, r.left + kMenuIconLeft, r.top + look.iconTop, ILD_TRANSPARENT);

@@ -6,6 +6,8 @@
 
 #include <string>
 
+class Theme;
+
 // Width of the patterned stripe at the left of every item.
 constexpr int kMenuStripeWidth = 22;
 // Room around the text: the stripe, the icon and the margins take this much beside it.
@@ -29,4 +31,4 @@ struct MenuItemLook {
 
 // Without `item` the size the item needs in `dc` is returned and nothing is painted; with it
 // the item is painted into its rectangle (highlighted when it is selected).
-SIZE RenderMenuItem(HDC dc, const MenuItemLook& look, const DRAWITEMSTRUCT* item);
+SIZE RenderMenuItem(HDC dc, const Theme& theme, const MenuItemLook& look, const DRAWITEMSTRUCT* item);

@@ -20,15 +20,17 @@ constexpr int kExtraButton = 1606;
 constexpr int kCancelButton = 1607;
 
 struct NameDialogState {
+    explicit NameDialogState(const Theme& look) : theme(look) {}
+    const Theme& theme;
     std::string* name = nullptr;
     bool ended = false;
     // The skinned buttons live as long as the dialog.
     std::unique_ptr<SkinnedButton> title, close, ok, extra, cancel;
 };
 
-std::unique_ptr<SkinnedButton> PlaceButton(ButtonKind kind, std::function<void()> click, HWND dialog, int x, int y,
-                                           int id) {
-    auto button = std::make_unique<SkinnedButton>(kind, ButtonActions{std::move(click)});
+std::unique_ptr<SkinnedButton> PlaceButton(const Theme& theme, ButtonKind kind, std::function<void()> click,
+                                           HWND dialog, int x, int y, int id) {
+    auto button = std::make_unique<SkinnedButton>(theme, kind, ButtonActions{std::move(click)});
     button->Place(dialog, x, y, id, nullptr);
     return button;
 }
@@ -36,19 +38,21 @@ std::unique_ptr<SkinnedButton> PlaceButton(ButtonKind kind, std::function<void()
 void PlaceButtons(HWND dialog, NameDialogState& state) {
     RECT client{};
     GetClientRect(dialog, &client);
-    state.title = std::make_unique<SkinnedButton>(ButtonKind::NameTitle);
+    state.title = std::make_unique<SkinnedButton>(state.theme, ButtonKind::NameTitle);
     SkinnedButton& title = *state.title;
     title.SetActions({[dialog, &title] {
         if (ChooseCloseFromTitleMenu(dialog, title)) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }});
     title.Place(dialog, 105, 2, kTitleButton, nullptr);
     // Closing is cancelling: both give 0 and an empty name.
-    state.close = PlaceButton(ButtonKind::Close, CommandAction(dialog, IDCANCEL), dialog, client.right - 24, 2,
+    state.close = PlaceButton(state.theme, ButtonKind::Close, CommandAction(dialog, IDCANCEL), dialog, client.right - 24, 2,
                               kCloseButton);
     const int row = client.bottom - 25;
-    state.ok = PlaceButton(ButtonKind::Ok, CommandAction(dialog, IDOK), dialog, 20, row, kOkButton);
-    state.extra = PlaceButton(ButtonKind::Extra, CommandAction(dialog, kExtraCommand), dialog, 130, row, kExtraButton);
-    state.cancel = PlaceButton(ButtonKind::Cancel, CommandAction(dialog, IDCANCEL), dialog, 240, row, kCancelButton);
+    state.ok = PlaceButton(state.theme, ButtonKind::Ok, CommandAction(dialog, IDOK), dialog, 20, row, kOkButton);
+    state.extra =
+        PlaceButton(state.theme, ButtonKind::Extra, CommandAction(dialog, kExtraCommand), dialog, 130, row, kExtraButton);
+    state.cancel =
+        PlaceButton(state.theme, ButtonKind::Cancel, CommandAction(dialog, IDCANCEL), dialog, 240, row, kCancelButton);
 }
 
 void Initialise(HWND dialog, NameDialogState& state) {
@@ -58,7 +62,7 @@ void Initialise(HWND dialog, NameDialogState& state) {
     HWND edit = CreateWindowExA(0, "EDIT", state.name->c_str(), WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 50,
                                 40, 260, 20, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameField)),
                                 GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(g_gdi.normal13.Get()), FALSE);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(state.theme.normal13.Get()), FALSE);
     PlaceButtons(dialog, state);
     SetFocus(edit);
 }
@@ -89,7 +93,7 @@ INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:
-        PaintDialogBackground(dialog);
+        PaintDialogBackground(dialog, state->theme);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -109,8 +113,8 @@ INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-int RunNameDialog(HWND mainWindow, std::string& name) {
-    NameDialogState state;
+int RunNameDialog(HWND mainWindow, const Theme& theme, std::string& name) {
+    NameDialogState state(theme);
     state.name = &name;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kNameTemplate), mainWindow,
                                      NameProcedure, reinterpret_cast<LPARAM>(&state));

@@ -12,7 +12,7 @@ bool IsMenuItemMessage(LPARAM lParam, UINT message) {
 
 }  // namespace
 
-void OwnerMenu::Build() {
+OwnerMenu::OwnerMenu(const Theme& theme) : theme_(theme) {
     MenuHandle bar(CreateMenu());
     MenuHandle popup(CreatePopupMenu());
     if (!bar || !popup) return;
@@ -114,7 +114,7 @@ void OwnerMenu::MeasureItem(HWND window, UINT, WPARAM, LPARAM lParam) {
     MenuItemLook look;
     if (!LookOf(item->itemID, look)) return;
     WindowDC dc(window);
-    SIZE size = RenderMenuItem(dc.Get(), look, nullptr);
+    SIZE size = RenderMenuItem(dc.Get(), theme_, look, nullptr);
     item->itemWidth = static_cast<UINT>(size.cx);
     item->itemHeight = static_cast<UINT>(size.cy);
 }
@@ -122,7 +122,7 @@ void OwnerMenu::MeasureItem(HWND window, UINT, WPARAM, LPARAM lParam) {
 void OwnerMenu::DrawItem(HWND, UINT, WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     MenuItemLook look;
-    if (LookOf(item->itemID, look)) RenderMenuItem(item->hDC, look, item);
+    if (LookOf(item->itemID, look)) RenderMenuItem(item->hDC, theme_, look, item);
 }
 
 void OwnerMenu::MenuRightButtonUp(HWND, UINT, WPARAM, LPARAM) {}

@@ -13,18 +13,18 @@
 
 #include "win/owners.h"
 #include "ui/menu_item_painter.h"
+#include "ui/theme.h"
 
 extern const char kPopupMenuProperty[];
 
 class OwnerMenu {
 public:
-    OwnerMenu() = default;
+    // Ready for items once made: the hidden menu bar and the popup it holds are made here.
+    explicit OwnerMenu(const Theme& theme);
     virtual ~OwnerMenu() = default;
     OwnerMenu(const OwnerMenu&) = delete;
     OwnerMenu& operator=(const OwnerMenu&) = delete;
 
-    // Makes the hidden menu bar and the popup it holds; called once, before items are added.
-    void Build();
     // Shows the menu at a screen point and waits; returns the chosen identifier or 0.
     int Show(HWND owner, int x, int y);
 
@@ -49,6 +49,7 @@ protected:
     virtual bool Holds(HMENU menu) const { return menu == popup_; }
 
     int Track(HWND owner, int x, int y, bool nested);
+    const Theme& Look() const { return theme_; }
 
     // How an item is sized and painted: MeasureItem and DrawItem both hand this look to the one
     // item routine. False for an identifier that is no item of this menu.
@@ -61,6 +62,7 @@ private:
     LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     OwnerMenu* Drawer(HMENU menu);
 
+    const Theme& theme_;
     HWND owner_ = nullptr;
     std::vector<std::string> texts_;
     WNDPROC previousProcedure_ = nullptr;
@@ -74,6 +76,7 @@ private:
 // Menus that keep one value per item beside its text.
 class ValueMenu : public OwnerMenu {
 public:
+    using OwnerMenu::OwnerMenu;
     void AddItem(UINT id, const std::string& text, int value) { AddItemTo(Popup(), id, text, value); }
 
 protected:

@@ -1,12 +1,13 @@
 #include "ui/popup_editor.h"
 
-#include "app/lifecycle.h"
+#include "win/platform.h"
 #include "ui/dialog_text.h"
 
 namespace {
 
 struct EditorState {
     POINT corner;
+    Platform platform;
     std::vector<EditorField> fields;
     std::vector<std::string> starts;
     // Set by the first commit or cancel; the deactivation that ending the dialog itself causes
@@ -62,7 +63,7 @@ INT_PTR CALLBACK EditorProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
         return TRUE;
     case WM_WINDOWPOSCHANGING:
         // Windows 9x moves the editor without activating it instead of deactivating it.
-        if (!IsNtPlatform() && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOACTIVATE))
+        if (state->platform == Platform::Windows9x && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOACTIVATE))
             Commit(dialog, *state);
         return FALSE;
     default:
@@ -72,9 +73,11 @@ INT_PTR CALLBACK EditorProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-int RunPopupEditor(HWND owner, int templateId, POINT corner, const std::vector<EditorField>& fields) {
+int RunPopupEditor(HWND owner, int templateId, POINT corner, const std::vector<EditorField>& fields,
+                   Platform platform) {
     EditorState state;
     state.corner = corner;
+    state.platform = platform;
     state.fields = fields;
     for (const EditorField& field : fields) state.starts.push_back(*field.text);
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, EditorProcedure,

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "win/platform.h"
+
 // Longest text an editor hands back, in bytes.
 constexpr std::size_t kEditorTextLimit = 259;
 
@@ -19,4 +21,5 @@ struct EditorField {
 // Runs the editor template with its top-left corner at the screen point `corner`. A commit reads
 // every field back into its text and gives 1 when any text differs from its start, else 0;
 // a cancel leaves the texts alone and gives 0.
-int RunPopupEditor(HWND owner, int templateId, POINT corner, const std::vector<EditorField>& fields);
+int RunPopupEditor(HWND owner, int templateId, POINT corner, const std::vector<EditorField>& fields,
+                   Platform platform = CurrentPlatform());

@@ -12,10 +12,10 @@ constexpr int kWholeNameField = 1024;
 
 }  // namespace
 
-int RunSplitRenameEditor(HWND owner, POINT corner, SplitRenameFields& fields) {
+int RunSplitRenameEditor(HWND owner, POINT corner, SplitRenameFields& fields, Platform platform) {
     return RunPopupEditor(owner, kSplitRenameTemplate, corner,
                           {{kNameField, &fields.name, true},
-                           {kExtensionField, &fields.extension, fields.extensionSeparable}});
+                           {kExtensionField, &fields.extension, fields.extensionSeparable}}, platform);
 }
 
 int RunRenameEditor(HWND owner, POINT corner, std::string& name) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "win/platform.h"
+
 struct SplitRenameFields {
     std::string name;
     std::string extension;
@@ -12,5 +14,6 @@ struct SplitRenameFields {
     bool extensionSeparable = true;
 };
 
-int RunSplitRenameEditor(HWND owner, POINT corner, SplitRenameFields& fields);
+int RunSplitRenameEditor(HWND owner, POINT corner, SplitRenameFields& fields,
+                         Platform platform = CurrentPlatform());
 int RunRenameEditor(HWND owner, POINT corner, std::string& name);

@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/theme.h"
-#include "app/sounds.h"
 
-SkinnedButton::SkinnedButton(ButtonKind kind, ButtonActions actions)
-    : SkinnedButton(SkinOf(kind), std::move(actions)) {}
+SkinnedButton::SkinnedButton(const Theme& theme, ButtonKind kind, ButtonActions actions)
+    : SkinnedButton(theme, SkinOf(kind), std::move(actions)) {}
 
-SkinnedButton::SkinnedButton(const ButtonSkin& skin, ButtonActions actions)
-    : skin_(&skin), actions_(std::move(actions)) {}
+SkinnedButton::SkinnedButton(const Theme& theme, const ButtonSkin& skin, ButtonActions actions)
+    : theme_(theme), skin_(&skin), actions_(std::move(actions)) {}
 
 void SkinnedButton::Place(HWND parent, int x, int y, int id, const char* tooltip) {
     Create(parent, x, y, skin_->width, skin_->height, id, skin_->transparent, tooltip);
@@ -84,7 +82,7 @@ POINT SkinnedButton::BottomLeftOnScreen() const {
 HBRUSH SkinnedButton::FillBrush() const {
     switch (skin_->fill) {
     case ButtonFill::White: return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    case ButtonFill::TabBarBackground: return g_gdi.tabBackground.Get();
+    case ButtonFill::TabBarBackground: return theme_.tabBackground.Get();
     case ButtonFill::None: break;
     }
     return nullptr;
@@ -98,7 +96,7 @@ void SkinnedButton::OnPressed() {
 
 void SkinnedButton::OnClick() {
     if (!AcceptsInput()) return;
-    if (skin_->soundOnClick) PlayEventSound(SoundEvent::BTN);
+    if (skin_->soundOnClick && theme_.buttonSound) theme_.buttonSound();
     // A copy, because the action may delete the button and with it the action itself.
     std::function<void()> click = actions_.click;
     DeletionWatch watch(this);
@@ -109,7 +107,7 @@ void SkinnedButton::OnClick() {
 
 void SkinnedButton::OnRightDown() {
     if (!actions_.rightPress) return;
-    if (skin_->soundOnRightPress) PlayEventSound(SoundEvent::BTN);
+    if (skin_->soundOnRightPress && theme_.buttonSound) theme_.buttonSound();
     if (!AcceptsInput()) return;
     if (skin_->pressedWhileRightMenu) {
         Show(Looks().pressed);

@@ -9,6 +9,7 @@
 
 #include "ui/button_skins.h"
 #include "ui/control_window.h"
+#include "ui/theme.h"
 
 // What the owner of a button supplies. An empty action does nothing; an empty state query means
 // the member's built-in state, or state 0.
@@ -25,9 +26,9 @@ struct ButtonActions {
 
 class SkinnedButton : public ControlWindow {
 public:
-    explicit SkinnedButton(ButtonKind kind, ButtonActions actions = {});
-    // The skin is not copied: it must outlive the button.
-    explicit SkinnedButton(const ButtonSkin& skin, ButtonActions actions = {});
+    // The theme and the skin are not copied: they must outlive the button.
+    SkinnedButton(const Theme& theme, ButtonKind kind, ButtonActions actions = {});
+    SkinnedButton(const Theme& theme, const ButtonSkin& skin, ButtonActions actions = {});
 
     // For buttons that live as long as the program and are made before their owner's operations.
     void SetActions(ButtonActions actions) { actions_ = std::move(actions); }
@@ -42,6 +43,7 @@ public:
     // Where the menus of most buttons open: the button's lower-left corner on the screen.
     POINT BottomLeftOnScreen() const;
     const ButtonSkin& Skin() const { return *skin_; }
+    const Theme& Look() const { return theme_; }
     int State() const;
 
 protected:
@@ -65,6 +67,7 @@ private:
     void Show(int image);
     HBRUSH FillBrush() const;
 
+    const Theme& theme_;
     const ButtonSkin* skin_;
     ButtonActions actions_;
     bool enabled_ = true;

@@ -5,7 +5,8 @@
 
 class SystemIconMenu : public ValueMenu {
 protected:
-    SystemIconMenu(int iconTop, COLORREF textColour) : iconTop_(iconTop), textColour_(textColour) {}
+    SystemIconMenu(const Theme& theme, int iconTop, COLORREF textColour)
+        : ValueMenu(theme), iconTop_(iconTop), textColour_(textColour) {}
     bool LookOf(UINT id, MenuItemLook& look) const override;
 
 private:
@@ -16,17 +17,17 @@ private:
 // The ancestor folders of a list's folder.
 class ShellIconMenu : public SystemIconMenu {
 public:
-    ShellIconMenu() : SystemIconMenu(2, RGB(0, 0, 0)) {}
+    explicit ShellIconMenu(const Theme& theme) : SystemIconMenu(theme, 2, RGB(0, 0, 0)) {}
 };
 
 // The back history of a list's tab.
 class HistoryMenu : public SystemIconMenu {
 public:
-    HistoryMenu() : SystemIconMenu(1, RGB(0, 0, 0)) {}
+    explicit HistoryMenu(const Theme& theme) : SystemIconMenu(theme, 1, RGB(0, 0, 0)) {}
 };
 
 // The folders erased from the folder tree, in blue like the erased folders themselves.
 class BlueIconMenu : public SystemIconMenu {
 public:
-    BlueIconMenu() : SystemIconMenu(1, RGB(0, 0, 255)) {}
+    explicit BlueIconMenu(const Theme& theme) : SystemIconMenu(theme, 1, RGB(0, 0, 255)) {}
 };

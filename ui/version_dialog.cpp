@@ -22,6 +22,8 @@ const char kVersionText[] =
 
 // The dialog's skinned buttons live as long as the dialog.
 struct VersionDialogState {
+    explicit VersionDialogState(const Theme& look) : theme(look) {}
+    const Theme& theme;
     std::unique_ptr<SkinnedButton> title;
     std::unique_ptr<SkinnedButton> ok;
 };
@@ -33,9 +35,9 @@ void Initialise(HWND dialog, VersionDialogState& state) {
     HWND text = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kVersionText, WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY,
                                 10, 25, 175, 85, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextField)),
                                 GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(g_gdi.normal13.Get()), FALSE);
+    SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(state.theme.normal13.Get()), FALSE);
 
-    state.title = std::make_unique<SkinnedButton>(ButtonKind::VersionTitle);
+    state.title = std::make_unique<SkinnedButton>(state.theme, ButtonKind::VersionTitle);
     SkinnedButton& title = *state.title;
     title.SetActions({[dialog, &title] {
         if (ChooseCloseFromTitleMenu(dialog, title)) EndDialog(dialog, 0);
@@ -43,7 +45,7 @@ void Initialise(HWND dialog, VersionDialogState& state) {
     title.Place(dialog, 22, 2, kTitleButton, nullptr);
     RECT client{};
     GetClientRect(dialog, &client);
-    state.ok = std::make_unique<SkinnedButton>(ButtonKind::Ok, ButtonActions{EndDialogAction(dialog, 0)});
+    state.ok = std::make_unique<SkinnedButton>(state.theme, ButtonKind::Ok, ButtonActions{EndDialogAction(dialog, 0)});
     state.ok->Place(dialog, 50, client.bottom - 25, kOkButton, nullptr);
 }
 
@@ -67,7 +69,7 @@ INT_PTR CALLBACK VersionProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:
-        PaintDialogBackground(dialog);
+        PaintDialogBackground(dialog, state->theme);
         return TRUE;
     case WM_CTLCOLORSTATIC:
         if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) != kTextField) return FALSE;
@@ -90,8 +92,8 @@ INT_PTR CALLBACK VersionProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-void ShowVersionDialog(HWND mainWindow) {
-    VersionDialogState state;
+void ShowVersionDialog(HWND mainWindow, const Theme& theme) {
+    VersionDialogState state(theme);
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kVersionTemplate), mainWindow, VersionProcedure,
                     reinterpret_cast<LPARAM>(&state));
 }

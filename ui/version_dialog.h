@@ -3,4 +3,6 @@
 #pragma once
 #include <windows.h>
 
-void ShowVersionDialog(HWND mainWindow);
+class Theme;
+
+void ShowVersionDialog(HWND mainWindow, const Theme& theme);

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "win/program_folder.h"
 #include "win/owners.h"
 
 namespace {
@@ -41,16 +40,16 @@ bool ReplaceWith(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-bool WriteDataFile(const char* fileName, uint32_t version, const datafile::PayloadWriter& payload) {
-    return ReplaceWith(DataFilePath(fileName), datafile::Frame(version, payload.Bytes()));
+bool WriteDataFile(const std::string& path, uint32_t version, const datafile::PayloadWriter& payload) {
+    return ReplaceWith(path, datafile::Frame(version, payload.Bytes()));
 }
 
-bool WriteRawDataFile(const char* fileName, const std::vector<uint8_t>& bytes) {
-    return ReplaceWith(DataFilePath(fileName), bytes);
+bool WriteRawDataFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    return ReplaceWith(path, bytes);
 }
 
-DataFileContents::DataFileContents(const char* fileName) {
-    Handle file(CreateFileA(DataFilePath(fileName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+DataFileContents::DataFileContents(const std::string& path) {
+    Handle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestDataFile) return;

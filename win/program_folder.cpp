@@ -5,7 +5,6 @@
 #include <cstdio>
 
 namespace {
-std::string g_programFolder;
 const char kDataFolderName[] = "data";
 const char kPatternFolderName[] = "background";
 }  // namespace
@@ -25,16 +24,12 @@ std::string ModuleProgramFolder() {
     return std::string(module, folderEnd);
 }
 
-void SetProgramFolder(const std::string& folder) { g_programFolder = folder; }
+std::string ProgramFolder::DataFolder() const { return path_ + kDataFolderName; }
 
-const std::string& ProgramFolder() { return g_programFolder; }
+std::string ProgramFolder::PatternFolder() const { return path_ + kPatternFolderName; }
 
-std::string DataFolder() { return g_programFolder + kDataFolderName; }
-
-std::string PatternFolder() { return g_programFolder + kPatternFolderName; }
-
-std::string DataFilePath(const char* fileName) {
+std::string ProgramFolder::DataFile(const char* fileName) const {
     char path[MAX_PATH * 2];
-    std::snprintf(path, sizeof path, "%s%s\\%s", g_programFolder.c_str(), kDataFolderName, fileName);
+    std::snprintf(path, sizeof path, "%s%s\\%s", path_.c_str(), kDataFolderName, fileName);
     return path;
 }

@@ -15,13 +15,14 @@ class PopupEditorsTest : public DialogFixture {
 protected:
     // Opens the split editor on report.txt, types `name` into the name field and then ends the
     // editor with `finish`.
-    int EditSplit(SplitRenameFields& fields, const std::string& name, const std::function<void(HWND)>& finish) {
+    int EditSplit(SplitRenameFields& fields, const std::string& name, const std::function<void(HWND)>& finish,
+                  Platform platform = Platform::Nt) {
         owner_.onDialogIdle = [&, finish](int wait, HWND dialog) {
             if (wait > 0) return;
             SetWindowTextA(GetDlgItem(dialog, kNameField), name.c_str());
             finish(dialog);
         };
-        return RunSplitRenameEditor(owner_.Window(), corner_, fields);
+        return RunSplitRenameEditor(owner_.Window(), corner_, fields, platform);
     }
 
     ModalOwner owner_;
@@ -167,12 +168,14 @@ TEST_F(PopupEditorsTest, OnWindows9xAMoveWithoutActivationCommits) {
     EXPECT_EQ(0, ntResult);
     EXPECT_EQ("report", onNt.name);
 
-    SetNtPlatform(false);
     SplitRenameFields on9x = ReportTxt();
-    int result9x = EditSplit(on9x, "summary", [&](HWND dialog) {
-        moveWithoutActivating(dialog);
-        PressKey(VK_ESCAPE);
-    });
+    int result9x = EditSplit(
+        on9x, "summary",
+        [&](HWND dialog) {
+            moveWithoutActivating(dialog);
+            PressKey(VK_ESCAPE);
+        },
+        Platform::Windows9x);
     EXPECT_EQ(1, result9x);
     EXPECT_EQ("summary", on9x.name);
     EXPECT_EQ(0, owner_.givenUp);

@@ -1,6 +1,4 @@
-#include "app/panes.h"
-
-PaneWindows g_panes;
+#include "app/bar_windows.h"
 
 namespace {
 
@@ -8,17 +6,17 @@ struct PaneClass {
     const char* className;
     const char* windowName;
     bool whiteBackground;
-    HWND PaneWindows::*window;
+    HWND BarWindows::*window;
 };
 
 const PaneClass kPaneClasses[] = {
-    {"TabBar", "TABBAR", false, &PaneWindows::tabBar},
-    {"CtrlTree", "CTRLTREE", true, &PaneWindows::treeHeader},
-    {"CtrlFav", "CTRLFAV", true, &PaneWindows::favouritesHeader},
-    {"CtrlListMain", "CTRLLISTMAIN", false, &PaneWindows::mainHeader},
-    {"CtrlListSub", "CTRLLISTSUB", false, &PaneWindows::subHeader},
-    {"InfoListMain", "INFOLISTMAIN", true, &PaneWindows::mainInfo},
-    {"InfoListSub", "INFOLISTSUB", true, &PaneWindows::subInfo},
+    {"TabBar", "TABBAR", false, &BarWindows::tabBar},
+    {"CtrlTree", "CTRLTREE", true, &BarWindows::treeHeader},
+    {"CtrlFav", "CTRLFAV", true, &BarWindows::favouritesHeader},
+    {"CtrlListMain", "CTRLLISTMAIN", false, &BarWindows::mainHeader},
+    {"CtrlListSub", "CTRLLISTSUB", false, &BarWindows::subHeader},
+    {"InfoListMain", "INFOLISTMAIN", true, &BarWindows::mainInfo},
+    {"InfoListSub", "INFOLISTSUB", true, &BarWindows::subInfo},
 };
 
 // Until a bar's own drawing takes over, a bar without a background shows the panel's face
@@ -35,7 +33,7 @@ LRESULT CALLBACK PlainPaneProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-void CreatePaneWindows(HWND mainWindow, HINSTANCE instance) {
+void BarWindows::Create(HWND mainWindow, HINSTANCE instance) {
     for (const PaneClass& pane : kPaneClasses) {
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -46,11 +44,11 @@ void CreatePaneWindows(HWND mainWindow, HINSTANCE instance) {
         windowClass.hbrBackground = pane.whiteBackground ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)) : nullptr;
         windowClass.lpszClassName = pane.className;
         RegisterClassExA(&windowClass);
-        g_panes.*pane.window = CreateWindowExA(0, pane.className, pane.windowName, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0,
+        this->*pane.window = CreateWindowExA(0, pane.className, pane.windowName, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0,
                                                0, mainWindow, nullptr, instance, nullptr);
     }
 }
 
-void UnregisterPaneClasses(HINSTANCE instance) {
+void UnregisterBarClasses(HINSTANCE instance) {
     for (const PaneClass& pane : kPaneClasses) UnregisterClassA(pane.className, instance);
 }

@@ -1,0 +1,32 @@
+// What the whole program shares while it runs: where its files are, its settings and fonts, its
+// sounds and the shell services. One is made at start and handed to whoever needs a part of it.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "app/fonts.h"
+#include "app/sounds.h"
+#include "core/settings_table.h"
+#include "shell/shell_services.h"
+#include "win/owners.h"
+#include "win/platform.h"
+#include "win/program_folder.h"
+
+struct AppContext {
+    AppContext(HINSTANCE module, std::string programFolder) : instance(module), folder(std::move(programFolder)) {}
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    HINSTANCE instance;
+    ProgramFolder folder;
+    Platform platform = CurrentPlatform();
+    // COM and OLE start here and end after everything below is gone.
+    ShellServices shell;
+    Settings settings = DefaultSettings();
+    FontChoices fonts = DefaultFontChoices();
+    EventSounds sounds{settings, folder};
+    // Held from the first start until the main window is destroyed: a start meanwhile hands its
+    // paths over instead.
+    Handle instanceMutex;
+};
