@@ -6,20 +6,21 @@
 
 #include "ui/skinned_button.h"
 
-// Each button has its own control id; none is looked up by id, but two children of one
-// window must not share one.
+// The frame's control ids. Three pairs share one (title and close, hidden files and tooltips, two-pane
+// and gestures): the buttons are never looked up by id and never send WM_COMMAND, since each runs the
+// actions of its own object, so the id is only a name the frame has always given them.
 enum FrameButtonId {
     kTreeButtonId = 1120,
     kHiddenFilesButtonId = 1121,
-    kTipsButtonId = 1122,
+    kTipsButtonId = kHiddenFilesButtonId,
     kTwoPaneButtonId = 1123,
+    kGesturesButtonId = kTwoPaneButtonId,
     kTitleButtonId = 1124,
+    kCloseButtonId = kTitleButtonId,
     kTrayButtonId = 1125,
     kMaximiseButtonId = 1126,
     kPropertiesButtonId = 1127,
     kFavouritesButtonId = 1128,
-    kCloseButtonId = 1129,
-    kGesturesButtonId = 1130,
 };
 
 struct FrameButtons {

@@ -48,8 +48,10 @@ void MainWindow::UnregisterClasses(HINSTANCE instance) {
 }
 
 MainWindow* MainWindow::FromHandle(HWND window) {
+    DWORD process = 0;
+    if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId()) return nullptr;
     char className[32] = {};
-    if (!window || !GetClassNameA(window, className, sizeof className) || lstrcmpA(className, kMainWindowClass) != 0)
+    if (!GetClassNameA(window, className, sizeof className) || lstrcmpA(className, kMainWindowClass) != 0)
         return nullptr;
     return reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
@@ -92,8 +94,8 @@ LRESULT MainWindow::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // While rolled up the window is only its title strip: these messages take their rolled-up
-// meaning, every other keeps its handler.
-LRESULT MainWindow::HandleRolledUp(UINT message, WPARAM, LPARAM lParam, bool& handled) {
+// meaning, every other keeps its handler (the hot key, the hand-over, the tray icon).
+LRESULT MainWindow::HandleRolledUp(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     handled = true;
     switch (message) {
     case WM_SIZE:
@@ -106,6 +108,11 @@ LRESULT MainWindow::HandleRolledUp(UINT message, WPARAM, LPARAM lParam, bool& ha
         return RolledUpHitTest(lParam);
     case WM_NCLBUTTONDBLCLK:
         Unroll();
+        return 0;
+    case WM_SYSCOMMAND:
+        // The bar minimises like any window; hiding it to the tray is for the whole window.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) return Default(message, wParam, lParam);
+        handled = false;
         return 0;
     default:
         handled = false;

@@ -59,8 +59,9 @@ std::unique_ptr<Application> Application::Start(HINSTANCE instance, const StartO
     AppContext& context = *application->context_;
     context.instanceMutex = std::move(mutex);
     std::vector<ItemIdList> startPaths = ConvertStartPaths(options.arguments);
+    // A program that quit in this process may keep its class until its object goes.
     application->classRegistered_ = MainWindow::RegisterClass(instance);
-    if (!application->classRegistered_) return nullptr;
+    if (!application->classRegistered_ && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
     application->main_ = std::make_unique<MainWindow>(context);
     MainWindow& main = *application->main_;
     if (!main.Create(std::move(startPaths))) return nullptr;

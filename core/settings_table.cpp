@@ -112,6 +112,7 @@ constexpr SettingKey kKeys[] = {
 
 constexpr size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
 static_assert(kKeyCount == 81, "t.ini has 81 keys");
+static_assert(kKeys[0].defaultValue == kDblclkDefault, "the table is constant data, read at compile time");
 
 bool StartsColourSection(const SettingKey& key) { return std::string(key.section) == "COLOR"; }
 

@@ -6,8 +6,7 @@
 #include "app/hotkey.h"
 #include "app/main_layout.h"
 #include "app/tray.h"
-#include "app/window_menus.h"
-#include "panes/list/list_views.h"
+#include "panes/list/list_pane.h"
 #include "app/sounds.h"
 #include "tests/support/program_fixture.h"
 
@@ -64,12 +63,12 @@ TEST_F(ChromeTest, DoubleClickRollsUpAndUnrollsToTheHeightBeforeEvenWhenWidened)
     RunningProgram program(Options());
     HWND window = program.Window();
     DoubleClickFrame(window);
-    ASSERT_TRUE(g_chrome.rolledUp);
+    ASSERT_TRUE(RunningMain().Chrome().rolledUp);
     RECT rolled = WindowRect(window);
     EXPECT_EQ(19, rolled.bottom - rolled.top);
     EXPECT_EQ(500, rolled.right - rolled.left);
     EXPECT_EQ(50, rolled.left);
-    EXPECT_FALSE(IsWindowVisible(g_mainList));
+    EXPECT_FALSE(IsWindowVisible(RunningMain().MainList().Window()));
 
     EXPECT_EQ(HTLEFT, SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(rolled.left + 2, rolled.top + 5)));
     EXPECT_EQ(HTRIGHT, SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(rolled.right - 3, rolled.top + 5)));
@@ -78,22 +77,22 @@ TEST_F(ChromeTest, DoubleClickRollsUpAndUnrollsToTheHeightBeforeEvenWhenWidened)
     SetWindowPos(window, nullptr, 0, 0, 640, 19, SWP_NOMOVE | SWP_NOZORDER);
     Set("DBLCLK", "ACTION", "3");
     DoubleClickFrame(window);
-    EXPECT_FALSE(g_chrome.rolledUp);
+    EXPECT_FALSE(RunningMain().Chrome().rolledUp);
     RECT unrolled = WindowRect(window);
     EXPECT_EQ(400, unrolled.bottom - unrolled.top);
     EXPECT_EQ(640, unrolled.right - unrolled.left);
-    EXPECT_TRUE(IsWindowVisible(g_mainList));
-    EXPECT_EQ(640 - 2 - 39, [] { RECT r; GetWindowRect(g_mainList, &r); return r.right - r.left; }());
+    EXPECT_TRUE(IsWindowVisible(RunningMain().MainList().Window()));
+    EXPECT_EQ(640 - 2 - 39, [] { RECT r; GetWindowRect(RunningMain().MainList().Window(), &r); return r.right - r.left; }());
 }
 
 TEST_F(ChromeTest, DoubleClickOnAMaximisedWindowRestoresIt) {
     RunningProgram program(Options());
     HWND window = program.Window();
-    ToggleMaximise(window);
+    RunningMain().ToggleMaximise();
     ASSERT_TRUE(IsZoomed(window));
     DoubleClickFrame(window);
     EXPECT_FALSE(IsZoomed(window));
-    EXPECT_FALSE(g_chrome.rolledUp);
+    EXPECT_FALSE(RunningMain().Chrome().rolledUp);
     RECT rect = WindowRect(window);
     EXPECT_EQ(320, rect.right - rect.left);
 }
@@ -114,7 +113,7 @@ TEST_F(ChromeTest, OtherDoubleClickActions) {
         EXPECT_FALSE(IsWindowVisible(program.Window()));
         SendMessageA(program.Window(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
         EXPECT_TRUE(IsWindowVisible(program.Window()));
-        EXPECT_EQ(static_cast<int>(SoundEvent::SHOW), LastSoundRequest().event);
+        EXPECT_EQ(static_cast<int>(SoundEvent::SHOW), RunningMain().Context().sounds.LastSoundRequest().event);
     }
     Set("DBLCLK", "ACTION", "3");
     RunningProgram program(Options());
@@ -127,19 +126,19 @@ TEST_F(ChromeTest, WindowMenuHasFourItemsNormallyAndThreeWhenMaximised) {
     HWND window = program.Window();
     {
         MenuWatcher watcher(window);
-        ShowWindowMenu(window, 100, 100);
+        RunningMain().ShowWindowMenu(100, 100);
         EXPECT_EQ((std::vector<UINT>{1, 2, 3, 4}), MenuWatcher::ids);
     }
-    ToggleMaximise(window);
+    RunningMain().ToggleMaximise();
     {
         MenuWatcher watcher(window);
-        ShowWindowMenu(window, 100, 100);
+        RunningMain().ShowWindowMenu(100, 100);
         EXPECT_EQ((std::vector<UINT>{1, 2, 3}), MenuWatcher::ids);
     }
     EXPECT_TRUE(IsZoomed(window));
     {
         MenuWatcher watcher(window);
-        ShowCaptionMenu(window, 100, 100);
+        RunningMain().ShowCaptionMenu(100, 100);
         EXPECT_EQ((std::vector<UINT>{1, 2}), MenuWatcher::ids);
     }
 }
@@ -148,8 +147,8 @@ TEST_F(ChromeTest, WindowMenuShadeItemRollsUp) {
     RunningProgram program(Options());
     HWND window = program.Window();
     MenuWatcher watcher(window, {VK_UP, VK_UP, VK_RETURN});
-    ShowWindowMenu(window, 100, 100);
-    EXPECT_TRUE(g_chrome.rolledUp);
+    RunningMain().ShowWindowMenu(100, 100);
+    EXPECT_TRUE(RunningMain().Chrome().rolledUp);
 }
 
 TEST_F(ChromeTest, SplitDirectionMenuTurnsTheSubListAside) {
@@ -161,16 +160,16 @@ TEST_F(ChromeTest, SplitDirectionMenuTurnsTheSubListAside) {
     {
         RunningProgram program(options);
         HWND window = program.Window();
-        ToggleTwoPaneMode(window);
-        ASSERT_FALSE(g_layout.splitterVertical);
+        RunningMain().ToggleTwoPaneMode();
+        ASSERT_FALSE(RunningMain().Layout().splitterVertical);
         MenuWatcher watcher(window, {VK_DOWN, VK_DOWN, VK_RETURN});
-        ShowSplitDirectionMenu(window, 100, 100);
+        RunningMain().ShowSplitDirectionMenu(100, 100);
         EXPECT_EQ((std::vector<UINT>{1, 2}), MenuWatcher::ids);
-        EXPECT_TRUE(g_layout.splitterVertical);
+        EXPECT_TRUE(RunningMain().Layout().splitterVertical);
         RECT client;
         GetClientRect(window, &client);
         RECT sub;
-        GetWindowRect(g_subList, &sub);
+        GetWindowRect(RunningMain().SubList().Window(), &sub);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&sub), 2);
         EXPECT_EQ(client.right - 11, sub.right);
     }
@@ -181,7 +180,7 @@ TEST_F(ChromeTest, TooltipItemsMenuTogglesTheChosenItem) {
     {
         RunningProgram program(Options());
         MenuWatcher watcher(program.Window(), {VK_DOWN, VK_DOWN, VK_RETURN});
-        ShowTooltipItemsMenu(program.Window(), 100, 100);
+        RunningMain().ShowTooltipItemsMenu(100, 100);
         EXPECT_EQ((std::vector<UINT>{1, 2, 3, 4}), MenuWatcher::ids);
     }
     EXPECT_EQ("2", Value("LIST_TIP", "DATE"));
@@ -206,14 +205,34 @@ TEST_F(ChromeTest, HotKeyHidesTheWindowInFrontAndBringsItBackWithTheShowSound) {
     ASSERT_EQ(window, GetForegroundWindow());
     SendMessageA(window, WM_HOTKEY, kHotKeyId, 0);
     EXPECT_FALSE(IsWindowVisible(window));
-    unsigned before = LastSoundRequest().count;
+    unsigned before = RunningMain().Context().sounds.LastSoundRequest().count;
     SendMessageA(window, WM_HOTKEY, kHotKeyId, 0);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(window, GetForegroundWindow());
-    EXPECT_GT(LastSoundRequest().count, before);
-    EXPECT_EQ(static_cast<int>(SoundEvent::SHOW), LastSoundRequest().event);
+    EXPECT_GT(RunningMain().Context().sounds.LastSoundRequest().count, before);
+    EXPECT_EQ(static_cast<int>(SoundEvent::SHOW), RunningMain().Context().sounds.LastSoundRequest().event);
     SendMessageA(window, WM_HOTKEY, kHotKeyId + 1, 0);
     EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(ChromeTest, HotKeyAndTrayIconStillWorkWhileRolledUp) {
+    RunningProgram program(Options());
+    HWND window = program.Window();
+    RunningMain().RollUp();
+    ASSERT_TRUE(RunningMain().Chrome().rolledUp);
+    SetForegroundWindow(window);
+    ASSERT_EQ(window, GetForegroundWindow());
+    SendMessageA(window, WM_HOTKEY, kHotKeyId, 0);
+    EXPECT_FALSE(IsWindowVisible(window));
+    SendMessageA(window, WM_HOTKEY, kHotKeyId, 0);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(window, GetForegroundWindow());
+    ShowWindow(window, SW_HIDE);
+    SendMessageA(window, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(RunningMain().Chrome().rolledUp) << "coming back keeps the shade";
+    RECT rolled = WindowRect(window);
+    EXPECT_EQ(kRolledUpHeight, rolled.bottom - rolled.top);
 }
 
 TEST_F(ChromeTest, MinimisingHidesExceptWhileRolledUp) {
@@ -223,7 +242,7 @@ TEST_F(ChromeTest, MinimisingHidesExceptWhileRolledUp) {
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_FALSE(IsIconic(window));
     ShowWindow(window, SW_SHOW);
-    RollUp(window);
+    RunningMain().RollUp();
     SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(IsIconic(window));
 }
@@ -244,7 +263,7 @@ TEST_F(ChromeTest, TranslucencyMakesTheWindowLayered) {
 TEST_F(ChromeTest, MissingHelpPageShowsTheWarning) {
     RunningProgram program(Options());
     MessageBoxCloser closer("ファイルが見つかりません");
-    ShowHelp(program.Window());
+    RunningMain().ShowHelp();
     ASSERT_EQ(1u, closer.Texts().size());
     EXPECT_EQ("ヘルプファイルが見つかりません。", closer.Texts()[0]);
 }
@@ -256,7 +275,7 @@ TEST_F(ChromeTest, QuittingRolledUpOrMaximisedSavesTheNormalRectangle) {
     Set("SIZE", "HEIGHT", "400");
     {
         RunningProgram program(Options());
-        RollUp(program.Window());
+        RunningMain().RollUp();
         SetWindowPos(program.Window(), nullptr, 0, 0, 600, 19, SWP_NOMOVE | SWP_NOZORDER);
     }
     EXPECT_EQ("400", Value("SIZE", "HEIGHT"));
@@ -264,7 +283,7 @@ TEST_F(ChromeTest, QuittingRolledUpOrMaximisedSavesTheNormalRectangle) {
     EXPECT_EQ("0", Value("SIZE", "MAXIMIZE"));
     {
         RunningProgram program(Options());
-        ToggleMaximise(program.Window());
+        RunningMain().ToggleMaximise();
         ASSERT_TRUE(IsZoomed(program.Window()));
     }
     EXPECT_EQ("60", Value("POSITION", "X"));

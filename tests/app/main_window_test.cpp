@@ -5,9 +5,8 @@
 #include "app/fonts.h"
 #include "app/main_layout.h"
 #include "win/program_folder.h"
-#include "app/panes.h"
-#include "panes/favourites/favourites_tree.h"
-#include "panes/list/list_views.h"
+#include "panes/favourites/favourites_pane.h"
+#include "panes/list/list_pane.h"
 #include "panes/tabs/tab_model.h"
 #include "shell/shell_services.h"
 #include "tests/support/recording_menu.h"
@@ -46,19 +45,19 @@ void ExpectPlaced(HWND child, const layout::Box& expected, const char* what) {
 }
 
 void ExpectLayoutApplied(HWND mainWindow) {
-    layout::Sizes sizes = g_layout.sizes;
-    layout::Placement p = layout::Place(g_layout.modes.mode, ClientRect(mainWindow), sizes);
-    ExpectPlaced(g_panes.tabBar, p.tabBar, "tab bar");
-    ExpectPlaced(g_mainList, p.mainList, "main list");
-    ExpectPlaced(g_panes.mainHeader, p.mainHeader, "main header");
-    ExpectPlaced(g_panes.mainInfo, p.mainInfo, "main info");
-    ExpectPlaced(g_subList, p.subList, "sub list");
-    ExpectPlaced(g_panes.subHeader, p.subHeader, "sub header");
-    ExpectPlaced(g_panes.subInfo, p.subInfo, "sub info");
-    ExpectPlaced(g_folderTree, p.tree, "tree");
-    ExpectPlaced(g_panes.treeHeader, p.treeHeader, "tree header");
-    ExpectPlaced(g_favouritesTree, p.favourites, "favourites");
-    ExpectPlaced(g_panes.favouritesHeader, p.favouritesHeader, "favourites header");
+    layout::Sizes sizes = RunningMain().Layout().sizes;
+    layout::Placement p = layout::Place(RunningMain().Layout().modes.mode, RunningMain().ClientArea(), sizes);
+    ExpectPlaced(RunningMain().Bars().tabBar, p.tabBar, "tab bar");
+    ExpectPlaced(RunningMain().MainList().Window(), p.mainList, "main list");
+    ExpectPlaced(RunningMain().Bars().mainHeader, p.mainHeader, "main header");
+    ExpectPlaced(RunningMain().Bars().mainInfo, p.mainInfo, "main info");
+    ExpectPlaced(RunningMain().SubList().Window(), p.subList, "sub list");
+    ExpectPlaced(RunningMain().Bars().subHeader, p.subHeader, "sub header");
+    ExpectPlaced(RunningMain().Bars().subInfo, p.subInfo, "sub info");
+    ExpectPlaced(RunningMain().Tree().Window(), p.tree, "tree");
+    ExpectPlaced(RunningMain().Bars().treeHeader, p.treeHeader, "tree header");
+    ExpectPlaced(RunningMain().Favourites().Window(), p.favourites, "favourites");
+    ExpectPlaced(RunningMain().Bars().favouritesHeader, p.favouritesHeader, "favourites header");
 }
 
 std::vector<HWND> ButtonsWithId(HWND mainWindow, int id) {
@@ -81,13 +80,13 @@ TEST_F(MainWindowTest, PanesAndControlsExistWithTheirClassesAndIds) {
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
     struct Expected { HWND window; const char* className; const char* name; };
-    for (const Expected& pane : {Expected{g_panes.tabBar, "TabBar", "TABBAR"},
-                                 Expected{g_panes.treeHeader, "CtrlTree", "CTRLTREE"},
-                                 Expected{g_panes.favouritesHeader, "CtrlFav", "CTRLFAV"},
-                                 Expected{g_panes.mainHeader, "CtrlListMain", "CTRLLISTMAIN"},
-                                 Expected{g_panes.subHeader, "CtrlListSub", "CTRLLISTSUB"},
-                                 Expected{g_panes.mainInfo, "InfoListMain", "INFOLISTMAIN"},
-                                 Expected{g_panes.subInfo, "InfoListSub", "INFOLISTSUB"}}) {
+    for (const Expected& pane : {Expected{RunningMain().Bars().tabBar, "TabBar", "TABBAR"},
+                                 Expected{RunningMain().Bars().treeHeader, "CtrlTree", "CTRLTREE"},
+                                 Expected{RunningMain().Bars().favouritesHeader, "CtrlFav", "CTRLFAV"},
+                                 Expected{RunningMain().Bars().mainHeader, "CtrlListMain", "CTRLLISTMAIN"},
+                                 Expected{RunningMain().Bars().subHeader, "CtrlListSub", "CTRLLISTSUB"},
+                                 Expected{RunningMain().Bars().mainInfo, "InfoListMain", "INFOLISTMAIN"},
+                                 Expected{RunningMain().Bars().subInfo, "InfoListSub", "INFOLISTSUB"}}) {
         ASSERT_TRUE(pane.window) << pane.className;
         char className[64] = {}, name[64] = {};
         GetClassNameA(pane.window, className, sizeof className);
@@ -96,10 +95,10 @@ TEST_F(MainWindowTest, PanesAndControlsExistWithTheirClassesAndIds) {
         EXPECT_STREQ(pane.name, name);
         EXPECT_EQ(program.Window(), GetParent(pane.window));
     }
-    EXPECT_EQ(g_mainList, GetDlgItem(program.Window(), 1102));
-    EXPECT_EQ(g_subList, GetDlgItem(program.Window(), 1103));
-    EXPECT_EQ(g_folderTree, GetDlgItem(program.Window(), 1110));
-    EXPECT_EQ(g_favouritesTree, GetDlgItem(program.Window(), 3100));
+    EXPECT_EQ(RunningMain().MainList().Window(), GetDlgItem(program.Window(), 1102));
+    EXPECT_EQ(RunningMain().SubList().Window(), GetDlgItem(program.Window(), 1103));
+    EXPECT_EQ(RunningMain().Tree().Window(), GetDlgItem(program.Window(), 1110));
+    EXPECT_EQ(RunningMain().Favourites().Window(), GetDlgItem(program.Window(), 3100));
 }
 
 // The colour a bar shows at its middle once it is painted.
@@ -116,20 +115,20 @@ COLORREF PaintedColour(HWND window) {
 TEST_F(MainWindowTest, BarsShowTheirBackgroundUntilTheirOwnersDrawThem) {
     Set("TREE", "EXIST", "1");
     RunningProgram program(Options());
-    EXPECT_EQ(RGB(255, 255, 255), PaintedColour(g_panes.treeHeader));
-    EXPECT_EQ(RGB(255, 255, 255), PaintedColour(g_panes.mainInfo));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(g_panes.mainHeader));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(g_panes.tabBar));
+    EXPECT_EQ(RGB(255, 255, 255), PaintedColour(RunningMain().Bars().treeHeader));
+    EXPECT_EQ(RGB(255, 255, 255), PaintedColour(RunningMain().Bars().mainInfo));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(RunningMain().Bars().mainHeader));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(RunningMain().Bars().tabBar));
 }
 
 TEST_F(MainWindowTest, ListsOnlyLayoutPlacesTheRealWindows) {
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
-    EXPECT_EQ(layout::kListsOnly, g_layout.modes.mode);
+    EXPECT_EQ(layout::kListsOnly, RunningMain().Layout().modes.mode);
     ExpectLayoutApplied(program.Window());
     SetWindowPos(program.Window(), nullptr, 50, 50, 640, 480, SWP_NOZORDER);
     ExpectLayoutApplied(program.Window());
-    EXPECT_EQ(640 - 2 - 39, Actual(g_mainList).width);
+    EXPECT_EQ(640 - 2 - 39, Actual(RunningMain().MainList().Window()).width);
 }
 
 TEST_F(MainWindowTest, TreeAndFavouritesModesComeFromTheSettings) {
@@ -140,23 +139,23 @@ TEST_F(MainWindowTest, TreeAndFavouritesModesComeFromTheSettings) {
     {
         RunningProgram program(Options());
         ASSERT_TRUE(program.Window());
-        EXPECT_EQ(layout::kTree, g_layout.modes.mode);
-        EXPECT_EQ(150, Actual(g_folderTree).width);
+        EXPECT_EQ(layout::kTree, RunningMain().Layout().modes.mode);
+        EXPECT_EQ(150, Actual(RunningMain().Tree().Window()).width);
         std::vector<HWND> treeButton = ButtonsWithId(program.Window(), 1120);
         ASSERT_EQ(1u, treeButton.size());
         EXPECT_EQ(0, SkinnedButtonImage(treeButton[0]));
         ExpectLayoutApplied(program.Window());
-        ToggleFavouritesMode(program.Window());
-        EXPECT_EQ(layout::kFavourites, g_layout.modes.mode);
+        RunningMain().ToggleFavouritesMode();
+        EXPECT_EQ(layout::kFavourites, RunningMain().Layout().modes.mode);
         ExpectLayoutApplied(program.Window());
         EXPECT_EQ(1, SkinnedButtonImage(treeButton[0]));
     }
     EXPECT_EQ("0", Value("TREE", "EXIST"));
     EXPECT_EQ("1", Value("FAV", "EXIST"));
     RunningProgram program(Options());
-    EXPECT_EQ(layout::kFavourites, g_layout.modes.mode);
-    EXPECT_TRUE(IsWindowVisible(g_favouritesTree));
-    EXPECT_FALSE(IsWindowVisible(g_folderTree));
+    EXPECT_EQ(layout::kFavourites, RunningMain().Layout().modes.mode);
+    EXPECT_TRUE(IsWindowVisible(RunningMain().Favourites().Window()));
+    EXPECT_FALSE(IsWindowVisible(RunningMain().Tree().Window()));
 }
 
 TEST_F(MainWindowTest, TwoPaneLayoutsBelowAndBesideAndTheirSavedSizes) {
@@ -164,35 +163,35 @@ TEST_F(MainWindowTest, TwoPaneLayoutsBelowAndBesideAndTheirSavedSizes) {
     {
         RunningProgram program(WithTwoFolders());
         ASSERT_TRUE(program.Window());
-        ASSERT_EQ(2, TabCount());
-        ToggleTwoPaneMode(program.Window());
-        EXPECT_EQ(layout::kTwoPane, g_layout.modes.mode);
-        EXPECT_EQ(2, SubListTab());
+        ASSERT_EQ(2, RunningMain().Tabs().Count());
+        RunningMain().ToggleTwoPaneMode();
+        EXPECT_EQ(layout::kTwoPane, RunningMain().Layout().modes.mode);
+        EXPECT_EQ(2, RunningMain().Tabs().SubTab());
         ExpectLayoutApplied(program.Window());
-        EXPECT_FALSE(g_layout.splitterVertical);
-        EXPECT_EQ(100, g_layout.sizes.subHeight);
+        EXPECT_FALSE(RunningMain().Layout().splitterVertical);
+        EXPECT_EQ(100, RunningMain().Layout().sizes.subHeight);
     }
     EXPECT_EQ("100", Value("SUB-VIEW", "HEIGHT"));
     EXPECT_EQ("0", Value("TREE", "EXIST"));
     Set("LIST", "DIVIDE", "1");
     Set("SIZE", "WIDTH", "600");
     RunningProgram program(WithTwoFolders());
-    ToggleTwoPaneMode(program.Window());
-    EXPECT_TRUE(g_layout.splitterVertical);
+    RunningMain().ToggleTwoPaneMode();
+    EXPECT_TRUE(RunningMain().Layout().splitterVertical);
     ExpectLayoutApplied(program.Window());
-    EXPECT_EQ(200, Actual(g_subList).width);
-    ToggleTwoPaneMode(program.Window());
-    EXPECT_EQ(layout::kListsOnly, g_layout.modes.mode);
-    EXPECT_FALSE(IsWindowVisible(g_subList));
-    EXPECT_EQ(-1, SubListTab());
+    EXPECT_EQ(200, Actual(RunningMain().SubList().Window()).width);
+    RunningMain().ToggleTwoPaneMode();
+    EXPECT_EQ(layout::kListsOnly, RunningMain().Layout().modes.mode);
+    EXPECT_FALSE(IsWindowVisible(RunningMain().SubList().Window()));
+    EXPECT_EQ(-1, RunningMain().Tabs().SubTab());
 }
 
 TEST_F(MainWindowTest, OneTabLeavesTheTwoPaneSwitchAlone) {
     RunningProgram program(Options());
-    ASSERT_EQ(1, TabCount());
-    ToggleTwoPaneMode(program.Window());
-    EXPECT_EQ(layout::kListsOnly, g_layout.modes.mode);
-    EXPECT_FALSE(IsWindowVisible(g_subList));
+    ASSERT_EQ(1, RunningMain().Tabs().Count());
+    RunningMain().ToggleTwoPaneMode();
+    EXPECT_EQ(layout::kListsOnly, RunningMain().Layout().modes.mode);
+    EXPECT_FALSE(IsWindowVisible(RunningMain().SubList().Window()));
 }
 
 TEST_F(MainWindowTest, MaximisedSizeIsTheWorkAreaAndTheMinimumWidth300) {
@@ -219,9 +218,9 @@ TEST_F(MainWindowTest, BareFrameMovesTheWindowAndTheSplitterDoesNot) {
     };
     EXPECT_EQ(HTCAPTION, hitAt(150, 10));
     EXPECT_EQ(HTCAPTION, hitAt(20, 200));
-    EXPECT_EQ(HTCLIENT, hitAt(g_layout.splitter.left + 2, 200));
+    EXPECT_EQ(HTCLIENT, hitAt(RunningMain().Layout().splitter.left + 2, 200));
     EXPECT_EQ(HTTOPLEFT, hitAt(5, 5));
-    EXPECT_EQ(HTBOTTOMRIGHT, hitAt(ClientRect(window).right - 2, ClientRect(window).bottom - 2));
+    EXPECT_EQ(HTBOTTOMRIGHT, hitAt(RunningMain().ClientArea().right - 2, RunningMain().ClientArea().bottom - 2));
     EXPECT_EQ(HTLEFT, hitAt(1, 200));
 }
 
@@ -229,12 +228,12 @@ TEST_F(MainWindowTest, SplitterShowsTheSizingCursor) {
     Set("TREE", "EXIST", "1");
     RunningProgram program(Options());
     HWND window = program.Window();
-    POINT onSplitter{g_layout.splitter.left + 2, 200};
+    POINT onSplitter{RunningMain().Layout().splitter.left + 2, 200};
     ClientToScreen(window, &onSplitter);
     SetCursorPos(onSplitter.x, onSplitter.y);
     EXPECT_TRUE(SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
     EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZEWE), GetCursor());
-    ToggleTreeMode(window);
+    RunningMain().ToggleTreeMode();
     SetCursor(nullptr);
     SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_NE(LoadCursorA(nullptr, IDC_SIZEWE), GetCursor());
@@ -247,15 +246,15 @@ TEST_F(MainWindowTest, DraggingTheSplitterResizesTheLeftPane) {
     {
         RunningProgram program(Options());
         HWND window = program.Window();
-        int grabX = g_layout.splitter.left + 2;
+        int grabX = RunningMain().Layout().splitter.left + 2;
         SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grabX, 200));
         EXPECT_EQ(window, GetCapture());
         SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(grabX + 60, 200));
-        SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ClientRect(window).right - 100, 200));
-        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(ClientRect(window).right - 100, 200));
+        SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(RunningMain().ClientArea().right - 100, 200));
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(RunningMain().ClientArea().right - 100, 200));
         EXPECT_NE(window, GetCapture());
-        EXPECT_EQ(210, g_layout.sizes.leftWidth);
-        EXPECT_EQ(210, Actual(g_folderTree).width);
+        EXPECT_EQ(210, RunningMain().Layout().sizes.leftWidth);
+        EXPECT_EQ(210, Actual(RunningMain().Tree().Window()).width);
     }
     EXPECT_EQ("210", Value("TREE", "WIDTH"));
 }
@@ -306,28 +305,28 @@ LOGFONTA FontOf(HWND window) {
 TEST_F(MainWindowTest, TreeAndListsUseTheChosenFonts) {
     {
         RunningProgram program(Options());
-        EXPECT_EQ(-13, FontOf(g_folderTree).lfHeight);
-        EXPECT_STREQ("ＭＳ Ｐゴシック", FontOf(g_mainList).lfFaceName);
-        g_fonts.tree.lfHeight = -20;
-        g_fonts.list.lfHeight = -17;
-        g_fonts.list.lfWeight = FW_BOLD;
+        EXPECT_EQ(-13, FontOf(RunningMain().Tree().Window()).lfHeight);
+        EXPECT_STREQ("ＭＳ Ｐゴシック", FontOf(RunningMain().MainList().Window()).lfFaceName);
+        RunningMain().Context().fonts.tree.lfHeight = -20;
+        RunningMain().Context().fonts.list.lfHeight = -17;
+        RunningMain().Context().fonts.list.lfWeight = FW_BOLD;
     }
     RunningProgram program(Options());
-    EXPECT_EQ(-20, FontOf(g_folderTree).lfHeight);
-    EXPECT_EQ(-17, FontOf(g_mainList).lfHeight);
-    EXPECT_EQ(-17, FontOf(g_subList).lfHeight);
-    EXPECT_EQ(FW_BOLD, FontOf(g_subList).lfWeight);
-    EXPECT_EQ(-14, g_fonts.tab.lfHeight);
+    EXPECT_EQ(-20, FontOf(RunningMain().Tree().Window()).lfHeight);
+    EXPECT_EQ(-17, FontOf(RunningMain().MainList().Window()).lfHeight);
+    EXPECT_EQ(-17, FontOf(RunningMain().SubList().Window()).lfHeight);
+    EXPECT_EQ(FW_BOLD, FontOf(RunningMain().SubList().Window()).lfWeight);
+    EXPECT_EQ(-14, RunningMain().Context().fonts.tab.lfHeight);
 }
 
 TEST_F(MainWindowTest, MenuMessagesGoToTheShownContextMenu) {
     RunningProgram program(Options());
     RecordingMenu menu;
-    SetContextMenuHandler(&menu);
+    RunningMain().Context().shell.SetContextMenuHandler(&menu);
     SendMessageA(program.Window(), WM_INITMENUPOPUP, 7, 8);
     MEASUREITEMSTRUCT measure{};
     SendMessageA(program.Window(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-    SetContextMenuHandler(nullptr);
+    RunningMain().Context().shell.SetContextMenuHandler(nullptr);
     SendMessageA(program.Window(), WM_INITMENUPOPUP, 9, 10);
     ASSERT_EQ(2u, menu.calls.size());
     EXPECT_EQ(static_cast<UINT>(WM_INITMENUPOPUP), menu.calls[0].message);

@@ -28,8 +28,8 @@ TEST_F(PatternImageTest, JpegPatternIsLoadedAndKept) {
     {
         RunningProgram program(Options());
         ASSERT_TRUE(program.Window());
-        EXPECT_EQ(static_cast<UINT>(BS_PATTERN), Describe(g_gdi.mainBackground).lbStyle);
-        EXPECT_EQ(static_cast<UINT>(BS_PATTERN), Describe(g_gdi.tabBackground).lbStyle);
+        EXPECT_EQ(static_cast<UINT>(BS_PATTERN), Describe(RunningMain().Look().mainBackground).lbStyle);
+        EXPECT_EQ(static_cast<UINT>(BS_PATTERN), Describe(RunningMain().Look().tabBackground).lbStyle);
     }
     EXPECT_EQ("photo.jpg", Value("BACKGROUND", "MAIN_PAT"));
     EXPECT_EQ("255", Value("BACKGROUND", "MAIN"));
@@ -46,10 +46,10 @@ TEST_F(PatternImageTest, TruncatedJpegPatternFallsBackToTheColour) {
     {
         RunningProgram program(Options());
         ASSERT_TRUE(program.Window());
-        LOGBRUSH background = Describe(g_gdi.mainBackground);
+        LOGBRUSH background = Describe(RunningMain().Look().mainBackground);
         EXPECT_EQ(static_cast<UINT>(BS_SOLID), background.lbStyle);
         EXPECT_EQ(static_cast<COLORREF>(8806212), background.lbColor);
-        EXPECT_EQ(static_cast<UINT>(BS_SOLID), Describe(g_gdi.listSelection).lbStyle);
+        EXPECT_EQ(static_cast<UINT>(BS_SOLID), Describe(RunningMain().Look().listSelection).lbStyle);
     }
     EXPECT_EQ("カスタム", Value("BACKGROUND", "MAIN_PAT"));
     EXPECT_EQ("8806212", Value("BACKGROUND", "MAIN"));

@@ -89,7 +89,7 @@ TEST_F(SettingsFileTest, WidthZeroIsReadAsZero) {
     Set("SIZE", "WIDTH", "0");
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
-    EXPECT_EQ(0, g_settings.windowWidth);
+    EXPECT_EQ(0, RunningMain().Config().windowWidth);
 }
 
 TEST_F(SettingsFileTest, PatternImagesLoadFromTheBackgroundFolderOrFallBack) {

@@ -4,9 +4,9 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 
 #include "win/program_folder.h"
-#include "app/settings_file.h"
 #include "win/owners.h"
 #include "tests/support/test_support.h"
 
@@ -21,25 +21,26 @@ std::string BuiltInWave(int resource) {
     return bytes ? std::string(bytes, SizeofResource(module, found)) : std::string();
 }
 
-std::string HeldBytes(int event) {
-    const char* data = static_cast<const char*>(EventSoundData(event));
-    return data ? std::string(data, EventSoundSize(event)) : std::string();
+std::string HeldBytes(const EventSounds& sounds, int event) {
+    const char* data = static_cast<const char*>(sounds.EventSoundData(event));
+    return data ? std::string(data, sounds.EventSoundSize(event)) : std::string();
 }
 
 class SoundEventsTest : public testing::Test {
 protected:
     void SetUp() override {
-        savedFolder_ = ProgramFolder();
-        savedSettings_ = g_settings;
-        SetProgramFolder(folder_.Path());
         CreateDirectoryA(SoundFolder().c_str(), nullptr);
-        EnableSounds(true);
+        UseProgramFolder(folder_.Path());
+        sounds_->EnableSounds(true);
     }
-    void TearDown() override {
-        FreeEventSounds();
-        SetProgramFolder(savedFolder_);
-        g_settings = savedSettings_;
+    // The sounds of a program kept in that folder; what the earlier sounds held is freed.
+    void UseProgramFolder(const std::string& path) {
+        sounds_.reset();
+        programFolder_ = std::make_unique<ProgramFolder>(path);
+        sounds_ = std::make_unique<EventSounds>(settings_, *programFolder_);
     }
+    EventSounds& Sounds() { return *sounds_; }
+    std::string HeldBytes(int event) const { return ::HeldBytes(*sounds_, event); }
     std::string SoundFolder() const { return folder_.Path() + "sound"; }
     std::string SoundPath(const std::string& name) const { return SoundFolder() + "\\" + name; }
     std::string WriteSound(const std::string& name, int builtInResource) {
@@ -49,8 +50,9 @@ protected:
     }
 
     TempFolder folder_;
-    std::string savedFolder_;
-    Settings savedSettings_;
+    Settings settings_ = DefaultSettings();
+    std::unique_ptr<ProgramFolder> programFolder_;
+    std::unique_ptr<EventSounds> sounds_;
 };
 
 TEST_F(SoundEventsTest, EveryEventHasItsBuiltInWaveInTheExecutable) {
@@ -71,9 +73,9 @@ TEST_F(SoundEventsTest, EveryEventHasItsBuiltInWaveInTheExecutable) {
 TEST_F(SoundEventsTest, BuiltInSoundsPlayTheirResourceAndTheFourStrokesShareOne) {
     for (int event = 0; event < kSoundEventCount; ++event) {
         SCOPED_TRACE(event);
-        unsigned before = LastSoundRequest().count;
-        PlayEventSound(event);
-        const SoundRequest& request = LastSoundRequest();
+        unsigned before = Sounds().LastSoundRequest().count;
+        Sounds().PlayEventSound(event);
+        const SoundRequest& request = Sounds().LastSoundRequest();
         EXPECT_EQ(before + 1, request.count);
         EXPECT_EQ(event, request.event);
         EXPECT_EQ(SoundSource::Resource, request.source);
@@ -81,56 +83,56 @@ TEST_F(SoundEventsTest, BuiltInSoundsPlayTheirResourceAndTheFourStrokesShareOne)
     }
     for (SoundEvent stroke : {SoundEvent::GESTURE_LEFT, SoundEvent::GESTURE_UP, SoundEvent::GESTURE_RIGHT,
                               SoundEvent::GESTURE_DOWN}) {
-        PlayEventSound(stroke);
-        EXPECT_EQ(static_cast<int>(stroke), LastSoundRequest().event);
-        EXPECT_EQ(409, LastSoundRequest().resource);
+        Sounds().PlayEventSound(stroke);
+        EXPECT_EQ(static_cast<int>(stroke), Sounds().LastSoundRequest().event);
+        EXPECT_EQ(409, Sounds().LastSoundRequest().resource);
     }
-    unsigned before = LastSoundRequest().count;
-    PlayEventSound(-1);
-    PlayEventSound(kSoundEventCount);
-    EXPECT_EQ(before, LastSoundRequest().count);
+    unsigned before = Sounds().LastSoundRequest().count;
+    Sounds().PlayEventSound(-1);
+    Sounds().PlayEventSound(kSoundEventCount);
+    EXPECT_EQ(before, Sounds().LastSoundRequest().count);
 }
 
 TEST_F(SoundEventsTest, SoundsOffSilenceEveryEventButNotThePreview) {
     WriteSound("mine.wav", 387);
-    SetEventSound(static_cast<int>(SoundEvent::DROP), false, "mine.wav");
-    EnableSounds(false);
-    EXPECT_FALSE(SoundsEnabled());
-    EXPECT_EQ(0, g_settings.useSound);
-    unsigned before = LastSoundRequest().count;
-    for (int event = 0; event < kSoundEventCount; ++event) PlayEventSound(event);
-    EXPECT_EQ(before, LastSoundRequest().count);
+    Sounds().SetEventSound(static_cast<int>(SoundEvent::DROP), false, "mine.wav");
+    Sounds().EnableSounds(false);
+    EXPECT_FALSE(Sounds().SoundsEnabled());
+    EXPECT_EQ(0, settings_.useSound);
+    unsigned before = Sounds().LastSoundRequest().count;
+    for (int event = 0; event < kSoundEventCount; ++event) Sounds().PlayEventSound(event);
+    EXPECT_EQ(before, Sounds().LastSoundRequest().count);
 
-    PlaySoundFile(SoundPath("mine.wav"));
-    EXPECT_EQ(before + 1, LastSoundRequest().count);
-    EXPECT_EQ(SoundSource::File, LastSoundRequest().source);
-    EXPECT_EQ(SoundPath("mine.wav"), LastSoundRequest().file);
+    Sounds().PlaySoundFile(SoundPath("mine.wav"));
+    EXPECT_EQ(before + 1, Sounds().LastSoundRequest().count);
+    EXPECT_EQ(SoundSource::File, Sounds().LastSoundRequest().source);
+    EXPECT_EQ(SoundPath("mine.wav"), Sounds().LastSoundRequest().file);
 
-    PlaySoundFile(SoundPath("absent.wav"));
-    PlaySoundFile(SoundFolder());
-    EXPECT_EQ(before + 1, LastSoundRequest().count);
+    Sounds().PlaySoundFile(SoundPath("absent.wav"));
+    Sounds().PlaySoundFile(SoundFolder());
+    EXPECT_EQ(before + 1, Sounds().LastSoundRequest().count);
 
-    EnableSounds(true);
-    EXPECT_EQ(1, g_settings.useSound);
-    PlayEventSound(SoundEvent::DROP);
-    EXPECT_EQ(SoundSource::Memory, LastSoundRequest().source);
+    Sounds().EnableSounds(true);
+    EXPECT_EQ(1, settings_.useSound);
+    Sounds().PlayEventSound(SoundEvent::DROP);
+    EXPECT_EQ(SoundSource::Memory, Sounds().LastSoundRequest().source);
 }
 
 TEST_F(SoundEventsTest, CustomFileIsReadWholeAndPlayedFromMemory) {
     std::string bytes = WriteSound("フォルダ移動.wav", 383);
     const int cd = static_cast<int>(SoundEvent::CD);
-    SetEventSound(cd, false, "フォルダ移動.wav");
+    Sounds().SetEventSound(cd, false, "フォルダ移動.wav");
     EXPECT_EQ(bytes, HeldBytes(cd));
-    EXPECT_EQ("フォルダ移動.wav", g_settings.soundFiles[cd]);
+    EXPECT_EQ("フォルダ移動.wav", settings_.soundFiles[cd]);
     EXPECT_TRUE(DeleteFileA(SoundPath("フォルダ移動.wav").c_str())) << "the file is not kept open";
 
-    PlayEventSound(SoundEvent::CD);
-    EXPECT_EQ(cd, LastSoundRequest().event);
-    EXPECT_EQ(SoundSource::Memory, LastSoundRequest().source);
-    EXPECT_EQ(EventSoundData(cd), LastSoundRequest().memory);
+    Sounds().PlayEventSound(SoundEvent::CD);
+    EXPECT_EQ(cd, Sounds().LastSoundRequest().event);
+    EXPECT_EQ(SoundSource::Memory, Sounds().LastSoundRequest().source);
+    EXPECT_EQ(Sounds().EventSoundData(cd), Sounds().LastSoundRequest().memory);
 
-    PlayEventSound(SoundEvent::BTN);
-    EXPECT_EQ(SoundSource::Resource, LastSoundRequest().source);
+    Sounds().PlayEventSound(SoundEvent::BTN);
+    EXPECT_EQ(SoundSource::Resource, Sounds().LastSoundRequest().source);
 }
 
 TEST_F(SoundEventsTest, SoundFolderIsJoinedWithOneSeparatorEvenAfterADoubleByteName) {
@@ -142,13 +144,13 @@ TEST_F(SoundEventsTest, SoundFolderIsJoinedWithOneSeparatorEvenAfterADoubleByteN
     ASSERT_TRUE(WriteBytes(programFolder + "\\sound\\tab.wav", bytes));
     const int addTab = static_cast<int>(SoundEvent::ADDTAB);
 
-    SetProgramFolder(programFolder);
-    SetEventSound(addTab, false, "tab.wav");
+    UseProgramFolder(programFolder);
+    Sounds().SetEventSound(addTab, false, "tab.wav");
     EXPECT_EQ(bytes, HeldBytes(addTab));
 
-    SetProgramFolder(programFolder + "\\");
-    SetEventSound(addTab, true, "");
-    SetEventSound(addTab, false, "tab.wav");
+    UseProgramFolder(programFolder + "\\");
+    Sounds().SetEventSound(addTab, true, "");
+    Sounds().SetEventSound(addTab, false, "tab.wav");
     EXPECT_EQ(bytes, HeldBytes(addTab));
 }
 
@@ -168,16 +170,16 @@ TEST_F(SoundEventsTest, UnusableCustomFilesFallBackToTheBuiltInSoundAndLoseTheir
     for (const char* name : {"absent.wav", "empty.wav", "folder.wav", "huge.wav"}) {
         SCOPED_TRACE(name);
         WriteSound("good.wav", 386);
-        SetEventSound(tab, false, "good.wav");
-        ASSERT_NE(nullptr, EventSoundData(tab));
+        Sounds().SetEventSound(tab, false, "good.wav");
+        ASSERT_NE(nullptr, Sounds().EventSoundData(tab));
 
-        SetEventSound(tab, false, name);
-        EXPECT_EQ(nullptr, EventSoundData(tab));
-        EXPECT_EQ(0u, EventSoundSize(tab));
-        EXPECT_EQ("", g_settings.soundFiles[tab]);
-        PlayEventSound(tab);
-        EXPECT_EQ(SoundSource::Resource, LastSoundRequest().source);
-        EXPECT_EQ(386, LastSoundRequest().resource);
+        Sounds().SetEventSound(tab, false, name);
+        EXPECT_EQ(nullptr, Sounds().EventSoundData(tab));
+        EXPECT_EQ(0u, Sounds().EventSoundSize(tab));
+        EXPECT_EQ("", settings_.soundFiles[tab]);
+        Sounds().PlayEventSound(tab);
+        EXPECT_EQ(SoundSource::Resource, Sounds().LastSoundRequest().source);
+        EXPECT_EQ(386, Sounds().LastSoundRequest().resource);
     }
 }
 
@@ -188,87 +190,87 @@ TEST_F(SoundEventsTest, FileOpenElsewhereIsReadWhenSharedAndFallsBackWhenLocked)
         Handle reader(CreateFileA(SoundPath("drag.wav").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(reader.Valid());
-        SetEventSound(drag, false, "drag.wav");
+        Sounds().SetEventSound(drag, false, "drag.wav");
         EXPECT_EQ(bytes, HeldBytes(drag));
-        EXPECT_EQ("drag.wav", g_settings.soundFiles[drag]);
+        EXPECT_EQ("drag.wav", settings_.soundFiles[drag]);
     }
     Handle locker(CreateFileA(SoundPath("drag.wav").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(locker.Valid());
-    SetEventSound(drag, false, "drag.wav");
-    EXPECT_EQ(nullptr, EventSoundData(drag));
-    EXPECT_EQ("", g_settings.soundFiles[drag]);
+    Sounds().SetEventSound(drag, false, "drag.wav");
+    EXPECT_EQ(nullptr, Sounds().EventSoundData(drag));
+    EXPECT_EQ("", settings_.soundFiles[drag]);
 }
 
 TEST_F(SoundEventsTest, ReplacingAHeldSoundStopsPlaybackBeforeTheBlockGoes) {
     std::string first = WriteSound("one.wav", 390);
     std::string second = WriteSound("two.wav", 391);
     const int lock = static_cast<int>(SoundEvent::TABLOCK);
-    SetEventSound(lock, false, "one.wav");
-    PlayEventSound(lock);
-    ASSERT_EQ(SoundSource::Memory, LastSoundRequest().source);
+    Sounds().SetEventSound(lock, false, "one.wav");
+    Sounds().PlayEventSound(lock);
+    ASSERT_EQ(SoundSource::Memory, Sounds().LastSoundRequest().source);
 
-    unsigned before = LastSoundRequest().count;
-    SetEventSound(lock, false, "two.wav");
-    EXPECT_EQ(before + 1, LastSoundRequest().count);
-    EXPECT_EQ(SoundSource::Stop, LastSoundRequest().source);
+    unsigned before = Sounds().LastSoundRequest().count;
+    Sounds().SetEventSound(lock, false, "two.wav");
+    EXPECT_EQ(before + 1, Sounds().LastSoundRequest().count);
+    EXPECT_EQ(SoundSource::Stop, Sounds().LastSoundRequest().source);
     EXPECT_EQ(second, HeldBytes(lock));
 
-    PlayEventSound(lock);
-    before = LastSoundRequest().count;
-    SetEventSound(lock, true, "");
-    EXPECT_EQ(SoundSource::Stop, LastSoundRequest().source);
-    EXPECT_EQ(before + 1, LastSoundRequest().count);
-    EXPECT_EQ(nullptr, EventSoundData(lock));
-    EXPECT_EQ("", g_settings.soundFiles[lock]);
+    Sounds().PlayEventSound(lock);
+    before = Sounds().LastSoundRequest().count;
+    Sounds().SetEventSound(lock, true, "");
+    EXPECT_EQ(SoundSource::Stop, Sounds().LastSoundRequest().source);
+    EXPECT_EQ(before + 1, Sounds().LastSoundRequest().count);
+    EXPECT_EQ(nullptr, Sounds().EventSoundData(lock));
+    EXPECT_EQ("", settings_.soundFiles[lock]);
 
-    before = LastSoundRequest().count;
-    SetEventSound(lock, true, "");
-    EXPECT_EQ(before, LastSoundRequest().count) << "nothing held, nothing to stop";
+    before = Sounds().LastSoundRequest().count;
+    Sounds().SetEventSound(lock, true, "");
+    EXPECT_EQ(before, Sounds().LastSoundRequest().count) << "nothing held, nothing to stop";
 }
 
 TEST_F(SoundEventsTest, LoadingFollowsTheNamesOfTheSettings) {
     std::string show = WriteSound("show.wav", 385);
     std::string down = WriteSound("down.wav", 409);
-    g_settings.soundFiles.fill("");
-    g_settings.soundFiles[0] = "show.wav";
-    g_settings.soundFiles[5] = "gone.wav";
-    g_settings.soundFiles[15] = "down.wav";
-    LoadEventSounds();
+    settings_.soundFiles.fill("");
+    settings_.soundFiles[0] = "show.wav";
+    settings_.soundFiles[5] = "gone.wav";
+    settings_.soundFiles[15] = "down.wav";
+    Sounds().LoadEventSounds();
     for (int event = 0; event < kSoundEventCount; ++event) {
         SCOPED_TRACE(event);
         if (event == 0) EXPECT_EQ(show, HeldBytes(event));
         else if (event == 15) EXPECT_EQ(down, HeldBytes(event));
-        else EXPECT_EQ(nullptr, EventSoundData(event));
+        else EXPECT_EQ(nullptr, Sounds().EventSoundData(event));
     }
-    EXPECT_EQ("show.wav", g_settings.soundFiles[0]);
-    EXPECT_EQ("", g_settings.soundFiles[5]);
-    EXPECT_EQ("down.wav", g_settings.soundFiles[15]);
+    EXPECT_EQ("show.wav", settings_.soundFiles[0]);
+    EXPECT_EQ("", settings_.soundFiles[5]);
+    EXPECT_EQ("down.wav", settings_.soundFiles[15]);
 }
 
 TEST_F(SoundEventsTest, FreeingAllStopsPlaybackAndReleasesEveryBlock) {
     for (int event = 0; event < kSoundEventCount; ++event) {
         std::string name = "e" + std::to_string(event) + ".wav";
         WriteSound(name, BuiltInSoundResource(event));
-        SetEventSound(event, false, name);
-        ASSERT_NE(nullptr, EventSoundData(event));
+        Sounds().SetEventSound(event, false, name);
+        ASSERT_NE(nullptr, Sounds().EventSoundData(event));
     }
-    PlayEventSound(SoundEvent::ERASE);
-    ASSERT_EQ(SoundSource::Memory, LastSoundRequest().source);
+    Sounds().PlayEventSound(SoundEvent::ERASE);
+    ASSERT_EQ(SoundSource::Memory, Sounds().LastSoundRequest().source);
 
-    unsigned before = LastSoundRequest().count;
-    FreeEventSounds();
-    EXPECT_EQ(before + 1, LastSoundRequest().count);
-    EXPECT_EQ(SoundSource::Stop, LastSoundRequest().source);
+    unsigned before = Sounds().LastSoundRequest().count;
+    Sounds().FreeEventSounds();
+    EXPECT_EQ(before + 1, Sounds().LastSoundRequest().count);
+    EXPECT_EQ(SoundSource::Stop, Sounds().LastSoundRequest().source);
     for (int event = 0; event < kSoundEventCount; ++event) {
-        EXPECT_EQ(nullptr, EventSoundData(event));
-        EXPECT_EQ(0u, EventSoundSize(event));
+        EXPECT_EQ(nullptr, Sounds().EventSoundData(event));
+        EXPECT_EQ(0u, Sounds().EventSoundSize(event));
     }
-    PlayEventSound(SoundEvent::ERASE);
-    EXPECT_EQ(SoundSource::Resource, LastSoundRequest().source);
+    Sounds().PlayEventSound(SoundEvent::ERASE);
+    EXPECT_EQ(SoundSource::Resource, Sounds().LastSoundRequest().source);
 
-    before = LastSoundRequest().count;
-    FreeEventSounds();
-    EXPECT_EQ(before, LastSoundRequest().count);
+    before = Sounds().LastSoundRequest().count;
+    Sounds().FreeEventSounds();
+    EXPECT_EQ(before, Sounds().LastSoundRequest().count);
 }
 
 class SoundsInTheProgramTest : public testing::Test {
@@ -301,13 +303,13 @@ TEST_F(SoundsInTheProgramTest, MissingFileIsSavedEmptyAndStartEndsWithTheShowSou
     {
         RunningProgram program(Options());
         ASSERT_TRUE(program.Window());
-        EXPECT_EQ(static_cast<int>(SoundEvent::SHOW), LastSoundRequest().event);
-        EXPECT_EQ(SoundSource::Resource, LastSoundRequest().source);
-        EXPECT_EQ(385, LastSoundRequest().resource);
-        EXPECT_NE(nullptr, EventSoundData(static_cast<int>(SoundEvent::CD)));
+        EXPECT_EQ(static_cast<int>(SoundEvent::SHOW), program.Context().sounds.LastSoundRequest().event);
+        EXPECT_EQ(SoundSource::Resource, program.Context().sounds.LastSoundRequest().source);
+        EXPECT_EQ(385, program.Context().sounds.LastSoundRequest().resource);
+        EXPECT_NE(nullptr, program.Context().sounds.EventSoundData(static_cast<int>(SoundEvent::CD)));
         program.Quit();
-        EXPECT_EQ(SoundSource::Stop, LastSoundRequest().source);
-        for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(nullptr, EventSoundData(event));
+        EXPECT_EQ(SoundSource::Stop, program.Context().sounds.LastSoundRequest().source);
+        for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(nullptr, program.Context().sounds.EventSoundData(event));
     }
     EXPECT_EQ("", SavedSound("SHOW"));
     EXPECT_EQ("cd.wav", SavedSound("CD"));
@@ -319,19 +321,18 @@ TEST_F(SoundsInTheProgramTest, CustomShowSoundIsPlayedFromMemoryAtTheEndOfStart)
     ASSERT_TRUE(WriteBytes(IniPath(), "[SOUND]\r\nSHOW=hello.wav\r\n"));
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
-    EXPECT_EQ(static_cast<int>(SoundEvent::SHOW), LastSoundRequest().event);
-    EXPECT_EQ(SoundSource::Memory, LastSoundRequest().source);
-    EXPECT_EQ(EventSoundData(static_cast<int>(SoundEvent::SHOW)), LastSoundRequest().memory);
+    EXPECT_EQ(static_cast<int>(SoundEvent::SHOW), program.Context().sounds.LastSoundRequest().event);
+    EXPECT_EQ(SoundSource::Memory, program.Context().sounds.LastSoundRequest().source);
+    EXPECT_EQ(program.Context().sounds.EventSoundData(static_cast<int>(SoundEvent::SHOW)), program.Context().sounds.LastSoundRequest().memory);
 }
 
 TEST_F(SoundsInTheProgramTest, SoundsOffStartsSilentlyAndStaysOffWhenSaved) {
     ASSERT_TRUE(WriteBytes(IniPath(), "[SOUND]\r\nUSE_SOUND=0\r\n"));
-    unsigned before = LastSoundRequest().count;
     {
         RunningProgram program(Options());
         ASSERT_TRUE(program.Window());
-        EXPECT_FALSE(SoundsEnabled());
-        EXPECT_EQ(before, LastSoundRequest().count);
+        EXPECT_FALSE(program.Context().sounds.SoundsEnabled());
+        EXPECT_EQ(0u, program.Context().sounds.LastSoundRequest().count);
     }
     EXPECT_EQ(0, SavedUseSound());
 }
@@ -341,8 +342,8 @@ TEST_F(SoundsInTheProgramTest, TheSwitchAsLastSetIsWhatIsSaved) {
     {
         RunningProgram program(Options());
         ASSERT_TRUE(program.Window());
-        ASSERT_TRUE(SoundsEnabled());
-        EnableSounds(false);
+        ASSERT_TRUE(program.Context().sounds.SoundsEnabled());
+        program.Context().sounds.EnableSounds(false);
     }
     EXPECT_EQ(0, SavedUseSound());
 }

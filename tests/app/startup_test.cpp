@@ -11,7 +11,7 @@ namespace {
 
 std::string PathOfTab(int tab) {
     char path[MAX_PATH] = {};
-    SHGetPathFromIDListA(TabFolder(tab), path);
+    SHGetPathFromIDListA(RunningMain().Tabs().Folder(tab), path);
     return path;
 }
 
@@ -64,10 +64,10 @@ TEST_F(StartupTest, NoArgumentsOpensExactlyTheDesktopTab) {
     StartOptions options = Options();
     RunningProgram program(options);
     ASSERT_TRUE(program.Window());
-    ASSERT_EQ(1, TabCount());
-    EXPECT_EQ(0, TabFolder(1)->mkid.cb);
-    EXPECT_EQ(1, MainListTab());
-    EXPECT_EQ(-1, SubListTab());
+    ASSERT_EQ(1, RunningMain().Tabs().Count());
+    EXPECT_EQ(0, RunningMain().Tabs().Folder(1)->mkid.cb);
+    EXPECT_EQ(1, RunningMain().Tabs().MainTab());
+    EXPECT_EQ(-1, RunningMain().Tabs().SubTab());
 }
 
 TEST_F(StartupTest, MinimisedStartStartsHidden) {
@@ -83,7 +83,7 @@ TEST_F(StartupTest, StartPathsOpenAsTabsInOrderAndBadOnesShowTheBox) {
     MessageBoxCloser closer("ファイルが見つかりません");
     RunningProgram program(options);
     ASSERT_TRUE(program.Window());
-    ASSERT_EQ(2, TabCount());
+    ASSERT_EQ(2, RunningMain().Tabs().Count());
     EXPECT_EQ(options.arguments[0], PathOfTab(1));
     EXPECT_EQ(options.arguments[2], PathOfTab(2));
     std::vector<std::string> boxes = closer.Texts();
@@ -101,7 +101,7 @@ TEST_F(StartupTest, SecondStartWithoutArgumentsOnlyBringsTheFirstToTheFront) {
     EXPECT_EQ(0, RunProcessPumping("\"" + TestProgramPath("tessary.exe") + "\""));
     EXPECT_TRUE(IsWindowVisible(program.Window()));
     EXPECT_TRUE(HandOverSpy::records.empty());
-    EXPECT_EQ(1, TabCount());
+    EXPECT_EQ(1, RunningMain().Tabs().Count());
 }
 
 TEST_F(StartupTest, SecondStartHandsItsThreeFoldersOverInOrder) {
@@ -114,7 +114,7 @@ TEST_F(StartupTest, SecondStartHandsItsThreeFoldersOverInOrder) {
     EXPECT_EQ(0, RunProcessPumping(command));
     ASSERT_EQ(1u, HandOverSpy::records.size());
     EXPECT_EQ(folders, HandOverSpy::records[0]);
-    ASSERT_EQ(4, TabCount());
+    ASSERT_EQ(4, RunningMain().Tabs().Count());
     for (int i = 0; i < 3; ++i) EXPECT_EQ(folders[i], PathOfTab(i + 2));
 }
 
@@ -130,7 +130,7 @@ TEST_F(StartupTest, SecondStartSkipsAnOverlongArgumentWithTheBox) {
     EXPECT_EQ(std::vector<std::string>{folder}, HandOverSpy::records[0]);
     ASSERT_EQ(1u, closer.Texts().size());
     EXPECT_NE(std::string::npos, closer.Texts()[0].find(overlong));
-    EXPECT_EQ(2, TabCount());
+    EXPECT_EQ(2, RunningMain().Tabs().Count());
 }
 
 TEST_F(StartupTest, HandOverReceiverIgnoresMalformedRecords) {
@@ -143,12 +143,12 @@ TEST_F(StartupTest, HandOverReceiverIgnoresMalformedRecords) {
     copy.cbData = static_cast<DWORD>(record.size() - 1);
     copy.lpData = record.data();
     EXPECT_EQ(0, SendMessageA(program.Window(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy)));
-    EXPECT_EQ(1, TabCount());
+    EXPECT_EQ(1, RunningMain().Tabs().Count());
 
     std::fill(record.begin(), record.begin() + handover::kSlotSize, 'x');
     copy.cbData = static_cast<DWORD>(record.size());
     SendMessageA(program.Window(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
-    ASSERT_EQ(2, TabCount());
+    ASSERT_EQ(2, RunningMain().Tabs().Count());
     EXPECT_EQ(good, PathOfTab(2));
 }
 

@@ -43,6 +43,19 @@ std::vector<std::string> WrittenNames(const MemoryStore& store) {
     return names;
 }
 
+// Made while the program's files are initialised, before main, as a program-wide object of
+// another file would be: the key table is there whatever order the files are initialised in.
+const Settings kDefaultsBeforeMain = DefaultSettings();
+
+TEST(SettingsTable, DefaultsMadeBeforeMainAreTheFullDefaults) {
+    Settings now = DefaultSettings();
+    EXPECT_EQ(1, kDefaultsBeforeMain.dblclkAction);
+    EXPECT_EQ(now.windowWidth, kDefaultsBeforeMain.windowWidth);
+    EXPECT_EQ(now.hotKeyKey, kDefaultsBeforeMain.hotKeyKey);
+    EXPECT_EQ(kPatternCustom, kDefaultsBeforeMain.mainPattern);
+    EXPECT_EQ(now.soundFiles, kDefaultsBeforeMain.soundFiles);
+}
+
 TEST(SettingsTable, NoFileGivesEveryDefaultAndWritesAll81Keys) {
     MemoryStore store;
     Settings settings{};

@@ -43,7 +43,7 @@ TEST_F(FolderBindingTest, EmptyListBindsTheDesktop) {
     ItemIdList empty = AllocateItemList(2);
     ComPtr<IShellFolder> desktop = BindFolder(empty.Get());
     ASSERT_TRUE(desktop);
-    EXPECT_EQ(DesktopFolder(), desktop.Get());
+    EXPECT_EQ(DesktopFolder().Get(), desktop.Get());
     EXPECT_FALSE(BindFolder(nullptr));
     EXPECT_TRUE(IsDesktopItem(desktop.Get()));
     EXPECT_EQ(1u, ItemListDepth(OwnItemList(desktop.Get()).Get()));
@@ -53,7 +53,7 @@ TEST_F(FolderBindingTest, EmptyListBindsTheDesktop) {
     ComPtr<IShellFolder> parent;
     ItemIdList last = AllocateItemList(2);
     ASSERT_TRUE(ParentAndLast(desktop.Get(), parent, last));
-    EXPECT_EQ(DesktopFolder(), parent.Get());
+    EXPECT_EQ(DesktopFolder().Get(), parent.Get());
     EXPECT_FALSE(last);
 }
 
@@ -84,7 +84,7 @@ TEST_F(FolderBindingTest, SplitGivesParentFolderAndOneItemChild) {
 
     ItemIdList empty = AllocateItemList(2);
     ASSERT_TRUE(SplitItemList(empty.Get(), parent, child));
-    EXPECT_EQ(DesktopFolder(), parent.Get());
+    EXPECT_EQ(DesktopFolder().Get(), parent.Get());
     EXPECT_FALSE(child);
     EXPECT_FALSE(SplitItemList(nullptr, parent, child));
     EXPECT_FALSE(parent);
@@ -135,7 +135,7 @@ TEST_F(FolderBindingTest, ExistsForTheFolderItself) {
     ComPtr<IShellFolder> table = BindFolder(ShellListOf(tablePath_).Get());
     ASSERT_TRUE(table);
     EXPECT_TRUE(ItemExists(table.Get()));
-    EXPECT_TRUE(ItemExists(DesktopFolder()));
+    EXPECT_TRUE(ItemExists(DesktopFolder().Get()));
     ASSERT_TRUE(RemoveDirectoryA(tablePath_.c_str()));
     EXPECT_FALSE(ItemExists(table.Get()));
     EXPECT_FALSE(ItemExists(nullptr));

@@ -50,9 +50,9 @@ TEST_F(ItemClipboardTest, PathOfAFolderCopiesItsPath) {
 
 TEST_F(ItemClipboardTest, PathOfAVirtualItemCopiesItsDisplayName) {
     ItemIdList computer = SpecialFolderList(CSIDL_DRIVES);
-    std::string shown = ShellDisplayName(DesktopFolder(), computer.Get());
+    std::string shown = ShellDisplayName(DesktopFolder().Get(), computer.Get());
     ASSERT_FALSE(shown.empty());
-    ASSERT_TRUE(CopyItemTextToClipboard(DesktopFolder(), computer.Get(), ItemText::Path));
+    ASSERT_TRUE(CopyItemTextToClipboard(DesktopFolder().Get(), computer.Get(), ItemText::Path));
     EXPECT_EQ(shown, ClipboardText());
 }
 

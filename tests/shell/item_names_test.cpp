@@ -35,9 +35,9 @@ TEST_F(ItemNamesTest, PathOfADriveRootHasNoBackslash) {
 TEST_F(ItemNamesTest, PathOfTheComputerFolderIsItsDisplayName) {
     ItemIdList computer = SpecialFolderList(CSIDL_DRIVES);
     ASSERT_TRUE(computer);
-    std::string shown = ShellDisplayName(DesktopFolder(), computer.Get());
+    std::string shown = ShellDisplayName(DesktopFolder().Get(), computer.Get());
     ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown, ItemPath(DesktopFolder(), computer.Get()));
+    EXPECT_EQ(shown, ItemPath(DesktopFolder().Get(), computer.Get()));
     ComPtr<IShellFolder> folder = BindFolder(computer.Get());
     ASSERT_TRUE(folder);
     EXPECT_EQ(shown, ItemPath(folder.Get()));
@@ -47,12 +47,12 @@ TEST_F(ItemNamesTest, PathOfTheComputerFolderIsItsDisplayName) {
 TEST_F(ItemNamesTest, DesktopReadsAsItsDirectory) {
     char directory[MAX_PATH] = {};
     ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, directory, CSIDL_DESKTOPDIRECTORY, FALSE));
-    EXPECT_EQ(directory, ItemPath(DesktopFolder()));
+    EXPECT_EQ(directory, ItemPath(DesktopFolder().Get()));
     ItemIdList directoryList = ShellListOf(directory);
     ComPtr<IShellFolder> parent;
     ItemIdList child;
     ASSERT_TRUE(SplitItemList(directoryList.Get(), parent, child));
-    EXPECT_EQ(ShellDisplayName(parent.Get(), child.Get()), DisplayName(DesktopFolder()));
+    EXPECT_EQ(ShellDisplayName(parent.Get(), child.Get()), DisplayName(DesktopFolder().Get()));
 }
 
 TEST_F(ItemNamesTest, TrailingDoubleByteCharacterEndingInBackslashStaysWhole) {
@@ -82,7 +82,7 @@ TEST_F(ItemNamesTest, ParsingNameOfFilesIsTheirPath) {
     std::string table = MakeFolder("資料\\表");
     ComPtr<IShellFolder> bound = BindFolder(ShellListOf(table).Get());
     EXPECT_EQ(table, ParsingName(bound.Get()));
-    EXPECT_EQ(ShellDisplayName(DesktopFolder(), nullptr, SHGDN_FORPARSING), ParsingName(DesktopFolder()));
+    EXPECT_EQ(ShellDisplayName(DesktopFolder().Get(), nullptr, SHGDN_FORPARSING), ParsingName(DesktopFolder().Get()));
 }
 
 STRRET WideResult(const std::wstring& text) {
@@ -165,7 +165,7 @@ TEST_F(ItemNamesTest, IconIndexIsTheSystemImageListIndex) {
     SplitPath(note);
     EXPECT_EQ(ShellIconIndex(ShellListOf(note).Get()), IconIndex(parent_.Get(), child_.Get(), 0, SHGFI_SYSICONINDEX));
     ItemIdList desktop = SpecialFolderList(CSIDL_DESKTOP);
-    EXPECT_EQ(ShellIconIndex(desktop.Get()), IconIndex(DesktopFolder(), nullptr, 0, 0));
+    EXPECT_EQ(ShellIconIndex(desktop.Get()), IconIndex(DesktopFolder().Get(), nullptr, 0, 0));
 }
 
 }  // namespace

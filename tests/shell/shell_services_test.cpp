@@ -9,31 +9,29 @@ namespace {
 
 using ShellServicesTest = ShellFixture;
 
-TEST_F(ShellServicesTest, StartHoldsTheSharedObjectsAndStopLetsThemGo) {
-    EXPECT_TRUE(DesktopFolder());
-    EXPECT_TRUE(ShortcutLink());
-    EXPECT_TRUE(ShortcutFile());
-    EXPECT_FALSE(ContextMenuHandler());
-    StopShellServices();
-    EXPECT_FALSE(DesktopFolder());
-    EXPECT_FALSE(ShortcutLink());
-    EXPECT_FALSE(ShortcutFile());
-    StartShellServices();
-    EXPECT_TRUE(DesktopFolder());
+TEST_F(ShellServicesTest, ServicesHoldTheSharedObjectsAndTheDesktopIsTheShells) {
+    EXPECT_TRUE(shell_->Desktop());
+    EXPECT_TRUE(shell_->ShortcutLink());
+    EXPECT_TRUE(shell_->ShortcutFile());
+    EXPECT_FALSE(shell_->ContextMenuHandler());
+    EXPECT_EQ(shell_->Desktop(), DesktopFolder().Get());
+    shell_.reset();
+    shell_ = std::make_unique<ShellServices>();
+    EXPECT_TRUE(shell_->ShortcutLink());
 }
 
 TEST_F(ShellServicesTest, MenuMessagesReachTheHandlerOnlyWhileOneIsSet) {
     RecordingMenu menu;
-    EXPECT_FALSE(ForwardMenuMessage(WM_DRAWITEM, 1, 2));
+    EXPECT_FALSE(shell_->ForwardMenuMessage(WM_DRAWITEM, 1, 2));
 
-    SetContextMenuHandler(&menu);
-    EXPECT_EQ(&menu, ContextMenuHandler());
+    shell_->SetContextMenuHandler(&menu);
+    EXPECT_EQ(&menu, shell_->ContextMenuHandler());
     EXPECT_EQ(2, menu.References());
-    EXPECT_TRUE(ForwardMenuMessage(WM_DRAWITEM, 11, 12));
-    EXPECT_TRUE(ForwardMenuMessage(WM_MEASUREITEM, 21, 22));
-    EXPECT_TRUE(ForwardMenuMessage(WM_INITMENUPOPUP, 31, 32));
-    EXPECT_FALSE(ForwardMenuMessage(WM_COMMAND, 41, 42));
-    EXPECT_FALSE(ForwardMenuMessage(WM_PAINT, 0, 0));
+    EXPECT_TRUE(shell_->ForwardMenuMessage(WM_DRAWITEM, 11, 12));
+    EXPECT_TRUE(shell_->ForwardMenuMessage(WM_MEASUREITEM, 21, 22));
+    EXPECT_TRUE(shell_->ForwardMenuMessage(WM_INITMENUPOPUP, 31, 32));
+    EXPECT_FALSE(shell_->ForwardMenuMessage(WM_COMMAND, 41, 42));
+    EXPECT_FALSE(shell_->ForwardMenuMessage(WM_PAINT, 0, 0));
     ASSERT_EQ(3u, menu.calls.size());
     EXPECT_EQ(static_cast<UINT>(WM_DRAWITEM), menu.calls[0].message);
     EXPECT_EQ(11u, menu.calls[0].wParam);
@@ -43,22 +41,22 @@ TEST_F(ShellServicesTest, MenuMessagesReachTheHandlerOnlyWhileOneIsSet) {
     EXPECT_EQ(static_cast<UINT>(WM_INITMENUPOPUP), menu.calls[2].message);
     EXPECT_EQ(31u, menu.calls[2].wParam);
 
-    SetContextMenuHandler(nullptr);
+    shell_->SetContextMenuHandler(nullptr);
     EXPECT_EQ(1, menu.References());
-    EXPECT_FALSE(ForwardMenuMessage(WM_DRAWITEM, 1, 2));
+    EXPECT_FALSE(shell_->ForwardMenuMessage(WM_DRAWITEM, 1, 2));
     EXPECT_EQ(3u, menu.calls.size());
 }
 
 TEST_F(ShellServicesTest, StopReleasesTheHandler) {
     RecordingMenu menu;
-    SetContextMenuHandler(&menu);
-    SetContextMenuHandler(&menu);
+    shell_->SetContextMenuHandler(&menu);
+    shell_->SetContextMenuHandler(&menu);
     EXPECT_EQ(2, menu.References());
-    StopShellServices();
+    shell_.reset();
     EXPECT_EQ(1, menu.References());
-    EXPECT_FALSE(ForwardMenuMessage(WM_DRAWITEM, 1, 2));
-    StartShellServices();
-    EXPECT_FALSE(ContextMenuHandler());
+    shell_ = std::make_unique<ShellServices>();
+    EXPECT_FALSE(shell_->ContextMenuHandler());
+    EXPECT_FALSE(shell_->ForwardMenuMessage(WM_DRAWITEM, 1, 2));
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 
 #include "shell/shell_services.h"
 
-void ShellFixture::SetUp() { StartShellServices(); }
+void ShellFixture::SetUp() { shell_ = std::make_unique<ShellServices>(); }
 
-void ShellFixture::TearDown() { StopShellServices(); }
+void ShellFixture::TearDown() { shell_.reset(); }
 
 std::string ShellFixture::MakeFolder(const std::string& relative) {
     std::string path = PathOf(relative);

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
+#include "shell/shell_services.h"
 #include "win/owners.h"
 #include "tests/support/test_support.h"
 
@@ -25,6 +27,7 @@ protected:
     bool MakeLink(const std::string& relative, const std::string& target);
 
     TempFolder temp_;
+    std::unique_ptr<ShellServices> shell_;
 };
 
 // The shell's own list of a path; null when it does not exist.

@@ -20,7 +20,7 @@ protected:
     ItemIdList ChildOf(const std::string& relative) { return LastItem(ShellListOf(PathOf(relative)).Get()); }
     bool Resolve(const std::string& relative) {
         ItemIdList child = ChildOf(relative);
-        return ResolveShortcut(folder_.Get(), child.Get(), targetFolder_, targetChild_, url_);
+        return ResolveShortcut(*shell_, folder_.Get(), child.Get(), targetFolder_, targetChild_, url_);
     }
     static bool InternetShortcutAvailable() {
         ComPtr<IUniformResourceLocatorA> locator;

@@ -1,6 +1,9 @@
 #include "tests/support/test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <cstdlib>
 
 TempFolder::TempFolder() {
     static int counter = 0;
@@ -73,7 +76,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 }
 
 RunningProgram::RunningProgram(const StartOptions& options)
-    : window_(StartTessary(GetModuleHandleA(nullptr), options)) {}
+    : application_(Application::Start(GetModuleHandleA(nullptr), options)),
+      window_(application_ ? application_->Window() : nullptr) {}
 
 RunningProgram::~RunningProgram() { Quit(); }
 
@@ -82,7 +86,15 @@ void RunningProgram::Quit() {
     ended_ = true;
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
     if (window_) RunMessageLoop();
-    EndTessary(GetModuleHandleA(nullptr));
+}
+
+MainWindow& RunningMain() {
+    MainWindow* main = MainWindow::FromHandle(FindWindowA(kMainWindowClass, nullptr));
+    if (!main) {
+        ADD_FAILURE() << "no main window runs in this process";
+        std::abort();
+    }
+    return *main;
 }
 
 MessageBoxCloser::MessageBoxCloser(std::string caption) : caption_(std::move(caption)) {

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -40,13 +41,22 @@ public:
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
     HWND Window() const { return window_; }
-    // Destroys the main window and runs the loop to its end, as quitting does.
+    // Null when the start handed over to a running instance or failed.
+    Application* App() const { return application_.get(); }
+    MainWindow& Main() const { return application_->Main(); }
+    AppContext& Context() const { return application_->Context(); }
+    // Destroys the main window and runs the loop to its end, as quitting does; the application
+    // object stays until the end of the scope, so that what it held can still be looked at.
     void Quit();
 
 private:
+    std::unique_ptr<Application> application_;
     HWND window_;
     bool ended_ = false;
 };
+
+// The main window of the program running in this process; the tests start one at a time.
+MainWindow& RunningMain();
 
 // Watches from another thread for message boxes with the given caption, records their texts
 // and closes them, so that code which shows one does not wait for a user.

@@ -2,15 +2,7 @@
 
 #include <vector>
 
-#include "app/lifecycle.h"
-#include "ui/theme.h"
 #include "tests/ui/control_test_host.h"
-
-void DialogFixture::SetUpTestSuite() { CreateSharedFonts(); }
-
-void DialogFixture::TearDownTestSuite() { DeleteSharedGdi(); }
-
-void DialogFixture::SetUp() { SetNtPlatform(true); }
 
 void PressKey(UINT key) {
     HWND focus = GetFocus();

@@ -1,5 +1,5 @@
-// What the dialog tests share: the shared fonts made as at start-up, the NT platform that Wine
-// reports, and ways to type and press keys in an open modal dialog.
+// What the dialog tests share: the fonts of the theme made as at start-up, and ways to type and
+// press keys in an open modal dialog.
 #pragma once
 #include <windows.h>
 
@@ -11,12 +11,13 @@
 #include <vector>
 
 #include "tests/support/modal_owner.h"
+#include "ui/theme.h"
 
 class DialogFixture : public testing::Test {
 protected:
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
-    void SetUp() override;
+    DialogFixture() { theme_.CreateFonts(); }
+
+    Theme theme_;
 };
 
 // A key pressed in the control that has the focus, as the dialog's message loop reads it.

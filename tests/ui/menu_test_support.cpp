@@ -1,18 +1,19 @@
 #include "tests/ui/menu_test_support.h"
 
-#include "ui/theme.h"
 #include "win/owners.h"
-#include "ui/menu_look.h"
+
+Theme* MenuFixture::theme_ = nullptr;
 
 void MenuFixture::SetUpTestSuite() {
-    CreateSharedFonts();
-    CreateSharedImageLists();
-    CreateMenuLook(GetModuleHandleA(nullptr));
+    theme_ = new Theme;
+    theme_->CreateFonts();
+    theme_->CreateImageLists();
+    theme_->CreateMenuLook(GetModuleHandleA(nullptr));
 }
 
 void MenuFixture::TearDownTestSuite() {
-    DeleteMenuLook();
-    DeleteSharedGdi();
+    delete theme_;
+    theme_ = nullptr;
 }
 
 void PostKey(HWND menuWindow, UINT key) { PostMessageA(menuWindow, WM_KEYDOWN, key, 0); }

@@ -10,11 +10,19 @@
 #include <string>
 
 #include "tests/support/modal_owner.h"
+#include "ui/theme.h"
 
 class MenuFixture : public testing::Test {
+public:
+    // The menus' fonts, brushes and icons, made once for the suite as the main window makes them.
+    static const Theme& Look() { return *theme_; }
+
 protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
+
+private:
+    static Theme* theme_;
 };
 
 // Keys and clicks as the menu loop reads them from the queue.

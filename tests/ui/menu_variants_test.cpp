@@ -13,7 +13,6 @@
 #include "ui/favourites_menu.h"
 #include "ui/image_menus.h"
 #include "ui/mark_menus.h"
-#include "ui/menu_look.h"
 #include "ui/system_icon_menus.h"
 
 namespace {
@@ -58,8 +57,7 @@ struct Variant {
 
 template <typename Menu>
 std::unique_ptr<OwnerMenu> WithValue(const std::string& text, int value) {
-    auto menu = std::make_unique<Menu>();
-    menu->Build();
+    auto menu = std::make_unique<Menu>(MenuFixture::Look());
     menu->AddItem(1, text, value);
     return menu;
 }
@@ -75,15 +73,13 @@ std::vector<Variant> AllVariants() {
         {"CheckMenu", true, WithValue<CheckMenu>},
         {"RadioMenu", false,
          [](const std::string& text, int) -> std::unique_ptr<OwnerMenu> {
-             auto menu = std::make_unique<RadioMenu>(1);
-             menu->Build();
+             auto menu = std::make_unique<RadioMenu>(MenuFixture::Look(), 1);
              menu->AddItem(1, text);
              return menu;
          }},
         {"BoldRadioMenu", true,
          [](const std::string& text, int) -> std::unique_ptr<OwnerMenu> {
-             auto menu = std::make_unique<BoldRadioMenu>(1);
-             menu->Build();
+             auto menu = std::make_unique<BoldRadioMenu>(MenuFixture::Look(), 1);
              menu->AddItem(1, text);
              return menu;
          }},
@@ -94,19 +90,19 @@ TEST_F(MenuVariantsTest, EveryKindSizesItsItemsAsTextPlusSixtyFiveBySeven) {
     for (const Variant& variant : AllVariants()) {
         SCOPED_TRACE(variant.name);
         auto menu = variant.make(kTenCharacters, 0);
-        SIZE text = TextExtent(variant.sizedInBold ? BoldMenuFont() : MenuFont(), kTenCharacters);
+        SIZE text = TextExtent(variant.sizedInBold ? MenuFixture::Look().bold13.Get() : MenuFixture::Look().normal13.Get(), kTenCharacters);
         MEASUREITEMSTRUCT measured = Measured(*menu, owner_.Window(), 1);
         EXPECT_EQ(static_cast<UINT>(text.cx + 65), measured.itemWidth);
         EXPECT_EQ(static_cast<UINT>(text.cy + 7), measured.itemHeight);
     }
     // The bold font really is wider, or the two groups above would not be told apart.
-    EXPECT_GT(TextExtent(BoldMenuFont(), kTenCharacters).cx, TextExtent(MenuFont(), kTenCharacters).cx);
+    EXPECT_GT(TextExtent(MenuFixture::Look().bold13.Get(), kTenCharacters).cx, TextExtent(MenuFixture::Look().normal13.Get(), kTenCharacters).cx);
 }
 
 TEST_F(MenuVariantsTest, SelectedItemCoversTheStripeAndOthersShowIt) {
     Canvas32 stripe(40, 22);
     RECT stripeArea{0, 0, 22, 22};
-    FillRect(stripe.Dc(), &stripeArea, MenuStripeBrush());
+    FillRect(stripe.Dc(), &stripeArea, MenuFixture::Look().menuStripe.Get());
     for (const Variant& variant : AllVariants()) {
         SCOPED_TRACE(variant.name);
         auto menu = variant.make("閉じる", kMenuIconNone);
@@ -128,8 +124,7 @@ TEST_F(MenuVariantsTest, SelectedItemCoversTheStripeAndOthersShowIt) {
 }
 
 TEST_F(MenuVariantsTest, StripeFollowsTheItemWhereverItLies) {
-    ImageMenu menu;
-    menu.Build();
+    ImageMenu menu(MenuFixture::Look());
     menu.AddItem(1, "a", kMenuIconNone);
     Canvas32 atOrigin(60, 30), moved(60, 30);
     DRAWITEMSTRUCT first = DrawRecord(atOrigin, menu.Popup(), 1, RECT{0, 0, 50, 22}, false);
@@ -143,11 +138,9 @@ bool IsBlue(COLORREF c) { return GetBValue(c) > 200 && GetRValue(c) < 90 && GetG
 bool IsDark(COLORREF c) { return GetBValue(c) < 90 && GetRValue(c) < 90 && GetGValue(c) < 90; }
 
 TEST_F(MenuVariantsTest, ErasedFoldersMenuWritesBlueOthersBlack) {
-    BlueIconMenu blue;
-    blue.Build();
+    BlueIconMenu blue(MenuFixture::Look());
     blue.AddItem(1, "C:\\隠したフォルダ", folderIcon_);
-    ShellIconMenu black;
-    black.Build();
+    ShellIconMenu black(MenuFixture::Look());
     black.AddItem(1, "C:\\隠したフォルダ", folderIcon_);
     Canvas32 bluePaint(220, 22), blackPaint(220, 22);
     Paint(blue, owner_.Window(), bluePaint, 1, false);
@@ -160,7 +153,7 @@ TEST_F(MenuVariantsTest, ErasedFoldersMenuWritesBlueOthersBlack) {
 
 TEST_F(MenuVariantsTest, IconsAndTextSitWhereEachKindPutsThem) {
     const std::string text = "元のサイズに戻す";
-    SIZE extent = TextExtent(MenuFont(), text);
+    SIZE extent = TextExtent(MenuFixture::Look().normal13.Get(), text);
     // Selected items have a plain background, so shifted blocks can be compared.
     Canvas32 image(220, 22), offset(220, 22), shell(220, 22), history(220, 22);
     Paint(*WithValue<ImageMenu>(text, kMenuIconRestore), owner_.Window(), image, 1, true);
@@ -179,17 +172,14 @@ TEST_F(MenuVariantsTest, IconsAndTextSitWhereEachKindPutsThem) {
 }
 
 TEST_F(MenuVariantsTest, CheckAndRadioMenusMarkOnlyTheirChosenItems) {
-    CheckMenu check;
-    check.Build();
+    CheckMenu check(MenuFixture::Look());
     check.AddItem(1, "縦に分割", 1);
     check.AddItem(2, "横に分割", 0);
-    RadioMenu radio(2);
-    radio.Build();
+    RadioMenu radio(MenuFixture::Look(), 2);
     radio.AddItem(1, "アイコン");
     radio.AddItem(2, "並べて表示");
     radio.AddItem(3, "一覧");
-    BoldRadioMenu boldRadio(3);
-    boldRadio.Build();
+    BoldRadioMenu boldRadio(MenuFixture::Look(), 3);
     boldRadio.AddItem(1, "名前");
     boldRadio.AddItem(2, "サイズ");
     boldRadio.AddItem(3, "ファイルタイプ");
@@ -208,14 +198,13 @@ TEST_F(MenuVariantsTest, CheckAndRadioMenusMarkOnlyTheirChosenItems) {
 }
 
 TEST_F(MenuVariantsTest, OffsetMenuFindsItsItemsFromOffsetPlusOne) {
-    OffsetImageMenu menu(2);
-    menu.Build();
+    OffsetImageMenu menu(MenuFixture::Look(), 2);
     menu.AddItem(3, "タブ追加", kMenuIconNone);
     menu.AddItem(4, "キャンセル", kMenuIconNone);
     MEASUREITEMSTRUCT third = Measured(menu, owner_.Window(), 3);
     MEASUREITEMSTRUCT fourth = Measured(menu, owner_.Window(), 4);
-    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFont(), "タブ追加").cx + 65), third.itemWidth);
-    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFont(), "キャンセル").cx + 65), fourth.itemWidth);
+    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "タブ追加").cx + 65), third.itemWidth);
+    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "キャンセル").cx + 65), fourth.itemWidth);
     // Identifiers that are no item leave the record and the canvas alone.
     for (UINT id : {0u, 1u, 2u, 5u}) {
         MEASUREITEMSTRUCT none = Measured(menu, owner_.Window(), id);
@@ -242,10 +231,13 @@ TEST_F(MenuVariantsTest, FavouriteGroupsAreSizedByTheirNameAndShowTheGroupIcon) 
         }
         ImageList_Add(groupIcons.Get(), bitmap.Get(), nullptr);
     }
-    SetMenuFavouritesIcons(groupIcons.Get());
+    // The favourites pane hands its image list to the theme it shares with the menus.
+    Theme theme;
+    theme.CreateFonts();
+    theme.CreateImageLists();
+    theme.favouritesIcons = groupIcons.Get();
 
-    FavouritesMenu menu;
-    menu.Build();
+    FavouritesMenu menu(theme);
     menu.AddItem(1, "デスクトップ", folderIcon_);
     HMENU group = menu.AddSubmenu("とても長いグループの名前");
     ASSERT_NE(nullptr, group);
@@ -253,8 +245,8 @@ TEST_F(MenuVariantsTest, FavouriteGroupsAreSizedByTheirNameAndShowTheGroupIcon) 
     UINT groupId = static_cast<UINT>(reinterpret_cast<UINT_PTR>(group));
     MEASUREITEMSTRUCT groupSize = Measured(menu, owner_.Window(), groupId);
     MEASUREITEMSTRUCT inGroup = Measured(menu, owner_.Window(), 2);
-    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFont(), "とても長いグループの名前").cx + 65), groupSize.itemWidth);
-    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFont(), "書類").cx + 65), inGroup.itemWidth);
+    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "とても長いグループの名前").cx + 65), groupSize.itemWidth);
+    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "書類").cx + 65), inGroup.itemWidth);
 
     Canvas32 groupPaint(220, 22), itemPaint(220, 22);
     DRAWITEMSTRUCT groupRecord = DrawRecord(groupPaint, menu.Popup(), groupId, kItem, false);
@@ -264,7 +256,6 @@ TEST_F(MenuVariantsTest, FavouriteGroupsAreSizedByTheirNameAndShowTheGroupIcon) 
     auto green = [](COLORREF c) { return c == RGB(0, 200, 0); };
     EXPECT_EQ(256, groupPaint.CountPixels(3, 1, 16, 16, green));
     EXPECT_EQ(0, itemPaint.CountPixels(3, 1, 16, 16, green));
-    SetMenuFavouritesIcons(nullptr);
 }
 
 }  // namespace

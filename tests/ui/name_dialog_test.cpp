@@ -16,7 +16,7 @@ protected:
         owner_.onDialogIdle = [&, act](int wait, HWND dialog) {
             if (wait == 0) act(dialog);
         };
-        return RunNameDialog(owner_.Window(), name);
+        return RunNameDialog(owner_.Window(), theme_, name);
     }
     ModalOwner owner_;
 };

@@ -5,7 +5,6 @@
 #include "tests/ui/menu_test_support.h"
 #include "ui/favourites_menu.h"
 #include "ui/image_menus.h"
-#include "ui/menu_look.h"
 
 namespace {
 
@@ -24,14 +23,13 @@ protected:
 };
 
 void FillImageMenu(ImageMenu& menu) {
-    menu.Build();
     menu.AddItem(1, "最大化", kMenuIconMaximise);
     menu.AddItem(2, "タスクトレイに入れる", kMenuIconTray);
     menu.AddItem(3, "閉じる", kMenuIconClose);
 }
 
 TEST_F(OwnerMenuTest, ChoosingTheSecondItemReturnsTwo) {
-    ImageMenu menu;
+    ImageMenu menu(MenuFixture::Look());
     FillImageMenu(menu);
     owner_.onMenuIdle = [&](int wait, HWND menuWindow) {
         if (wait > 0) return;
@@ -50,7 +48,7 @@ TEST_F(OwnerMenuTest, EscapeClickOutsideAndCancelModeAllReturnZero) {
         [](HWND menuWindow) { PostMessageA(menuWindow, WM_CANCELMODE, 0, 0); },
     };
     for (const auto& dismiss : dismissals) {
-        ImageMenu menu;
+        ImageMenu menu(MenuFixture::Look());
         FillImageMenu(menu);
         int waits = 0;
         owner_.onMenuIdle = [&](int, HWND menuWindow) {
@@ -66,7 +64,7 @@ TEST_F(OwnerMenuTest, EscapeClickOutsideAndCancelModeAllReturnZero) {
 }
 
 TEST_F(OwnerMenuTest, OwnerIsTakenOverOnlyWhileTheMenuIsOpen) {
-    ImageMenu menu;
+    ImageMenu menu(MenuFixture::Look());
     FillImageMenu(menu);
     bool boundWhileOpen = false;
     owner_.onMenuIdle = [&](int, HWND menuWindow) {
@@ -85,7 +83,7 @@ TEST_F(OwnerMenuTest, OwnerIsTakenOverOnlyWhileTheMenuIsOpen) {
 }
 
 TEST_F(OwnerMenuTest, OwnersOwnerDrawHandlingIsSuspendedWhileOpenAndBackAfterwards) {
-    ImageMenu menu;
+    ImageMenu menu(MenuFixture::Look());
     FillImageMenu(menu);
     int drawnByOwner = -1;
     RECT item{};
@@ -108,6 +106,7 @@ TEST_F(OwnerMenuTest, OwnersOwnerDrawHandlingIsSuspendedWhileOpenAndBackAfterwar
 // Counts what the dispatcher hands to the menu object.
 class RecordingMenu : public ImageMenu {
 public:
+    RecordingMenu() : ImageMenu(MenuFixture::Look()) {}
     void MenuRightButtonUp(HWND, UINT, WPARAM, LPARAM) override { ++rightButtonUps; }
     void MenuSelect(HWND, UINT, WPARAM, LPARAM) override { ++selects; }
     int rightButtonUps = 0;
@@ -139,8 +138,7 @@ TEST_F(OwnerMenuTest, MenuMessagesGoToTheMenuObjectAndOnlyRightButtonUpGoesOn) {
 
 TEST_F(OwnerMenuTest, ShownItemIsSixtyFiveWiderAndSevenTallerThanItsText) {
     const std::string text = "フォルダを開く１２３";  // ten characters
-    ImageMenu menu;
-    menu.Build();
+    ImageMenu menu(MenuFixture::Look());
     menu.AddItem(1, text, kMenuIconNone);
     RECT item{};
     owner_.onMenuIdle = [&](int, HWND menuWindow) {
@@ -148,13 +146,13 @@ TEST_F(OwnerMenuTest, ShownItemIsSixtyFiveWiderAndSevenTallerThanItsText) {
         PostKey(menuWindow, VK_ESCAPE);
     };
     ShowAtOwner(menu);
-    SIZE extent = TextExtent(MenuFont(), text);
+    SIZE extent = TextExtent(MenuFixture::Look().normal13.Get(), text);
     EXPECT_GE(item.right - item.left, extent.cx + 65);
     EXPECT_EQ(extent.cy + 7, item.bottom - item.top);
 }
 
 TEST_F(OwnerMenuTest, SelectedItemOnScreenIsHighlightedOverTheStripe) {
-    ImageMenu menu;
+    ImageMenu menu(MenuFixture::Look());
     FillImageMenu(menu);
     COLORREF selectedStripe = 0, selectedFrame = 0, otherStripe = 0;
     owner_.onMenuIdle = [&](int wait, HWND menuWindow) {
@@ -181,7 +179,7 @@ TEST_F(OwnerMenuTest, SelectedItemOnScreenIsHighlightedOverTheStripe) {
 }
 
 TEST_F(OwnerMenuTest, UnbuiltMenuShowsNothingAndReturnsZero) {
-    ImageMenu menu;
+    ImageMenu menu(MenuFixture::Look());
     int waits = 0;
     owner_.onMenuIdle = [&](int, HWND menuWindow) {
         ++waits;
@@ -193,8 +191,7 @@ TEST_F(OwnerMenuTest, UnbuiltMenuShowsNothingAndReturnsZero) {
 }
 
 TEST_F(OwnerMenuTest, FavouriteInsideAGroupReturnsItsOwnNumber) {
-    FavouritesMenu menu;
-    menu.Build();
+    FavouritesMenu menu(MenuFixture::Look());
     menu.AddItem(1, "デスクトップ", 0);
     HMENU group = menu.AddSubmenu("仕事");
     ASSERT_NE(nullptr, group);
@@ -214,10 +211,9 @@ TEST_F(OwnerMenuTest, FavouriteInsideAGroupReturnsItsOwnNumber) {
 }
 
 TEST_F(OwnerMenuTest, NestedMenuOpensOverAnOpenMenuAndHandsTheOwnerBack) {
-    ImageMenu outer;
+    ImageMenu outer(MenuFixture::Look());
     FillImageMenu(outer);
-    OffsetImageMenu inner;
-    inner.Build();
+    OffsetImageMenu inner(MenuFixture::Look());
     inner.AddItem(1, "タブ名の変更", kMenuIconRename);
     inner.AddItem(2, "ロック", kMenuIconLock);
     int openMenus = 0, innerChoice = -1;
@@ -245,10 +241,9 @@ TEST_F(OwnerMenuTest, NestedMenuOpensOverAnOpenMenuAndHandsTheOwnerBack) {
 }
 
 TEST_F(OwnerMenuTest, NestedMenuLeavesTheItemsOfOtherMenusToTheirOwners) {
-    ImageMenu outer;
+    ImageMenu outer(MenuFixture::Look());
     FillImageMenu(outer);
-    OffsetImageMenu inner;
-    inner.Build();
+    OffsetImageMenu inner(MenuFixture::Look());
     inner.AddItem(1, "ロック", kMenuIconLock);
     Canvas32 throughOwner(200, 22), direct(200, 22);
     int ownerDrawsOfForeignMenu = -1;

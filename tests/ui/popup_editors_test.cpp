@@ -1,7 +1,6 @@
 // The rename editors and the comment editor, opened for real and driven from the dialog loop.
 #include <gtest/gtest.h>
 
-#include "app/lifecycle.h"
 #include "ui/comment_editor.h"
 #include "ui/rename_editors.h"
 #include "tests/ui/dialog_test_support.h"

@@ -6,7 +6,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/sounds.h"
 #include "tests/ui/control_test_host.h"
 
 namespace {
@@ -20,23 +19,20 @@ class SkinnedButtonTest : public testing::Test {
 protected:
     void SetUp() override {
         DiscardQueuedInput();
-        soundsWereOn_ = SoundsEnabled();
-        EnableSounds(true);
+        theme_.buttonSound = [this] { ++buttonSounds_; };
     }
-    void TearDown() override {
-        ReleaseCapture();
-        EnableSounds(soundsWereOn_);
-    }
+    void TearDown() override { ReleaseCapture(); }
     std::unique_ptr<SkinnedButton> Make(ButtonKind kind, ButtonActions actions = {}) {
-        auto button = std::make_unique<SkinnedButton>(kind, std::move(actions));
+        auto button = std::make_unique<SkinnedButton>(theme_, kind, std::move(actions));
         button->Place(host_.Window(), 40, 40, 1500, nullptr);
         return button;
     }
-    unsigned SoundCount() const { return LastSoundRequest().count; }
-    bool LastSoundWasButton() const { return LastSoundRequest().event == static_cast<int>(SoundEvent::BTN); }
+    // How often the buttons asked for the button sound.
+    unsigned SoundCount() const { return buttonSounds_; }
 
     ControlTestHost host_;
-    bool soundsWereOn_ = true;
+    Theme theme_;
+    unsigned buttonSounds_ = 0;
 };
 
 void Enter(const SkinnedButton& b) { MoveMouse(b.Window(), 3, 3); }
@@ -75,7 +71,7 @@ TEST_F(SkinnedButtonTest, EveryMemberLoadsEachOfItsBitmapsAtItsOwnSize) {
 TEST_F(SkinnedButtonTest, AMissingBitmapLeavesABlankAndTheOtherLooksInPlace) {
     const ButtonSkin skin{22, 16, RGB(255, 255, 255), {158, 32000, 159}, {{0, 1, 2}}, kNoLook, false,
                           ButtonFill::White, ILD_TRANSPARENT, true, true, false, nullptr};
-    SkinnedButton button(skin);
+    SkinnedButton button(theme_, skin);
     button.Place(host_.Window(), 0, 0, 1, nullptr);
     EXPECT_EQ(3, ImageList_GetImageCount(button.Images()));
     Enter(button);
@@ -94,7 +90,6 @@ TEST_F(SkinnedButtonTest, PushButtonShowsHoverPressedAndRunsItsActionWithTheSoun
     ReleaseLeft(close->Window());
     EXPECT_EQ(1, clicks);
     EXPECT_EQ(sounds + 1, SoundCount());
-    EXPECT_TRUE(LastSoundWasButton());
     // Releasing gave the capture up, which ends the hover until the next move.
     EXPECT_EQ(215, BitmapShown(*close));
     Enter(*close);
@@ -174,7 +169,6 @@ TEST_F(SkinnedButtonTest, ARightPressOnUpShowsPressedWhileItsMenuIsOpen) {
     EXPECT_EQ(164, shownWhileOpen);
     EXPECT_TRUE(paintedBeforeMenu);
     EXPECT_EQ(sounds + 1, SoundCount());
-    EXPECT_TRUE(LastSoundWasButton());
     EXPECT_EQ(162, BitmapShown(*up)) << "the menu ended the hover";
 
     // Without a menu taking the capture the hover survives and shows again.
@@ -282,7 +276,7 @@ TEST_F(SkinnedButtonTest, ALeftColumnToggleShowsItsModeAndTogglesOnlyOnAClickIns
     Click(*toggle);
     EXPECT_FALSE(treeShown);
     EXPECT_EQ(169, BitmapShown(*toggle));
-    EXPECT_TRUE(LastSoundWasButton());
+    EXPECT_EQ(sounds + 1, SoundCount());
     Click(*toggle);
     EXPECT_TRUE(treeShown);
     EXPECT_EQ(170, BitmapShown(*toggle));
@@ -383,7 +377,7 @@ TEST_F(SkinnedButtonTest, CommandActionsReachTheirWindow) {
 TEST_F(SkinnedButtonTest, ACloseButtonThatDestroysItsWindowSurvivesItsOwnClick) {
     HWND frame = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 60, host_.Window(), nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
-    SkinnedButton close(ButtonKind::Close, {DestroyWindowAction(frame), {}, {}});
+    SkinnedButton close(theme_, ButtonKind::Close, {DestroyWindowAction(frame), {}, {}});
     close.Place(frame, 10, 10, 1124, nullptr);
     Click(close);
     EXPECT_FALSE(IsWindow(frame));
@@ -392,7 +386,7 @@ TEST_F(SkinnedButtonTest, ACloseButtonThatDestroysItsWindowSurvivesItsOwnClick) 
 }
 
 TEST_F(SkinnedButtonTest, AnObjectDeletedByItsClickIsNotTouchedAfterwards) {
-    auto* ok = new SkinnedButton(ButtonKind::Ok);
+    auto* ok = new SkinnedButton(theme_, ButtonKind::Ok);
     HWND window = nullptr;
     ok->SetActions({[&] { delete ok; ok = nullptr; }, {}, {}});
     ok->Place(host_.Window(), 0, 0, 1, nullptr);

@@ -21,7 +21,7 @@ TEST_F(VersionDialogTest, RightClickAnywhereClosesIt) {
             if (waits++ > 0) return;
             PostMessageA(dialog, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
         };
-        ShowVersionDialog(owner_.Window());
+        ShowVersionDialog(owner_.Window(), theme_);
         EXPECT_EQ(1, waits);
     }
     EXPECT_EQ(0, owner_.givenUp);
@@ -30,7 +30,7 @@ TEST_F(VersionDialogTest, RightClickAnywhereClosesIt) {
 TEST_F(VersionDialogTest, OkAndCloseCommandsEndIt) {
     for (WPARAM command : {IDOK, IDCANCEL}) {
         owner_.onDialogIdle = [&](int, HWND dialog) { PostMessageA(dialog, WM_COMMAND, command, 0); };
-        ShowVersionDialog(owner_.Window());
+        ShowVersionDialog(owner_.Window(), theme_);
     }
     EXPECT_EQ(0, owner_.givenUp);
 }
@@ -54,7 +54,7 @@ TEST_F(VersionDialogTest, ShowsTheVersionTextFromItsFirstLineOnWhiteBesideTheMai
         brush = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()), reinterpret_cast<LPARAM>(field));
         PostMessageA(dialog, WM_RBUTTONDOWN, MK_RBUTTON, 0);
     };
-    ShowVersionDialog(owner_.Window());
+    ShowVersionDialog(owner_.Window(), theme_);
     RECT main = ScreenRectOf(owner_.Window());
     EXPECT_EQ(main.left + 50, placed.left);
     EXPECT_EQ(main.top + 50, placed.top);
@@ -82,12 +82,12 @@ TEST_F(VersionDialogTest, OkButtonAndTitleMenuCloseIt) {
     owner_.onDialogIdle = [](int wait, HWND dialog) {
         if (wait == 0) ClickControl(GetDlgItem(dialog, 2003));
     };
-    ShowVersionDialog(owner_.Window());
+    ShowVersionDialog(owner_.Window(), theme_);
     MenuKeys chooseClose({VK_DOWN, VK_RETURN});
     owner_.onDialogIdle = [](int wait, HWND dialog) {
         if (wait == 0) ClickControl(GetDlgItem(dialog, 2002));
     };
-    ShowVersionDialog(owner_.Window());
+    ShowVersionDialog(owner_.Window(), theme_);
     EXPECT_TRUE(chooseClose.MenuSeen());
     EXPECT_EQ(0, owner_.givenUp);
 }
