@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "win/file_read.h"
+
 TempFolder::TempFolder() {
     static int counter = 0;
     char temp[MAX_PATH];
@@ -46,14 +48,11 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::string();
-    std::string bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
+    // Far more than any file a test writes.
+    constexpr size_t kLargestFile = 64u * 1024 * 1024;
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes, kLargestFile)) return std::string();
+    return std::string(bytes.begin(), bytes.end());
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
