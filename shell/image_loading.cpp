@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/dbcs_text.h"
 #include "win/file_read.h"
 #include "win/global_memory.h"
 #include "win/owners.h"
+#include "win/system_text.h"
 
 namespace {
 
@@ -19,17 +21,10 @@ constexpr int kHimetricPerInch = 2540;
 // being read into memory.
 constexpr std::size_t kLargestImageFile = 256u * 1024 * 1024;
 
-std::string LowerExtension(const char* path) {
-    const char* extension = nullptr;
-    for (const char* at = path; *at; ++at) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(*at)) && at[1]) {
-            ++at;
-            continue;
-        }
-        if (*at == '.') extension = at;
-        else if (*at == '\\' || *at == '/') extension = nullptr;
-    }
-    std::string lowered = extension ? extension : "";
+std::string LowerExtension(const std::string& path) {
+    size_t dot = dbcs::FindLastOf(path, ".\\/", &IsSystemLeadByte);
+    if (dot == std::string::npos || path[dot] != '.') return std::string();
+    std::string lowered = path.substr(dot);
     for (char& c : lowered)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return lowered;
