@@ -1,5 +1,7 @@
 #include "ui/control_window.h"
 
+#include "win/buffered_paint.h"
+
 namespace {
 
 constexpr char kBindingProperty[] = "CPP_CLASS";
@@ -93,17 +95,15 @@ void ControlWindow::InvalidateWhole() {
 }
 
 void ControlWindow::PaintStandard(HBRUSH fill, UINT drawStyle) {
-    PaintDC paint(window_);
-    if (!images_) return;
-    RECT client;
-    GetClientRect(window_, &client);
-    MemoryDC memory(paint.Get());
-    Bitmap buffer(CreateCompatibleBitmap(paint.Get(), client.right - client.left, client.bottom - client.top));
-    SelectedObject selected(memory.Get(), buffer.Get());
-    if (fill) FillRect(memory.Get(), &client, fill);
-    ImageList_Draw(images_.Get(), currentImage_, memory.Get(), 0, 0, drawStyle);
-    BitBlt(paint.Get(), client.left, client.top, client.right - client.left, client.bottom - client.top,
-           memory.Get(), 0, 0, SRCCOPY);
+    if (!images_) {
+        // Nothing to draw, but the window still has to be validated.
+        PaintDC paint(window_);
+        return;
+    }
+    BufferedPaint paint(window_);
+    if (!paint.Dc()) return;
+    if (fill) FillRect(paint.Dc(), &paint.Client(), fill);
+    ImageList_Draw(images_.Get(), currentImage_, paint.Dc(), 0, 0, drawStyle);
 }
 
 bool ControlWindow::CursorInside() const {

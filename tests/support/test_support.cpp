@@ -55,6 +55,17 @@ std::string ReadBytes(const std::string& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
+HWND CreateTestWindow(const char* className, WNDPROC procedure, DWORD exStyle, DWORD style, int width, int height,
+                      void* createParam) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(exStyle, className, "", style, 40, 40, width, height, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), createParam);
+}
+
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
