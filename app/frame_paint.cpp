@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "win/buffered_paint.h"
 #include "win/owners.h"
 
 namespace {
@@ -70,37 +71,20 @@ void DrawSplitterGroove(HDC dc, const Theme& theme, const MainLayout& layout) {
     }
 }
 
-// Draws into a bitmap of the client size and copies only the part that needs painting.
-template <typename Draw>
-void PaintBuffered(HWND window, Draw draw) {
-    PaintDC paint(window);
-    RECT client;
-    GetClientRect(window, &client);
-    if (client.right <= 0 || client.bottom <= 0) return;
-    MemoryDC memory(paint.Get());
-    Bitmap buffer(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
-    if (!memory.Get() || !buffer) return;
-    SelectedObject selected(memory.Get(), buffer.Get());
-    draw(memory.Get(), client);
-    const RECT& dirty = paint.Dirty();
-    BitBlt(paint.Get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, memory.Get(),
-           dirty.left, dirty.top, SRCCOPY);
-}
-
 }  // namespace
 
 void MainWindow::PaintFrame() {
-    PaintBuffered(window_, [this](HDC dc, const RECT& client) {
-        FillBackground(dc, theme_, client);
-        DrawPanel(dc, theme_, client);
-        DrawSplitterGroove(dc, theme_, layout_);
-        DrawLogo(dc, theme_);
-    });
+    BufferedPaint paint(window_);
+    if (!paint.Dc()) return;
+    FillBackground(paint.Dc(), theme_, paint.Client());
+    DrawPanel(paint.Dc(), theme_, paint.Client());
+    DrawSplitterGroove(paint.Dc(), theme_, layout_);
+    DrawLogo(paint.Dc(), theme_);
 }
 
 void MainWindow::PaintRolledUpFrame() {
-    PaintBuffered(window_, [this](HDC dc, const RECT& client) {
-        FillBackground(dc, theme_, client);
-        DrawLogo(dc, theme_);
-    });
+    BufferedPaint paint(window_);
+    if (!paint.Dc()) return;
+    FillBackground(paint.Dc(), theme_, paint.Client());
+    DrawLogo(paint.Dc(), theme_);
 }

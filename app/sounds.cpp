@@ -4,10 +4,14 @@
 #include <mmsystem.h>
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <utility>
+#include <vector>
 
-#include "win/program_folder.h"
-#include "win/owners.h"
+#include "core/dbcs_text.h"
+#include "win/file_read.h"
+#include "win/system_text.h"
 
 namespace {
 
@@ -16,45 +20,28 @@ constexpr std::array<int, kSoundEventCount> kBuiltInResources = {
 };
 
 // Far beyond any event sound; a larger file is refused instead of being read into memory.
-constexpr LONGLONG kLargestSoundFile = 64LL * 1024 * 1024;
+constexpr size_t kLargestSoundFile = 64u * 1024 * 1024;
 
 const char kSoundFolderName[] = "sound";
 
 bool ValidEvent(int event) { return event >= 0 && event < kSoundEventCount; }
 
-// The last character decides, read whole: the trail byte of a double-byte character may equal '\'.
+// The last character decides, read whole: the trail byte of a double-byte character may equal '\\'.
 bool EndsInSeparator(const std::string& path) {
-    bool separator = false;
-    for (size_t i = 0; i < path.size(); ++i) {
-        separator = path[i] == '\\' || path[i] == '/';
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size()) ++i;
-    }
-    return separator;
+    return !path.empty() && dbcs::FindLastOf(path, "\\/", &IsSystemLeadByte) == path.size() - 1;
 }
 
-// The whole file, or nothing when it cannot be opened, is empty, is absurdly large or cannot be
-// read to its end.
-bool ReadSoundFile(const std::string& path, GlobalBlock& sound, size_t& soundSize) {
-    // Others may read the file at the same time; refusing them would throw the user's choice away
-    // merely because a player has the file open.
-    Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return false;
-    LARGE_INTEGER fileSize{};
-    if (!GetFileSizeEx(file.Get(), &fileSize) || fileSize.QuadPart <= 0 || fileSize.QuadPart > kLargestSoundFile)
-        return false;
-    DWORD size = static_cast<DWORD>(fileSize.QuadPart);
-    GlobalBlock data(GlobalAlloc(GPTR, size));
+// The whole file, or nothing when it cannot be read, is empty or is absurdly large. Read while
+// others have it open too: refusing would throw the user's choice away merely because a player
+// has the file open.
+bool ReadSoundFile(const std::string& path, GlobalMemory& sound, size_t& soundSize) {
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes, kLargestSoundFile) || bytes.empty()) return false;
+    GlobalMemory data(GlobalAlloc(GPTR, bytes.size()));
     if (!data) return false;
-    BYTE* bytes = static_cast<BYTE*>(data.Get());
-    DWORD total = 0;
-    while (total < size) {
-        DWORD read = 0;
-        if (!ReadFile(file.Get(), bytes + total, size - total, &read, nullptr) || read == 0) return false;
-        total += read;
-    }
+    std::memcpy(data.Get(), bytes.data(), bytes.size());
     sound = std::move(data);
-    soundSize = size;
+    soundSize = bytes.size();
     return true;
 }
 

@@ -3,13 +3,12 @@
 // read into memory once and played from there.
 #pragma once
 #include <cstddef>
-#include <string>
 #include <array>
-
-#include "win/global_memory.h"
-#include "win/program_folder.h"
+#include <string>
 
 #include "core/settings_table.h"
+#include "win/global_memory.h"
+#include "win/program_folder.h"
 
 // In the order of the SOUND keys of t.ini.
 enum class SoundEvent : int {
@@ -69,7 +68,7 @@ public:
 
 private:
     struct CustomSound {
-        GlobalBlock data;
+        GlobalMemory data;
         size_t size = 0;
     };
 

@@ -1,5 +1,7 @@
 #include "core/dbcs_text.h"
 
+#include <cstring>
+
 namespace dbcs {
 
 namespace {
@@ -17,6 +19,22 @@ std::size_t CharacterStart(const std::string& text, std::size_t index, LeadByteP
 }
 
 }  // namespace
+
+bool IsShiftJisLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+std::size_t FindLastOf(const std::string& text, const char* characters, LeadBytePredicate isLead) {
+    std::size_t found = std::string::npos;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (isLead(static_cast<unsigned char>(text[at])) && at + 1 < text.size()) {
+            at += 2;
+            continue;
+        }
+        if (text[at] != '\0' && std::strchr(characters, text[at])) found = at;
+        ++at;
+    }
+    return found;
+}
 
 std::size_t FittingLength(const std::string& text, std::size_t maxBytes, LeadBytePredicate isLead) {
     std::size_t length = 0;

@@ -19,6 +19,14 @@ std::size_t FittingLength(const std::string& text, std::size_t maxBytes, LeadByt
 
 std::string CutToFit(const std::string& text, std::size_t maxBytes, LeadBytePredicate isLead);
 
+// The lead bytes of code page 932, for text that is Shift-JIS whatever the system's code page.
+bool IsShiftJisLeadByte(unsigned char byte);
+
+// Where the last character that is one of the single-byte `characters` stands, or npos. The
+// trail byte of a double-byte character, such as the 5C of 表 (95 5C), never counts, and a
+// lead byte with nothing after it is taken as a character of its own.
+std::size_t FindLastOf(const std::string& text, const char* characters, LeadBytePredicate isLead);
+
 // Whether the last character is a backslash of its own, not the trail byte of a double-byte
 // character such as 表 (95 5C).
 bool EndsInBackslash(const std::string& path, LeadBytePredicate isLead);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "core/dbcs_text.h"
+
 namespace {
 
 constexpr int64_t kKilo = int64_t{1} << 10;
@@ -104,22 +106,12 @@ std::string FormatAttributes(unsigned attributes) {
     return letters;
 }
 
-bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
-
 std::string CutToBytes(const std::string& text, size_t limit) {
     static const std::string kEllipsis = "...";
     if (text.size() <= limit) return text;
     // Too narrow for any text: what fits of the dots still says that something was left out.
     if (limit < kEllipsis.size()) return kEllipsis.substr(0, limit);
-    const size_t room = limit - kEllipsis.size();
-    // Walked from the start: a trail byte can look like a lead byte.
-    size_t kept = 0;
-    while (kept < room) {
-        size_t length = IsLeadByte(static_cast<unsigned char>(text[kept])) ? 2 : 1;
-        if (kept + length > room) break;
-        kept += length;
-    }
-    return text.substr(0, kept) + kEllipsis;
+    return dbcs::CutToFit(text, limit - kEllipsis.size(), &dbcs::IsShiftJisLeadByte) + kEllipsis;
 }
 
 uint32_t PaleColour(uint32_t colour) {

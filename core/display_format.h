@@ -35,7 +35,6 @@ std::string FormatDateTime(const LocalDateTime& time);
 // "RHSA" order, a letter for each bit that is set; other bits add nothing.
 std::string FormatAttributes(unsigned attributes);
 
-bool IsLeadByte(unsigned char byte);
 // The text itself when it fits in limit bytes; otherwise as much of it as fits with "..." after
 // it, never ending in half a double-byte character.
 std::string CutToBytes(const std::string& text, size_t limit);

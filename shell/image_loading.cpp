@@ -2,53 +2,50 @@
 
 #include <olectl.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "core/dbcs_text.h"
+#include "win/file_read.h"
+#include "win/global_memory.h"
 #include "win/owners.h"
+#include "win/system_text.h"
 
 namespace {
 
 constexpr int kHimetricPerInch = 2540;
 
-std::string LowerExtension(const char* path) {
-    const char* extension = nullptr;
-    for (const char* at = path; *at; ++at) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(*at)) && at[1]) {
-            ++at;
-            continue;
-        }
-        if (*at == '.') extension = at;
-        else if (*at == '\\' || *at == '/') extension = nullptr;
-    }
-    std::string lowered = extension ? extension : "";
+// Far beyond any picture worth showing as a background; a larger file is refused instead of
+// being read into memory.
+constexpr std::size_t kLargestImageFile = 256u * 1024 * 1024;
+
+std::string LowerExtension(const std::string& path) {
+    size_t dot = dbcs::FindLastOf(path, ".\\/", &IsSystemLeadByte);
+    if (dot == std::string::npos || path[dot] != '.') return std::string();
+    std::string lowered = path.substr(dot);
     for (char& c : lowered)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return lowered;
 }
 
-// A stream over the whole file; the stream owns the memory block.
+// A stream over a copy of the whole file, which owns the memory block it reads from.
 ComPtr<IStream> ReadIntoStream(const char* path, bool& truncatedJpeg) {
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes, kLargestImageFile) || bytes.empty()) return ComPtr<IStream>();
+    const size_t size = bytes.size();
+    truncatedJpeg = size >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8 &&
+                    !(size >= 4 && bytes[size - 2] == 0xFF && bytes[size - 1] == 0xD9);
+    GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, size));
+    {
+        LockedGlobal locked(block.Get());
+        if (!locked.Data()) return ComPtr<IStream>();
+        std::memcpy(locked.Data(), bytes.data(), size);
+    }
     ComPtr<IStream> stream;
-    Handle file(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size{};
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 || size.QuadPart > MAXDWORD)
-        return stream;
-    DWORD bytes = static_cast<DWORD>(size.QuadPart);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    if (!block) return stream;
-    BYTE* data = static_cast<BYTE*>(GlobalLock(block));
-    DWORD read = 0;
-    bool complete = data && ReadFile(file.Get(), data, bytes, &read, nullptr) && read == bytes;
-    if (complete) {
-        truncatedJpeg = bytes >= 2 && data[0] == 0xFF && data[1] == 0xD8 &&
-                        !(bytes >= 4 && data[bytes - 2] == 0xFF && data[bytes - 1] == 0xD9);
-    }
-    if (data) GlobalUnlock(block);
-    if (!complete || FAILED(CreateStreamOnHGlobal(block, TRUE, stream.Put()))) {
-        if (!stream) GlobalFree(block);
-        stream.Reset();
-    }
+    if (FAILED(CreateStreamOnHGlobal(block.Get(), TRUE, stream.Put()))) return ComPtr<IStream>();
+    block.Release();
     return stream;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/dbcs_text.h"
 #include "shell/item_names.h"
+#include "win/global_memory.h"
 #include "win/system_text.h"
 
 namespace {
@@ -21,25 +22,10 @@ private:
     bool opened_;
 };
 
-// A global memory block that is freed unless the clipboard has taken it over.
-class GlobalBlock {
-public:
-    GlobalBlock(UINT flags, SIZE_T bytes) : block_(GlobalAlloc(flags, bytes)) {}
-    ~GlobalBlock() { if (block_) GlobalFree(block_); }
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
-    HGLOBAL Get() const { return block_; }
-    void HandOver() { block_ = nullptr; }
-
-private:
-    HGLOBAL block_;
-};
-
 bool WriteText(HGLOBAL block, const std::string& text) {
-    void* bytes = GlobalLock(block);
-    if (!bytes) return false;
-    std::memcpy(bytes, text.data(), text.size());
-    GlobalUnlock(block);
+    LockedGlobal locked(block);
+    if (!locked.Data()) return false;
+    std::memcpy(locked.Data(), text.data(), text.size());
     return true;
 }
 
@@ -51,9 +37,10 @@ bool CopyItemTextToClipboard(IShellFolder* folder, PCUITEMID_CHILD child, ItemTe
     // The zero fill supplies the terminator after at most 259 bytes of text.
     std::string text = FitTextBuffer(kind == ItemText::Path ? ItemPath(folder, child) : DisplayName(folder, child));
     EmptyClipboard();
-    GlobalBlock block(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, dbcs::kTextBufferBytes);
-    if (!block.Get() || !WriteText(block.Get(), text)) return false;
+    GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, dbcs::kTextBufferBytes));
+    if (!block || !WriteText(block.Get(), text)) return false;
     if (!SetClipboardData(CF_TEXT, block.Get())) return false;
-    block.HandOver();
+    // The clipboard owns the block from here on.
+    block.Release();
     return true;
 }

@@ -1,12 +1,11 @@
 #include "ui/control_window.h"
 
+#include "win/buffered_paint.h"
+
 namespace {
 
+// Lets whoever holds only the window find the object that drives it.
 constexpr char kBindingProperty[] = "CPP_CLASS";
-
-ControlWindow* BoundObject(HWND window) {
-    return static_cast<ControlWindow*>(GetPropA(window, kBindingProperty));
-}
 
 }  // namespace
 
@@ -54,14 +53,13 @@ void ControlWindow::Create(HWND parent, int x, int y, int width, int height, int
 void ControlWindow::Bind() {
     if (!window_) return;
     SetPropA(window_, kBindingProperty, this);
-    previousProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::Dispatch)));
+    subclass_.Attach(window_, &ControlWindow::Dispatch, this);
 }
 
 void ControlWindow::Unbind() {
     if (!window_) return;
-    // The tooltip subclasses the control on top of the dispatcher; it has to step down first so
-    // that putting the old procedure back does not cut it off with its data still attached.
+    // The tool relays the control's mouse messages to the tooltip through a subclass of its own;
+    // unbound, the window is to be an ordinary button again, without either.
     if (tooltip_ && IsWindow(tooltip_)) {
         TOOLINFOA tool{};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -69,8 +67,7 @@ void ControlWindow::Unbind() {
         tool.uId = reinterpret_cast<UINT_PTR>(window_);
         SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    if (previousProc_) SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-    previousProc_ = nullptr;
+    subclass_.Detach();
     RemovePropA(window_, kBindingProperty);
 }
 
@@ -93,17 +90,15 @@ void ControlWindow::InvalidateWhole() {
 }
 
 void ControlWindow::PaintStandard(HBRUSH fill, UINT drawStyle) {
-    PaintDC paint(window_);
-    if (!images_) return;
-    RECT client;
-    GetClientRect(window_, &client);
-    MemoryDC memory(paint.Get());
-    Bitmap buffer(CreateCompatibleBitmap(paint.Get(), client.right - client.left, client.bottom - client.top));
-    SelectedObject selected(memory.Get(), buffer.Get());
-    if (fill) FillRect(memory.Get(), &client, fill);
-    ImageList_Draw(images_.Get(), currentImage_, memory.Get(), 0, 0, drawStyle);
-    BitBlt(paint.Get(), client.left, client.top, client.right - client.left, client.bottom - client.top,
-           memory.Get(), 0, 0, SRCCOPY);
+    if (!images_) {
+        // Nothing to draw, but the window still has to be validated.
+        PaintDC paint(window_);
+        return;
+    }
+    BufferedPaint paint(window_);
+    if (!paint.Dc()) return;
+    if (fill) FillRect(paint.Dc(), &paint.Client(), fill);
+    ImageList_Draw(images_.Get(), currentImage_, paint.Dc(), 0, 0, drawStyle);
 }
 
 bool ControlWindow::CursorInside() const {
@@ -157,9 +152,8 @@ void ControlWindow::OnCaptureChanged() {
     OnCaptureLost();
 }
 
-LRESULT CALLBACK ControlWindow::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ControlWindow* control = BoundObject(window);
-    if (!control) return DefWindowProcA(window, message, wParam, lParam);
+LRESULT ControlWindow::Dispatch(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* control = static_cast<ControlWindow*>(context);
     switch (message) {
     case WM_PAINT:
         control->OnPaint(message, wParam, lParam);
@@ -176,17 +170,14 @@ LRESULT CALLBACK ControlWindow::Dispatch(HWND window, UINT message, WPARAM wPara
     case WM_RBUTTONDOWN:
         control->OnRightDown();
         return 1;
-    case WM_CAPTURECHANGED: {
-        WNDPROC previous = control->previousProc_;
+    case WM_CAPTURECHANGED:
         control->OnCaptureChanged();
-        return CallWindowProcA(previous, window, message, wParam, lParam);
-    }
-    case WM_NCDESTROY: {
-        WNDPROC previous = control->previousProc_;
+        break;
+    case WM_NCDESTROY:
         control->ForgetWindow();
-        return CallWindowProcA(previous, window, message, wParam, lParam);
-    }
+        break;
     default:
-        return CallWindowProcA(control->previousProc_, window, message, wParam, lParam);
+        break;
     }
+    return Subclass::CallNext(window, message, wParam, lParam);
 }

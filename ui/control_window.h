@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "win/owners.h"
+#include "win/subclass.h"
 
 class ControlWindow {
 public:
@@ -33,8 +34,6 @@ public:
     HIMAGELIST Images() const { return images_.Get(); }
     bool HasTransparentColour() const { return hasTransparent_; }
     COLORREF TransparentColour() const { return transparent_; }
-
-    static LRESULT CALLBACK Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
     virtual void OnPaint(UINT message, WPARAM wParam, LPARAM lParam);
@@ -69,6 +68,7 @@ protected:
     };
 
 private:
+    static LRESULT Dispatch(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Bind();
     void Unbind();
     // The cursor as it is now, not as the message recorded it.
@@ -85,7 +85,7 @@ private:
     HWND tooltip_ = nullptr;
     bool hover_ = false;
     bool pressed_ = false;
-    WNDPROC previousProc_ = nullptr;
+    Subclass subclass_;
     int width_ = 0;
     int height_ = 0;
     COLORREF transparent_ = 0;

@@ -1,18 +1,13 @@
 #include "ui/dialog_background.h"
 
 #include "ui/theme.h"
-#include "win/owners.h"
+#include "win/buffered_paint.h"
 
 void PaintDialogBackground(HWND dialog, const Theme& theme) {
-    PaintDC paint(dialog);
-    RECT client{};
-    GetClientRect(dialog, &client);
-    MemoryDC memory(paint.Get());
-    Bitmap canvas(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
-    SelectedObject selected(memory.Get(), canvas.Get());
+    BufferedPaint paint(dialog);
+    if (!paint.Dc()) return;
     HBRUSH ground = theme.mainBackground ? theme.mainBackground.Get() : GetSysColorBrush(COLOR_BTNFACE);
-    FillRect(memory.Get(), &client, ground);
-    BitBlt(paint.Get(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+    FillRect(paint.Dc(), &paint.Client(), ground);
 }
 
 void DragDialog(HWND dialog) {

@@ -48,28 +48,15 @@ void OwnerMenu::Bind(HWND owner) {
     owner_ = owner;
     outer_ = static_cast<OwnerMenu*>(GetPropA(owner, kPopupMenuProperty));
     SetPropA(owner, kPopupMenuProperty, this);
-    // A menu bound directly over another already has the dispatcher in place; replacing it
-    // again would make the dispatcher its own previous procedure.
-    auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(owner, GWLP_WNDPROC));
-    if (current != Dispatch)
-        previousProcedure_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Dispatch)));
+    subclass_.Attach(owner, &OwnerMenu::Dispatch, this);
 }
 
 void OwnerMenu::Unbind() {
-    if (previousProcedure_)
-        SetWindowLongPtrA(owner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProcedure_));
+    subclass_.Detach();
     if (outer_) SetPropA(owner_, kPopupMenuProperty, outer_);
     else RemovePropA(owner_, kPopupMenuProperty);
-    previousProcedure_ = nullptr;
     outer_ = nullptr;
     owner_ = nullptr;
-}
-
-LRESULT OwnerMenu::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    for (OwnerMenu* menu = this; menu; menu = menu->outer_)
-        if (menu->previousProcedure_) return CallWindowProcA(menu->previousProcedure_, window, message, wParam, lParam);
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 OwnerMenu* OwnerMenu::Drawer(HMENU menu) {
@@ -78,9 +65,11 @@ OwnerMenu* OwnerMenu::Drawer(HMENU menu) {
     return nullptr;
 }
 
-LRESULT CALLBACK OwnerMenu::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* menu = static_cast<OwnerMenu*>(GetPropA(window, kPopupMenuProperty));
-    if (!menu) return DefWindowProcA(window, message, wParam, lParam);
+LRESULT OwnerMenu::Dispatch(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* menu = static_cast<OwnerMenu*>(context);
+    // A menu opened from this one for the same owner is attached above it and has already dealt
+    // with whatever reaches this one.
+    if (GetPropA(window, kPopupMenuProperty) != menu) return Subclass::CallNext(window, message, wParam, lParam);
     switch (message) {
     case WM_MEASUREITEM:
         if (!IsMenuItemMessage(lParam, message)) break;
@@ -106,7 +95,7 @@ LRESULT CALLBACK OwnerMenu::Dispatch(HWND window, UINT message, WPARAM wParam, L
     default:
         break;
     }
-    return menu->PassOn(window, message, wParam, lParam);
+    return Subclass::CallNext(window, message, wParam, lParam);
 }
 
 void OwnerMenu::MeasureItem(HWND window, UINT, WPARAM, LPARAM lParam) {

@@ -1,7 +1,7 @@
 // The base of every popup menu that the program builds in code: a system popup menu whose
 // items are all owner-drawn. While the menu is shown the object takes the owner window over
-// (the property "TSY_POPUP" and a replaced window procedure), so that the owner-draw messages
-// reach it; when the menu closes the owner gets its procedure back.
+// (the property "TSY_POPUP" and a subclass of the owner), so that the owner-draw messages reach
+// it; when the menu closes the owner is left as it was.
 //
 // Items are numbered 1, 2, 3 ... in the order they are added; 0 from Show means that nothing
 // was chosen.
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "win/owners.h"
+#include "win/subclass.h"
 #include "ui/menu_item_painter.h"
 #include "ui/theme.h"
 
@@ -56,16 +57,15 @@ protected:
     virtual bool LookOf(UINT id, MenuItemLook& look) const;
 
 private:
-    static LRESULT CALLBACK Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT Dispatch(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Bind(HWND owner);
     void Unbind();
-    LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     OwnerMenu* Drawer(HMENU menu);
 
     const Theme& theme_;
     HWND owner_ = nullptr;
     std::vector<std::string> texts_;
-    WNDPROC previousProcedure_ = nullptr;
+    Subclass subclass_;
     MenuHandle menuBar_;
     HMENU popup_ = nullptr;
     // The menu that had the owner when this one was bound over it (a menu opened from an open

@@ -5,12 +5,13 @@
 #include <algorithm>
 #include <string>
 
+#include "win/file_read.h"
 #include "win/owners.h"
 
 namespace {
 
 // Larger than any list the program keeps; a bigger file is not one of ours.
-constexpr LONGLONG kLargestDataFile = 256LL * 1024 * 1024;
+constexpr std::size_t kLargestDataFile = 256u * 1024 * 1024;
 
 bool WriteAll(HANDLE file, const std::vector<uint8_t>& bytes) {
     size_t done = 0;
@@ -49,19 +50,5 @@ bool WriteRawDataFile(const std::string& path, const std::vector<uint8_t>& bytes
 }
 
 DataFileContents::DataFileContents(const std::string& path) {
-    Handle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size{};
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestDataFile) return;
-    bytes_.resize(static_cast<size_t>(size.QuadPart));
-    size_t done = 0;
-    while (done < bytes_.size()) {
-        DWORD read = 0;
-        if (!ReadFile(file.Get(), bytes_.data() + done, static_cast<DWORD>(bytes_.size() - done), &read, nullptr) ||
-            read == 0)
-            break;
-        done += read;
-    }
-    bytes_.resize(done);
-    parsed_ = datafile::Parse(bytes_);
+    if (ReadWholeFile(path, bytes_, kLargestDataFile)) parsed_ = datafile::Parse(bytes_);
 }

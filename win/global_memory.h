@@ -1,32 +1,29 @@
-// A global memory block freed with GlobalFree.
+// Global memory blocks, the currency of the clipboard, of streams over memory and of sounds
+// played from memory.
 #pragma once
 #include <windows.h>
 
-class GlobalBlock {
-public:
-    GlobalBlock() = default;
-    explicit GlobalBlock(HGLOBAL block) : block_(block) {}
-    ~GlobalBlock() { Reset(); }
-    GlobalBlock(GlobalBlock&& other) noexcept : block_(other.Release()) {}
-    GlobalBlock& operator=(GlobalBlock&& other) noexcept {
-        Reset(other.Release());
-        return *this;
-    }
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
+#include "win/owners.h"
 
-    HGLOBAL Get() const { return block_; }
-    explicit operator bool() const { return block_ != nullptr; }
-    HGLOBAL Release() {
-        HGLOBAL block = block_;
-        block_ = nullptr;
-        return block;
-    }
-    void Reset(HGLOBAL block = nullptr) {
-        if (block_) GlobalFree(block_);
-        block_ = block;
-    }
+struct GlobalMemoryTraits : NullIsEmpty {
+    static void Free(HGLOBAL block) { GlobalFree(block); }
+};
+
+// Freed unless handed over with Release to whatever takes ownership of it, such as the
+// clipboard or a stream made over it. For a fixed block the handle is also its address.
+using GlobalMemory = Owner<HGLOBAL, GlobalMemoryTraits>;
+
+// The address of a block for as long as the object lives. Null when the block is null or has
+// been discarded.
+class LockedGlobal {
+public:
+    explicit LockedGlobal(HGLOBAL block) : block_(block), data_(block ? GlobalLock(block) : nullptr) {}
+    ~LockedGlobal() { if (data_) GlobalUnlock(block_); }
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
+    void* Data() const { return data_; }
 
 private:
-    HGLOBAL block_ = nullptr;
+    HGLOBAL block_;
+    void* data_;
 };

@@ -5,31 +5,48 @@
 #include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <cstddef>
 #include <utility>
 
-template <typename T>
-class GdiObject {
+// Holds one handle and gives it back to the system exactly once, whichever way the holder ends.
+// Traits name the empty value, tell a live handle from an empty one, and release a live one.
+template <typename T, typename Traits>
+class Owner {
 public:
-    GdiObject() = default;
-    explicit GdiObject(T object) : object_(object) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& other) noexcept : object_(other.Release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept { Reset(other.Release()); return *this; }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+    Owner() = default;
+    explicit Owner(T value) : value_(value) {}
+    ~Owner() { Reset(); }
+    Owner(Owner&& other) noexcept : value_(other.Release()) {}
+    Owner& operator=(Owner&& other) noexcept { Reset(other.Release()); return *this; }
+    Owner(const Owner&) = delete;
+    Owner& operator=(const Owner&) = delete;
 
-    T Get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-    T Release() { T object = object_; object_ = nullptr; return object; }
-    void Reset(T object = nullptr) {
-        if (object_) DeleteObject(object_);
-        object_ = object;
+    T Get() const { return value_; }
+    bool Valid() const { return Traits::Valid(value_); }
+    explicit operator bool() const { return Valid(); }
+    // For a call that writes a new handle through a pointer; whatever was held goes first.
+    T* Put() { Reset(); return &value_; }
+    T Release() { T value = value_; value_ = Traits::Empty(); return value; }
+    void Reset(T value = Traits::Empty()) {
+        if (Valid()) Traits::Free(value_);
+        value_ = value;
     }
 
 private:
-    T object_ = nullptr;
+    T value_ = Traits::Empty();
 };
 
+struct NullIsEmpty {
+    static constexpr std::nullptr_t Empty() { return nullptr; }
+    static bool Valid(const void* value) { return value != nullptr; }
+};
+
+struct GdiObjectTraits : NullIsEmpty {
+    static void Free(HGDIOBJ object) { DeleteObject(object); }
+};
+
+template <typename T>
+using GdiObject = Owner<T, GdiObjectTraits>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Font = GdiObject<HFONT>;
@@ -89,73 +106,29 @@ private:
     HDC dc_;
 };
 
-// A menu destroyed with DestroyMenu, which takes every submenu still attached to it along.
-class MenuHandle {
-public:
-    MenuHandle() = default;
-    explicit MenuHandle(HMENU menu) : menu_(menu) {}
-    ~MenuHandle() { Reset(); }
-    MenuHandle(MenuHandle&& other) noexcept : menu_(other.Release()) {}
-    MenuHandle& operator=(MenuHandle&& other) noexcept { Reset(other.Release()); return *this; }
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-
-    HMENU Get() const { return menu_; }
-    explicit operator bool() const { return menu_ != nullptr; }
-    HMENU Release() { HMENU menu = menu_; menu_ = nullptr; return menu; }
-    void Reset(HMENU menu = nullptr) {
-        if (menu_) DestroyMenu(menu_);
-        menu_ = menu;
-    }
-
-private:
-    HMENU menu_ = nullptr;
+struct MenuTraits : NullIsEmpty {
+    static void Free(HMENU menu) { DestroyMenu(menu); }
 };
 
-class ImageList {
-public:
-    ImageList() = default;
-    explicit ImageList(HIMAGELIST list) : list_(list) {}
-    ~ImageList() { Reset(); }
-    ImageList(ImageList&& other) noexcept : list_(other.Release()) {}
-    ImageList& operator=(ImageList&& other) noexcept { Reset(other.Release()); return *this; }
-    ImageList(const ImageList&) = delete;
-    ImageList& operator=(const ImageList&) = delete;
+// A menu destroyed with DestroyMenu, which takes every submenu still attached to it along.
+using MenuHandle = Owner<HMENU, MenuTraits>;
 
-    HIMAGELIST Get() const { return list_; }
-    explicit operator bool() const { return list_ != nullptr; }
-    HIMAGELIST Release() { HIMAGELIST list = list_; list_ = nullptr; return list; }
-    void Reset(HIMAGELIST list = nullptr) {
-        if (list_) ImageList_Destroy(list_);
-        list_ = list;
-    }
+struct ImageListTraits : NullIsEmpty {
+    static void Free(HIMAGELIST list) { ImageList_Destroy(list); }
+};
 
-private:
-    HIMAGELIST list_ = nullptr;
+using ImageList = Owner<HIMAGELIST, ImageListTraits>;
+
+// CreateFile reports failure with INVALID_HANDLE_VALUE and most other calls with null; neither
+// is closed.
+struct KernelHandleTraits {
+    static constexpr std::nullptr_t Empty() { return nullptr; }
+    static bool Valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+    static void Free(HANDLE handle) { CloseHandle(handle); }
 };
 
 // A kernel handle closed with CloseHandle.
-class Handle {
-public:
-    Handle() = default;
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() { Reset(); }
-    Handle(Handle&& other) noexcept : handle_(other.Release()) {}
-    Handle& operator=(Handle&& other) noexcept { Reset(other.Release()); return *this; }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    HANDLE Get() const { return handle_; }
-    bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Release() { HANDLE handle = handle_; handle_ = nullptr; return handle; }
-    void Reset(HANDLE handle = nullptr) {
-        if (Valid()) CloseHandle(handle_);
-        handle_ = handle;
-    }
-
-private:
-    HANDLE handle_ = nullptr;
-};
+using Handle = Owner<HANDLE, KernelHandleTraits>;
 
 template <typename T>
 class ComPtr {
@@ -188,29 +161,12 @@ private:
     T* pointer_ = nullptr;
 };
 
-// An item identifier list allocated with the task allocator.
-template <typename T>
-class TaskMem {
-public:
-    TaskMem() = default;
-    explicit TaskMem(T* pointer) : pointer_(pointer) {}
-    ~TaskMem() { Reset(); }
-    TaskMem(TaskMem&& other) noexcept : pointer_(other.Release()) {}
-    TaskMem& operator=(TaskMem&& other) noexcept { Reset(other.Release()); return *this; }
-    TaskMem(const TaskMem&) = delete;
-    TaskMem& operator=(const TaskMem&) = delete;
-
-    T* Get() const { return pointer_; }
-    explicit operator bool() const { return pointer_ != nullptr; }
-    T** Put() { Reset(); return &pointer_; }
-    T* Release() { T* pointer = pointer_; pointer_ = nullptr; return pointer; }
-    void Reset(T* pointer = nullptr) {
-        if (pointer_) CoTaskMemFree(pointer_);
-        pointer_ = pointer;
-    }
-
-private:
-    T* pointer_ = nullptr;
+struct TaskMemTraits : NullIsEmpty {
+    static void Free(void* memory) { CoTaskMemFree(memory); }
 };
+
+// Memory from the task allocator, such as the item identifier lists that the shell hands out.
+template <typename T>
+using TaskMem = Owner<T*, TaskMemTraits>;
 
 using ItemIdList = TaskMem<ITEMIDLIST>;

@@ -4,6 +4,9 @@
 
 #include <cstdio>
 
+#include "core/dbcs_text.h"
+#include "win/system_text.h"
+
 namespace {
 const char kDataFolderName[] = "data";
 const char kPatternFolderName[] = "background";
@@ -13,15 +16,9 @@ std::string ModuleProgramFolder() {
     char module[MAX_PATH] = {};
     DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return std::string();
-    size_t folderEnd = 0;
-    for (size_t i = 0; i < length; ++i) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(module[i])) && i + 1 < length) {
-            ++i;
-            continue;
-        }
-        if (module[i] == '\\' || module[i] == '/') folderEnd = i + 1;
-    }
-    return std::string(module, folderEnd);
+    std::string path(module, length);
+    size_t separator = dbcs::FindLastOf(path, "\\/", &IsSystemLeadByte);
+    return path.substr(0, separator == std::string::npos ? 0 : separator + 1);
 }
 
 std::string ProgramFolder::DataFolder() const { return path_ + kDataFolderName; }

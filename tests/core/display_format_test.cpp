@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "core/dbcs_text.h"
+
 namespace {
 
 constexpr int64_t kTera = int64_t{1} << 40;
@@ -15,7 +17,7 @@ constexpr int64_t kFiveGigabytes = 5368709120;
 // True when the bytes are whole characters of code page 932.
 bool EndsOnCharacterBoundary(const std::string& text) {
     size_t at = 0;
-    while (at < text.size()) at += IsLeadByte(static_cast<unsigned char>(text[at])) ? 2 : 1;
+    while (at < text.size()) at += dbcs::IsShiftJisLeadByte(static_cast<unsigned char>(text[at])) ? 2 : 1;
     return at == text.size();
 }
 
@@ -106,19 +108,6 @@ TEST(DisplayFormatAttributes, LettersInFixedOrderAndOtherBitsIgnored) {
     EXPECT_EQ("RHSA", FormatAttributes(0xFFFFFFFF));
 }
 
-TEST(DisplayFormatCut, LeadBytesAreTheTwoRangesOfCodePage932) {
-    EXPECT_FALSE(IsLeadByte(0x80));
-    EXPECT_TRUE(IsLeadByte(0x81));
-    EXPECT_TRUE(IsLeadByte(0x9F));
-    EXPECT_FALSE(IsLeadByte(0xA0));
-    EXPECT_FALSE(IsLeadByte(0xA1));
-    EXPECT_FALSE(IsLeadByte(0xDF));
-    EXPECT_TRUE(IsLeadByte(0xE0));
-    EXPECT_TRUE(IsLeadByte(0xFC));
-    EXPECT_FALSE(IsLeadByte(0xFD));
-    EXPECT_FALSE(IsLeadByte('A'));
-}
-
 TEST(DisplayFormatCut, TextThatFitsIsReturnedUnchanged) {
     EXPECT_EQ("", CutToBytes("", 0));
     EXPECT_EQ("abc", CutToBytes("abc", 3));
@@ -146,7 +135,7 @@ TEST(DisplayFormatCut, TrailByteThatLooksLikeALeadByteIsKept) {
     // Both bytes of this character (0x88 0x9F) lie in the lead-byte range.
     const std::string character = "亜";
     ASSERT_EQ(2u, character.size());
-    ASSERT_TRUE(IsLeadByte(static_cast<unsigned char>(character[1])));
+    ASSERT_TRUE(dbcs::IsShiftJisLeadByte(static_cast<unsigned char>(character[1])));
     EXPECT_EQ("x亜...", CutToBytes("x亜亜亜", 6));
     EXPECT_EQ("x...", CutToBytes("x亜亜亜", 5));
 }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "win/file_read.h"
+
 TempFolder::TempFolder() {
     static int counter = 0;
     char temp[MAX_PATH];
@@ -49,14 +51,22 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::string();
-    std::string bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
+    // Far more than any file a test writes.
+    constexpr size_t kLargestFile = 64u * 1024 * 1024;
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes, kLargestFile)) return std::string();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+HWND CreateTestWindow(const char* className, WNDPROC procedure, DWORD exStyle, DWORD style, int width, int height,
+                      void* createParam) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(exStyle, className, "", style, 40, 40, width, height, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), createParam);
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

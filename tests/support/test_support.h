@@ -30,6 +30,11 @@ bool WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
 
+// A top-level window at (40, 40) of a class registered for the given procedure (registering it
+// again is harmless); createParam reaches the procedure with WM_NCCREATE.
+HWND CreateTestWindow(const char* className, WNDPROC procedure, DWORD exStyle, DWORD style, int width, int height,
+                      void* createParam = nullptr);
+
 // Dispatches messages until done() holds or the time is up; returns done().
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
