@@ -2,7 +2,8 @@
 
 #include <zlib.h>
 
-#include <new>
+#include <cstdio>
+#include <cstdlib>
 
 namespace art {
 namespace {
@@ -164,8 +165,12 @@ Bytes EncodePng(const Canvas& image)
     }
     uLongf zSize = compressBound(raw.size());
     Bytes z(zSize);
-    // With a buffer of compressBound's size, running out of memory is the only way to fail.
-    if (compress2(z.data(), &zSize, raw.data(), raw.size(), Z_BEST_COMPRESSION) != Z_OK) throw std::bad_alloc();
+    // With a buffer of compressBound's size, running out of memory is the only way to fail, and a
+    // generator without its memory can only stop.
+    if (compress2(z.data(), &zSize, raw.data(), raw.size(), Z_BEST_COMPRESSION) != Z_OK) {
+        std::fputs("artgen: out of memory while compressing a PNG\n", stderr);
+        std::abort();
+    }
     z.resize(zSize);
 
     Bytes ihdr;

@@ -47,6 +47,16 @@ TEST_F(ShellServicesTest, MenuMessagesReachTheHandlerOnlyWhileOneIsSet) {
     EXPECT_EQ(3u, menu.calls.size());
 }
 
+TEST_F(ShellServicesTest, EndingTheServicesEndsOleAndComOnTheThread) {
+    shell_.reset();
+    // Only a thread that has left its single-threaded apartment can join the multi-threaded one.
+    HRESULT joined = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    EXPECT_EQ(S_OK, joined);
+    if (SUCCEEDED(joined)) CoUninitialize();
+    shell_ = std::make_unique<ShellServices>();
+    EXPECT_TRUE(shell_->Desktop());
+}
+
 TEST_F(ShellServicesTest, StopReleasesTheHandler) {
     RecordingMenu menu;
     shell_->SetContextMenuHandler(&menu);
