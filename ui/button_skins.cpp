@@ -21,28 +21,44 @@ std::vector<ButtonLooks> TripleSets(int count) {
 
 // A button that only pushes: one state, no disabled look.
 ButtonSkin PushButton(int width, int height, COLORREF transparent, std::vector<int> bitmaps, ButtonFill fill) {
-    ButtonSkin skin{width, height, transparent, std::move(bitmaps), {}, kNoLook, false,
-                    fill, ILD_TRANSPARENT, true, true, false, nullptr};
-    skin.looks = skin.bitmaps.size() >= 3 ? TripleSets(1) : std::vector<ButtonLooks>{{0, 1, kNoLook}};
-    return skin;
+    std::vector<ButtonLooks> looks = bitmaps.size() >= 3 ? TripleSets(1) : std::vector<ButtonLooks>{{0, 1, kNoLook}};
+    return ButtonSkin{.width = width,
+                      .height = height,
+                      .transparent = transparent,
+                      .bitmaps = std::move(bitmaps),
+                      .looks = std::move(looks),
+                      .fill = fill};
 }
 
 // Normal, pressed, a hover image that is never shown, and the inactive look.
 ButtonSkin TitleButton(int width, std::vector<int> bitmaps, ButtonFill fill, UINT drawStyle) {
-    return ButtonSkin{width, 16, CLR_NONE, std::move(bitmaps), {{0, 1, kNoLook}}, 3, false,
-                      fill, drawStyle, true, true, false, nullptr};
+    return ButtonSkin{.width = width,
+                      .height = 16,
+                      .bitmaps = std::move(bitmaps),
+                      .looks = {{0, 1, kNoLook}},
+                      .disabled = 3,
+                      .fill = fill,
+                      .drawStyle = drawStyle};
 }
 
 // On, off, pressed: the look of the mode, and one pressed look for both.
 ButtonSkin ModeButton(int width, int height, std::vector<int> bitmaps) {
-    return ButtonSkin{width, height, CLR_NONE, std::move(bitmaps), {{0, 2, kNoLook}, {1, 2, kNoLook}}, kNoLook,
-                      false, ButtonFill::None, ILD_TRANSPARENT, true, true, false, nullptr};
+    return ButtonSkin{
+        .width = width, .height = height, .bitmaps = std::move(bitmaps), .looks = {{0, 2, kNoLook}, {1, 2, kNoLook}}};
 }
 
 // Back and up: normal, pressed, hover, disabled; their operations play the sound themselves.
 ButtonSkin NavigationButton(std::vector<int> bitmaps) {
-    return ButtonSkin{22, 16, kWhite, std::move(bitmaps), {{0, 1, 2}}, 3, true,
-                      ButtonFill::White, ILD_TRANSPARENT, false, true, true, nullptr};
+    return ButtonSkin{.width = 22,
+                      .height = 16,
+                      .transparent = kWhite,
+                      .bitmaps = std::move(bitmaps),
+                      .looks = {{0, 1, 2}},
+                      .disabled = 3,
+                      .disabledIgnoresInput = true,
+                      .fill = ButtonFill::White,
+                      .soundOnClick = false,
+                      .pressedWhileRightMenu = true};
 }
 
 std::vector<ButtonSkin> MakeSkins() {
