@@ -3,12 +3,12 @@
 #include <windowsx.h>
 
 #include "app/bar_windows.h"
+#include "res/ids.h"
 
 const char kMainWindowClass[] = "tessary";
 
 namespace {
 
-constexpr int kProgramIcon = 307;
 constexpr int kMinimumTrackWidth = 300;
 
 void LimitToWorkArea(MINMAXINFO* limits) {
@@ -33,8 +33,8 @@ bool MainWindow::RegisterClass(HINSTANCE instance) {
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON,
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));

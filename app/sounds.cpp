@@ -10,13 +10,17 @@
 #include <vector>
 
 #include "core/dbcs_text.h"
+#include "res/ids.h"
 #include "win/file_read.h"
 #include "win/system_text.h"
 
 namespace {
 
 constexpr std::array<int, kSoundEventCount> kBuiltInResources = {
-    385, 381, 384, 386, 390, 391, 383, 382, 388, 387, 392, 389, 409, 409, 409, 409,
+    IDW_SOUND_SHOW,       IDW_SOUND_TAB_ADDED,    IDW_SOUND_TAB_DELETED,   IDW_SOUND_TAB_CLICKED,
+    IDW_SOUND_TAB_LOCKED, IDW_SOUND_TAB_UNLOCKED, IDW_SOUND_FOLDER_CHANGE, IDW_SOUND_BUTTON,
+    IDW_SOUND_DRAG,       IDW_SOUND_DROP,         IDW_SOUND_ERASE,         IDW_SOUND_UNERASE,
+    IDW_SOUND_GESTURE,    IDW_SOUND_GESTURE,      IDW_SOUND_GESTURE,       IDW_SOUND_GESTURE,
 };
 
 // Far beyond any event sound; a larger file is refused instead of being read into memory.

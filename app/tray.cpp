@@ -4,9 +4,7 @@
 
 #include <cstring>
 
-namespace {
-constexpr int kTrayIconResource = 326;
-}  // namespace
+#include "res/ids.h"
 
 bool TrayIcon::Add(HWND mainWindow, HINSTANCE instance) {
     NOTIFYICONDATAA icon{};
@@ -16,7 +14,7 @@ bool TrayIcon::Add(HWND mainWindow, HINSTANCE instance) {
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = kTrayCallbackMessage;
     icon.hIcon = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(kTrayIconResource), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                    GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     std::strcpy(icon.szTip, "Tessary");
     if (!Shell_NotifyIconA(NIM_ADD, &icon)) return false;

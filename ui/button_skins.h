@@ -4,6 +4,7 @@
 // and by the actions its owner plugs in.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <vector>
 
@@ -18,22 +19,24 @@ struct ButtonLooks {
 
 enum class ButtonFill { None, White, TabBarBackground };
 
+// Filled by name. A field left out keeps the plain push button's value given here: no transparent
+// colour, no disabled look, drawn transparent, the sound on a click and on a right press.
 struct ButtonSkin {
-    int width;
-    int height;
-    COLORREF transparent;  // CLR_NONE for none
-    std::vector<int> bitmaps;       // resource numbers in load order: image k is bitmap k
-    std::vector<ButtonLooks> looks;  // one entry per state, chosen by the owner's state query
-    int disabled;                    // image of the disabled look, kNoLook for members without one
+    int width = 0;
+    int height = 0;
+    COLORREF transparent = CLR_NONE;  // CLR_NONE for none
+    std::vector<int> bitmaps;         // resource numbers in load order: image k is bitmap k
+    std::vector<ButtonLooks> looks;   // one entry per state, chosen by the owner's state query
+    int disabled = kNoLook;           // image of the disabled look, kNoLook for members without one
     // Back and up do nothing while disabled; the title buttons only look inactive.
-    bool disabledIgnoresInput;
-    ButtonFill fill;
-    UINT drawStyle;
-    bool soundOnClick;
-    bool soundOnRightPress;
-    bool pressedWhileRightMenu;
+    bool disabledIgnoresInput = false;
+    ButtonFill fill = ButtonFill::None;
+    UINT drawStyle = ILD_TRANSPARENT;
+    bool soundOnClick = true;
+    bool soundOnRightPress = true;
+    bool pressedWhileRightMenu = false;
     // The state when the owner gives no query (the maximise button reads its window itself).
-    int (*builtInState)(HWND button);
+    int (*builtInState)(HWND button) = nullptr;
 };
 
 // The members. The comment after each gives the meaning of its state numbers.

@@ -1,14 +1,8 @@
 #include "ui/comment_editor.h"
 
+#include "res/ids.h"
 #include "ui/popup_editor.h"
 
-namespace {
-
-constexpr int kCommentTemplate = 393;
-constexpr int kCommentField = 1022;
-
-}  // namespace
-
 int RunCommentEditor(HWND owner, POINT corner, std::string& comment) {
-    return RunPopupEditor(owner, kCommentTemplate, corner, {{kCommentField, &comment, true}});
+    return RunPopupEditor(owner, IDD_COMMENT, corner, {{IDE_COMMENT_TEXT, &comment, true}});
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "res/ids.h"
 #include "ui/theme.h"
 #include "ui/dialog_background.h"
 #include "ui/dialog_text.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr int kNameTemplate = 147;
 constexpr int kNameField = 1601;
 constexpr int kExtraCommand = 1602;
 constexpr int kTitleButton = 1603;
@@ -116,7 +116,7 @@ INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 int RunNameDialog(HWND mainWindow, const Theme& theme, std::string& name) {
     NameDialogState state(theme);
     state.name = &name;
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kNameTemplate), mainWindow,
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NAME), mainWindow,
                                      NameProcedure, reinterpret_cast<LPARAM>(&state));
     // A dialog that could not be made also reports -1, which must not read as the extra button.
     if (!state.ended) {

@@ -1,23 +1,14 @@
 #include "ui/rename_editors.h"
 
+#include "res/ids.h"
 #include "ui/popup_editor.h"
 
-namespace {
-
-constexpr int kSplitRenameTemplate = 353;
-constexpr int kNameField = 1020;
-constexpr int kExtensionField = 1021;
-constexpr int kRenameTemplate = 394;
-constexpr int kWholeNameField = 1024;
-
-}  // namespace
-
 int RunSplitRenameEditor(HWND owner, POINT corner, SplitRenameFields& fields, Platform platform) {
-    return RunPopupEditor(owner, kSplitRenameTemplate, corner,
-                          {{kNameField, &fields.name, true},
-                           {kExtensionField, &fields.extension, fields.extensionSeparable}}, platform);
+    return RunPopupEditor(owner, IDD_SPLIT_RENAME, corner,
+                          {{IDE_SPLIT_RENAME_NAME, &fields.name, true},
+                           {IDE_SPLIT_RENAME_EXTENSION, &fields.extension, fields.extensionSeparable}}, platform);
 }
 
 int RunRenameEditor(HWND owner, POINT corner, std::string& name) {
-    return RunPopupEditor(owner, kRenameTemplate, corner, {{kWholeNameField, &name, true}});
+    return RunPopupEditor(owner, IDD_RENAME, corner, {{IDE_RENAME_NAME, &name, true}});
 }

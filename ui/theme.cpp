@@ -2,19 +2,24 @@
 
 #include <shellapi.h>
 
+#include "res/ids.h"
 #include "shell/image_loading.h"
 
 namespace {
 
-const int kMarkIconBitmaps[] = {292, 290, 287, 295, 294, 293, 288, 289, 299, 300};
-constexpr int kLogoBitmap = 231;
+const int kMarkIconBitmaps[] = {IDB_MENU_ICON_CHECK,    IDB_MENU_ICON_RENAME_TAB, IDB_MENU_ICON_SUB_SELECTION,
+                                IDB_MENU_ICON_MAXIMISE, IDB_MENU_ICON_TRAY,       IDB_MENU_ICON_RESTORE,
+                                IDB_MENU_ICON_LOCK,     IDB_MENU_ICON_UNLOCK,     IDB_MENU_ICON_HELP,
+                                IDB_MENU_ICON_VERSION};
 // The logo is keyed on magenta; the mark icons, shared with the menus, on black.
 constexpr COLORREF kLogoTransparent = RGB(255, 0, 255);
 constexpr COLORREF kMarkTransparent = RGB(0, 0, 0);
 
-constexpr int kMenuStripeBitmap = 316;
 // Filled in this order, so that the bitmap at position i is MenuIcon i.
-const int kMenuIconBitmaps[] = {292, 290, 287, 286, 295, 294, 293, 288, 289, 299, 300};
+const int kMenuIconBitmaps[] = {IDB_MENU_ICON_CHECK,   IDB_MENU_ICON_RENAME_TAB, IDB_MENU_ICON_SUB_SELECTION,
+                                IDB_MENU_ICON_CLOSE,   IDB_MENU_ICON_MAXIMISE,   IDB_MENU_ICON_TRAY,
+                                IDB_MENU_ICON_RESTORE, IDB_MENU_ICON_LOCK,       IDB_MENU_ICON_UNLOCK,
+                                IDB_MENU_ICON_HELP,    IDB_MENU_ICON_VERSION};
 constexpr COLORREF kMenuIconMask = RGB(0, 0, 0);
 
 HFONT GothicFont(int height, int weight) {
@@ -84,14 +89,14 @@ void Theme::CreateFonts() {
 
 void Theme::CreateBitmapStrips(HINSTANCE instance) {
     logoStrip.Reset(ImageList_Create(64, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
-    AddBitmap(logoStrip.Get(), instance, kLogoBitmap, kLogoTransparent);
+    AddBitmap(logoStrip.Get(), instance, IDB_LOGO_STRIP, kLogoTransparent);
     markIcons.Reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 10, 4));
     for (int id : kMarkIconBitmaps) AddBitmap(markIcons.Get(), instance, id, kMarkTransparent);
     wideStrip.Reset(ImageList_Create(100, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
 }
 
 void Theme::CreateMenuLook(HINSTANCE instance) {
-    menuStripeBitmap.Reset(LoadBitmapA(instance, MAKEINTRESOURCEA(kMenuStripeBitmap)));
+    menuStripeBitmap.Reset(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_MENU_STRIPE)));
     if (menuStripeBitmap) menuStripe.Reset(CreatePatternBrush(menuStripeBitmap.Get()));
     menuBackground.Reset(CreateSolidBrush(RGB(255, 255, 255)));
     menuHighlight.Reset(CreateSolidBrush(RGB(255, 255, 235)));

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "res/ids.h"
 #include "ui/theme.h"
 #include "ui/dialog_background.h"
 #include "ui/title_menu.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr int kVersionTemplate = 228;
 constexpr int kTextField = 2001;
 constexpr int kTitleButton = 2002;
 constexpr int kOkButton = 2003;
@@ -94,6 +94,6 @@ INT_PTR CALLBACK VersionProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 void ShowVersionDialog(HWND mainWindow, const Theme& theme) {
     VersionDialogState state(theme);
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kVersionTemplate), mainWindow, VersionProcedure,
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_VERSION), mainWindow, VersionProcedure,
                     reinterpret_cast<LPARAM>(&state));
 }

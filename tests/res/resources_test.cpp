@@ -1,11 +1,14 @@
-// The menus and dialog templates that the program loads by number.
+// The resources that the program loads by number: menus, dialog templates, icons, cursors and the
+// bitmaps of the theme.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "ui/theme.h"
 #include "win/owners.h"
 
 namespace {
@@ -74,6 +77,32 @@ TEST(ProgramResourcesTest, EveryDialogTemplateIsPresent) {
         SCOPED_TRACE(id);
         EXPECT_NE(nullptr, FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), RT_DIALOG));
     }
+}
+
+TEST(ProgramResourcesTest, TheIconsAndCursorsArePresent) {
+    HMODULE module = GetModuleHandleA(nullptr);
+    for (int id : {307, 326}) {
+        SCOPED_TRACE(id);
+        EXPECT_NE(nullptr, FindResourceA(module, MAKEINTRESOURCEA(id), RT_GROUP_ICON));
+    }
+    for (int id : {104, 105, 106}) {
+        SCOPED_TRACE(id);
+        EXPECT_NE(nullptr, FindResourceA(module, MAKEINTRESOURCEA(id), RT_GROUP_CURSOR));
+    }
+}
+
+// A bitmap that the theme cannot load leaves its image list short, and every later image in the
+// wrong place.
+TEST(ProgramResourcesTest, TheThemeFindsEveryBitmapItLoads) {
+    Theme theme;
+    theme.CreateFonts();
+    theme.CreateImageLists();
+    theme.CreateBitmapStrips(GetModuleHandleA(nullptr));
+    theme.CreateMenuLook(GetModuleHandleA(nullptr));
+    EXPECT_EQ(1, ImageList_GetImageCount(theme.logoStrip.Get()));
+    EXPECT_EQ(10, ImageList_GetImageCount(theme.markIcons.Get()));
+    EXPECT_EQ(kMenuIconVersion + 1, ImageList_GetImageCount(theme.menuIcons.Get()));
+    EXPECT_TRUE(theme.menuStripeBitmap);
 }
 
 }  // namespace

@@ -69,8 +69,12 @@ TEST_F(SkinnedButtonTest, EveryMemberLoadsEachOfItsBitmapsAtItsOwnSize) {
 }
 
 TEST_F(SkinnedButtonTest, AMissingBitmapLeavesABlankAndTheOtherLooksInPlace) {
-    const ButtonSkin skin{22, 16, RGB(255, 255, 255), {158, 32000, 159}, {{0, 1, 2}}, kNoLook, false,
-                          ButtonFill::White, ILD_TRANSPARENT, true, true, false, nullptr};
+    const ButtonSkin skin{.width = 22,
+                          .height = 16,
+                          .transparent = RGB(255, 255, 255),
+                          .bitmaps = {158, 32000, 159},
+                          .looks = {{0, 1, 2}},
+                          .fill = ButtonFill::White};
     SkinnedButton button(theme_, skin);
     button.Place(host_.Window(), 0, 0, 1, nullptr);
     EXPECT_EQ(3, ImageList_GetImageCount(button.Images()));
