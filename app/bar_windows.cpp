@@ -40,7 +40,7 @@ void BarWindows::Create(HWND mainWindow, HINSTANCE instance) {
         windowClass.style = CS_DBLCLKS;
         windowClass.lpfnWndProc = PlainPaneProc;
         windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         windowClass.hbrBackground = pane.whiteBackground ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)) : nullptr;
         windowClass.lpszClassName = pane.className;
         RegisterClassExA(&windowClass);

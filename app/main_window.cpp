@@ -37,7 +37,7 @@ bool MainWindow::RegisterClass(HINSTANCE instance) {
     windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kMainWindowClass;
     return RegisterClassExA(&windowClass) != 0;
 }

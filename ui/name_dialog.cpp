@@ -83,18 +83,12 @@ INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     }
     auto* state = reinterpret_cast<NameDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
     if (!state) return FALSE;
+    INT_PTR result = FALSE;
+    if (HandleDialogGround(dialog, state->theme, state->title.get(), message, wParam, result)) return result;
     switch (message) {
-    case WM_ACTIVATE:
-        if (state->title) state->title->SetEnabled(LOWORD(wParam) != WA_INACTIVE);
-        return FALSE;
     case WM_DESTROY:
         for (auto* button : {&state->title, &state->close, &state->ok, &state->extra, &state->cancel}) button->reset();
         return FALSE;
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PAINT:
-        PaintDialogBackground(dialog, state->theme);
-        return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK: End(dialog, *state, 1); break;
@@ -102,9 +96,6 @@ INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         case kExtraCommand: End(dialog, *state, -1); break;
         default: break;
         }
-        return TRUE;
-    case WM_LBUTTONDOWN:
-        DragDialog(dialog);
         return TRUE;
     default:
         return FALSE;

@@ -58,19 +58,13 @@ INT_PTR CALLBACK VersionProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
     }
     auto* state = reinterpret_cast<VersionDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
     if (!state) return FALSE;
+    INT_PTR result = FALSE;
+    if (HandleDialogGround(dialog, state->theme, state->title.get(), message, wParam, result)) return result;
     switch (message) {
-    case WM_ACTIVATE:
-        if (state->title) state->title->SetEnabled(LOWORD(wParam) != WA_INACTIVE);
-        return FALSE;
     case WM_DESTROY:
         state->title.reset();
         state->ok.reset();
         return FALSE;
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PAINT:
-        PaintDialogBackground(dialog, state->theme);
-        return TRUE;
     case WM_CTLCOLORSTATIC:
         if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) != kTextField) return FALSE;
         SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
@@ -78,7 +72,6 @@ INT_PTR CALLBACK VersionProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
         return TRUE;
-    case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         DragDialog(dialog);
         return TRUE;
