@@ -44,8 +44,8 @@ void BarWindows::Create(HWND mainWindow, HINSTANCE instance) {
         windowClass.hbrBackground = pane.whiteBackground ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)) : nullptr;
         windowClass.lpszClassName = pane.className;
         RegisterClassExA(&windowClass);
-        this->*pane.window = CreateWindowExA(0, pane.className, pane.windowName, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0,
-                                               0, mainWindow, nullptr, instance, nullptr);
+        this->*pane.window = CreateWindowExA(0, pane.className, pane.windowName, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                                             mainWindow, nullptr, instance, nullptr);
     }
 }
 

@@ -91,12 +91,8 @@ void MainWindow::RunFrameDoubleClick() {
             RollUp();
         }
         break;
-    case 2:
-        HideToTray();
-        break;
-    case 3:
-        DestroyWindow(window_);
-        break;
+    case 2: HideToTray(); break;
+    case 3: DestroyWindow(window_); break;
     }
 }
 

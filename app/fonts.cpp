@@ -29,8 +29,8 @@ FontChoices LoadFonts(const std::string& path) {
     DataFileContents file(path);
     FontChoices read{};
     datafile::PayloadReader& payload = file.Payload();
-    if (file.Valid() && payload.ReadBytes(&read.tab, sizeof read.tab) && payload.ReadBytes(&read.tree, sizeof read.tree) &&
-        payload.ReadBytes(&read.list, sizeof read.list)) {
+    if (file.Valid() && payload.ReadBytes(&read.tab, sizeof read.tab) &&
+        payload.ReadBytes(&read.tree, sizeof read.tree) && payload.ReadBytes(&read.list, sizeof read.list)) {
         return read;
     }
     return DefaultFontChoices();

@@ -16,7 +16,8 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
 }
 
 void FillBackground(HDC dc, const Theme& theme, const RECT& client) {
-    HBRUSH background = theme.mainBackground ? theme.mainBackground.Get() : static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    HBRUSH background =
+        theme.mainBackground ? theme.mainBackground.Get() : static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     FillRect(dc, &client, background);
 }
 

@@ -1,6 +1,5 @@
 #include "app/hotkey.h"
 
-
 void ApplyHotKeySetting(HWND mainWindow, const Settings& settings) {
     UnregisterHotKey(mainWindow, kHotKeyId);
     if (!settings.hotKeyUse || settings.hotKeyKey == 0) return;

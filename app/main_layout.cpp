@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-
 void MainWindow::Place(HWND window, const layout::Box& box) {
     if (!window) return;
     if (!box.shown) {
@@ -13,7 +12,8 @@ void MainWindow::Place(HWND window, const layout::Box& box) {
 void MainWindow::AfterModeSwitch(const layout::SwitchResult& result) {
     if (!result.changed) return;
     if (result.closeSubList) tabs_.SetShown(tabs_.MainTab(), -1);
-    if (result.openSubList) tabs_.SetShown(tabs_.MainTab(), layout::ChooseSubTab(tabs_.SubTab(), tabs_.MainTab(), tabs_.Count()));
+    if (result.openSubList)
+        tabs_.SetShown(tabs_.MainTab(), layout::ChooseSubTab(tabs_.SubTab(), tabs_.MainTab(), tabs_.Count()));
     LayOut(true);
     RefreshModeButtons();
     if (bars_.tabBar) InvalidateRect(bars_.tabBar, nullptr, FALSE);
@@ -33,9 +33,12 @@ void MainWindow::ChooseStartLayout(bool subTabShown) {
     layout_.sizes.subToTheRight = context_.settings.listDivide != 0;
     layout_.modes.memory = layout::kNoLeftPane;
     if (subTabShown) layout_.modes.mode = layout::kTwoPane;
-    else if (context_.settings.treeExist) layout_.modes.mode = layout::kTree;
-    else if (context_.settings.favExist) layout_.modes.mode = layout::kFavourites;
-    else layout_.modes.mode = layout::kListsOnly;
+    else if (context_.settings.treeExist)
+        layout_.modes.mode = layout::kTree;
+    else if (context_.settings.favExist)
+        layout_.modes.mode = layout::kFavourites;
+    else
+        layout_.modes.mode = layout::kListsOnly;
 }
 
 void MainWindow::RecordLayoutSettings() {
@@ -75,9 +78,9 @@ void MainWindow::ShowAllPanes() {
 }
 
 void MainWindow::HideAllPanes() {
-    HWND all[] = {mainList_.Window(),         subList_.Window(),          tree_.Window(),        favourites_.Window(),
-                  bars_.tabBar,     bars_.treeHeader, bars_.favouritesHeader, bars_.mainHeader,
-                  bars_.subHeader,  bars_.mainInfo,   bars_.subInfo};
+    HWND all[] = {mainList_.Window(), subList_.Window(), tree_.Window(),         favourites_.Window(),
+                  bars_.tabBar,       bars_.treeHeader,  bars_.favouritesHeader, bars_.mainHeader,
+                  bars_.subHeader,    bars_.mainInfo,    bars_.subInfo};
     for (HWND window : all)
         if (window) ShowWindow(window, SW_HIDE);
     HideFrameButtons();
@@ -96,9 +99,7 @@ void MainWindow::ToggleFavouritesMode() {
     AfterModeSwitch(layout::ToggleFavourites(layout_.modes, layout_.sizes, client.right - client.left));
 }
 
-void MainWindow::ToggleTwoPaneMode() {
-    AfterModeSwitch(layout::ToggleTwoPane(layout_.modes, tabs_.Count()));
-}
+void MainWindow::ToggleTwoPaneMode() { AfterModeSwitch(layout::ToggleTwoPane(layout_.modes, tabs_.Count())); }
 
 void MainWindow::ToggleHiddenFiles() {
     context_.sounds.PlayEventSound(SoundEvent::BTN);

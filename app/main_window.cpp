@@ -34,9 +34,9 @@ bool MainWindow::RegisterClass(HINSTANCE instance) {
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kMainWindowClass;
     return RegisterClassExA(&windowClass) != 0;
@@ -59,8 +59,8 @@ MainWindow* MainWindow::FromHandle(HWND window) {
 bool MainWindow::Create(std::vector<ItemIdList> startPaths) {
     startPaths_ = std::move(startPaths);
     HWND created = CreateWindowExA(WS_EX_APPWINDOW, kMainWindowClass, "Tessary",
-                                   WS_POPUP | WS_CLIPCHILDREN | WS_BORDER | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 0, 0,
-                                   0, nullptr, nullptr, context_.instance, this);
+                                   WS_POPUP | WS_CLIPCHILDREN | WS_BORDER | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 0, 0, 0,
+                                   nullptr, nullptr, context_.instance, this);
     startPaths_.clear();
     return created != nullptr;
 }
@@ -98,25 +98,16 @@ LRESULT MainWindow::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT MainWindow::HandleRolledUp(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     handled = true;
     switch (message) {
-    case WM_SIZE:
-        LayOutWindowButtons();
-        return 0;
-    case WM_PAINT:
-        PaintRolledUpFrame();
-        return 0;
-    case WM_NCHITTEST:
-        return RolledUpHitTest(lParam);
-    case WM_NCLBUTTONDBLCLK:
-        Unroll();
-        return 0;
+    case WM_SIZE: LayOutWindowButtons(); return 0;
+    case WM_PAINT: PaintRolledUpFrame(); return 0;
+    case WM_NCHITTEST: return RolledUpHitTest(lParam);
+    case WM_NCLBUTTONDBLCLK: Unroll(); return 0;
     case WM_SYSCOMMAND:
         // The bar minimises like any window; hiding it to the tray is for the whole window.
         if ((wParam & 0xFFF0) == SC_MINIMIZE) return Default(message, wParam, lParam);
         handled = false;
         return 0;
-    default:
-        handled = false;
-        return 0;
+    default: handled = false; return 0;
     }
 }
 
@@ -127,9 +118,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (handled) return result;
     }
     switch (message) {
-    case WM_CREATE:
-        RunCreationSequence();
-        return 0;
+    case WM_CREATE: RunCreationSequence(); return 0;
     case WM_DESTROY:
         RunDestructionSequence();
         PostQuitMessage(0);
@@ -142,26 +131,19 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         layout_.inactive = LOWORD(wParam) == WA_INACTIVE;
         SetTitleActive(!layout_.inactive);
         return Default(message, wParam, lParam);
-    case WM_PAINT:
-        PaintFrame();
-        return 1;
+    case WM_PAINT: PaintFrame(); return 1;
     case WM_SETCURSOR:
         if (SetSplitterCursor()) return TRUE;
         return Default(message, wParam, lParam);
-    case WM_GETMINMAXINFO:
-        LimitToWorkArea(reinterpret_cast<MINMAXINFO*>(lParam));
-        return 0;
+    case WM_GETMINMAXINFO: LimitToWorkArea(reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_INITMENUPOPUP:
         if (context_.shell.ForwardMenuMessage(message, wParam, lParam)) return message == WM_INITMENUPOPUP ? 0 : TRUE;
         return Default(message, wParam, lParam);
-    case WM_COPYDATA:
-        return ReceiveHandOver(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_NOTIFY:
-        return 0;
-    case WM_NCHITTEST:
-        return FrameHitTest(wParam, lParam);
+    case WM_COPYDATA: return ReceiveHandOver(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_NOTIFY: return 0;
+    case WM_NCHITTEST: return FrameHitTest(wParam, lParam);
     case WM_SYNCPAINT:
         RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         return 0;
@@ -171,33 +153,20 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         return Default(message, wParam, lParam);
-    case WM_LBUTTONDOWN:
-        BeginSplitterDrag(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
-    case WM_MOUSEMOVE:
-        FollowSplitterDrag(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
-    case WM_LBUTTONUP:
-        EndSplitterDrag();
-        return 0;
+    case WM_LBUTTONDOWN: BeginSplitterDrag(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_MOUSEMOVE: FollowSplitterDrag(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_LBUTTONUP: EndSplitterDrag(); return 0;
     case WM_NCLBUTTONDBLCLK:
-    case WM_LBUTTONDBLCLK:
-        RunFrameDoubleClick();
-        return 1;
+    case WM_LBUTTONDBLCLK: RunFrameDoubleClick(); return 1;
     case WM_NCRBUTTONDOWN: {
         POINT cursor;
         GetCursorPos(&cursor);
         ShowWindowMenu(cursor.x, cursor.y);
         return 0;
     }
-    case WM_HOTKEY:
-        HandleHotKey(wParam);
-        return 0;
-    case kTrayCallbackMessage:
-        HandleTrayCallback(wParam, lParam);
-        return 0;
-    default:
-        return Default(message, wParam, lParam);
+    case WM_HOTKEY: HandleHotKey(wParam); return 0;
+    case kTrayCallbackMessage: HandleTrayCallback(wParam, lParam); return 0;
+    default: return Default(message, wParam, lParam);
     }
 }
 

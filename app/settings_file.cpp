@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 namespace {
 
 class ProfileStore : public SettingsStore {

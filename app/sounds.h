@@ -12,8 +12,22 @@
 
 // In the order of the SOUND keys of t.ini.
 enum class SoundEvent : int {
-    SHOW, ADDTAB, DELTAB, CHTAB, TABLOCK, TABUNLOCK, CD, BTN,
-    DRAG, DROP, ERASE, UNERASE, GESTURE_LEFT, GESTURE_UP, GESTURE_RIGHT, GESTURE_DOWN,
+    SHOW,
+    ADDTAB,
+    DELTAB,
+    CHTAB,
+    TABLOCK,
+    TABUNLOCK,
+    CD,
+    BTN,
+    DRAG,
+    DROP,
+    ERASE,
+    UNERASE,
+    GESTURE_LEFT,
+    GESTURE_UP,
+    GESTURE_RIGHT,
+    GESTURE_DOWN,
 };
 
 // The WAVE resource number of an event's built-in sound; 0 for a number outside 0 to 15.
@@ -23,13 +37,13 @@ int BuiltInSoundResource(int event);
 // sound device.
 enum class SoundSource { None, Memory, Resource, File, Stop };
 struct SoundRequest {
-    unsigned count = 0;        // requests made so far
-    int event = -1;            // -1 for a file or a stop
+    unsigned count = 0;  // requests made so far
+    int event = -1;      // -1 for a file or a stop
     SoundSource source = SoundSource::None;
     const void* memory = nullptr;
     int resource = 0;
     std::string file;
-    bool accepted = false;     // what the system answered
+    bool accepted = false;  // what the system answered
 };
 
 class EventSounds {
@@ -84,5 +98,4 @@ private:
     std::array<CustomSound, kSoundEventCount> events_;
 };
 
-static_assert(static_cast<int>(SoundEvent::GESTURE_DOWN) + 1 == kSoundEventCount,
-              "one event per SOUND file key");
+static_assert(static_cast<int>(SoundEvent::GESTURE_DOWN) + 1 == kSoundEventCount, "one event per SOUND file key");

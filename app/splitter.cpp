@@ -11,8 +11,7 @@ void MainWindow::InvertDragBar() {
     WindowDC screen(desktop, nullptr, flags);
     HDC dc = screen.Get();
     if (!dc) return;
-    if (layout_.splitterVertical)
-        PatBlt(dc, origin.x + s.left, origin.y + s.top, 5, s.bottom - s.top, DSTINVERT);
+    if (layout_.splitterVertical) PatBlt(dc, origin.x + s.left, origin.y + s.top, 5, s.bottom - s.top, DSTINVERT);
     else
         PatBlt(dc, origin.x + s.left, origin.y + s.top - 2, s.right - s.left, 3, DSTINVERT);
 }
@@ -33,8 +32,8 @@ void MainWindow::FollowSplitterDrag(POINT client) {
     ClientToScreen(window_, &screen);
     layout::Sizes sizes = layout_.sizes;
     layout::Rect splitter = layout_.splitter;
-    if (!layout::FollowDrag(layout_.drag, layout_.modes.mode, ClientArea(), {client.x, client.y},
-                            {screen.x, screen.y}, sizes, splitter))
+    if (!layout::FollowDrag(layout_.drag, layout_.modes.mode, ClientArea(), {client.x, client.y}, {screen.x, screen.y},
+                            sizes, splitter))
         return;
     InvertDragBar();
     layout_.sizes = sizes;

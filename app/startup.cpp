@@ -15,7 +15,8 @@ void HandOverToRunningInstance(const std::vector<std::string>& arguments) {
     std::vector<std::string> paths;
     for (const std::string& argument : arguments) {
         if (handover::FitsSlot(argument)) paths.push_back(argument);
-        else ShowPathNotFound(argument.c_str());
+        else
+            ShowPathNotFound(argument.c_str());
     }
     if (!paths.empty()) {
         std::vector<char> record = handover::BuildRecord(paths);
@@ -54,8 +55,8 @@ std::unique_ptr<Application> Application::Start(HINSTANCE instance, const StartO
         ReleaseMutex(mutex.Get());
         return nullptr;
     }
-    std::unique_ptr<Application> application(new Application(
-        instance, options.programFolder.empty() ? ModuleProgramFolder() : options.programFolder));
+    std::unique_ptr<Application> application(
+        new Application(instance, options.programFolder.empty() ? ModuleProgramFolder() : options.programFolder));
     AppContext& context = *application->context_;
     context.instanceMutex = std::move(mutex);
     std::vector<ItemIdList> startPaths = ConvertStartPaths(options.arguments);

@@ -1,6 +1,5 @@
 #include "app/translucency.h"
 
-
 void ApplyTranslucency(HWND mainWindow, Platform platform, bool on, int opacity) {
     if (platform != Platform::Nt) return;
     LONG_PTR style = GetWindowLongPtrA(mainWindow, GWL_EXSTYLE);

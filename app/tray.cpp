@@ -13,9 +13,9 @@ bool TrayIcon::Add(HWND mainWindow, HINSTANCE instance) {
     icon.uID = kTrayIconId;
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = kTrayCallbackMessage;
-    icon.hIcon = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    icon.hIcon =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     std::strcpy(icon.szTip, "Tessary");
     if (!Shell_NotifyIconA(NIM_ADD, &icon)) return false;
     window_ = mainWindow;

@@ -6,7 +6,8 @@ void MainWindow::ShowWindowMenu(int x, int y) {
     const bool maximised = IsZoomed(window_) != FALSE;
     ImageMenu menu(theme_);
     if (maximised) menu.AddItem(1, "元のサイズに戻す", kMenuIconRestore);
-    else menu.AddItem(1, "最大化", kMenuIconMaximise);
+    else
+        menu.AddItem(1, "最大化", kMenuIconMaximise);
     menu.AddItem(2, "タスクトレイに入れる", kMenuIconTray);
     if (!maximised) menu.AddItem(3, chrome_.rolledUp ? "シェードを戻す" : "シェード", kMenuIconNone);
     const int closeId = maximised ? 3 : 4;

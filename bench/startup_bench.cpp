@@ -41,7 +41,8 @@ bool Measure(const std::string& commandLine, const char* windowClass, Sample& sa
         return false;
     DWORD waited = WaitForInputIdle(process.hProcess, 60000);
     bool ready = waited == 0;
-    if (!ready) std::printf("WaitForInputIdle gave %lu (error %lu) for %s\n", waited, GetLastError(), commandLine.c_str());
+    if (!ready)
+        std::printf("WaitForInputIdle gave %lu (error %lu) for %s\n", waited, GetLastError(), commandLine.c_str());
     QueryPerformanceCounter(&idle);
     sample.milliseconds = 1000.0 * static_cast<double>(idle.QuadPart - start.QuadPart) / frequency.QuadPart;
     PROCESS_MEMORY_COUNTERS counters{};
@@ -70,8 +71,7 @@ Sample Median(std::vector<Sample> samples) {
 
 void Report(const char* name, const Sample& sample, const Sample& baseline) {
     std::printf("%-28s %9.1f ms  (x%.2f)   peak working set %7.1f MiB (x%.2f)   peak private %7.1f MiB\n", name,
-                sample.milliseconds, sample.milliseconds / baseline.milliseconds,
-                sample.peakWorkingSet / 1048576.0,
+                sample.milliseconds, sample.milliseconds / baseline.milliseconds, sample.peakWorkingSet / 1048576.0,
                 baseline.peakWorkingSet ? double(sample.peakWorkingSet) / baseline.peakWorkingSet : 0.0,
                 sample.peakPrivate / 1048576.0);
 }
@@ -108,7 +108,8 @@ int main(int argc, char** argv) {
     std::vector<Sample> baseline, empty, written;
     for (int run = 0; run < runs; ++run) {
         Sample sample;
-        if (Measure("\"" + FolderOf(self) + "tessary_baseline.exe\"", kBaselineClass, sample)) baseline.push_back(sample);
+        if (Measure("\"" + FolderOf(self) + "tessary_baseline.exe\"", kBaselineClass, sample))
+            baseline.push_back(sample);
         RemoveDataFolder(folder);
         if (Measure("\"" + program + "\"", "tessary", sample)) empty.push_back(sample);
         if (Measure("\"" + program + "\"", "tessary", sample)) written.push_back(sample);

@@ -8,8 +8,8 @@ namespace {
 const char kTag[3] = {'T', 'S', 'Y'};
 
 uint32_t DecodeU32(const uint8_t* at) {
-    return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-           static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
+    return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 | static_cast<uint32_t>(at[2]) << 16 |
+           static_cast<uint32_t>(at[3]) << 24;
 }
 }  // namespace
 

@@ -52,7 +52,7 @@ private:
 std::vector<uint8_t> Frame(uint32_t version, const std::vector<uint8_t>& payload);
 
 struct Parsed {
-    bool valid = false;      // false: missing, foreign tag or short header; the owner uses defaults
+    bool valid = false;  // false: missing, foreign tag or short header; the owner uses defaults
     uint32_t version = 0;
     PayloadReader payload;
 };

@@ -25,24 +25,15 @@ constexpr int64_t kNoLimit = std::numeric_limits<int64_t>::max();
 
 // GB and up keep no decimals whatever the number of digits.
 const SizeBand kPreciseBands[] = {
-    {10000, kKilo, "%.2fKB"},
-    {100000, kKilo, "%.1fKB"},
-    {kMega, kKilo, "%.0fKB"},
-    {10000000, kMega, "%.2fMB"},
-    {100000000, kMega, "%.1fMB"},
-    {kGiga, kMega, "%.0fMB"},
-    {kTera, kGiga, "%.0fGB"},
-    {kPeta, kTera, "%.0fTB"},
-    {kNoLimit, kPeta, "%.0fPB"},
+    {10000, kKilo, "%.2fKB"},    {100000, kKilo, "%.1fKB"},    {kMega, kKilo, "%.0fKB"},
+    {10000000, kMega, "%.2fMB"}, {100000000, kMega, "%.1fMB"}, {kGiga, kMega, "%.0fMB"},
+    {kTera, kGiga, "%.0fGB"},    {kPeta, kTera, "%.0fTB"},     {kNoLimit, kPeta, "%.0fPB"},
 };
 
 // Below 1MB everything, even a few bytes, reads as KB.
 const SizeBand kRoundedUpBands[] = {
-    {kMega, kKilo, "%.0fKB"},
-    {kGiga, kMega, "%.0fMB"},
-    {kTera, kGiga, "%.0fGB"},
-    {kPeta, kTera, "%.0fTB"},
-    {kNoLimit, kPeta, "%.0fPB"},
+    {kMega, kKilo, "%.0fKB"}, {kGiga, kMega, "%.0fMB"},    {kTera, kGiga, "%.0fGB"},
+    {kPeta, kTera, "%.0fTB"}, {kNoLimit, kPeta, "%.0fPB"},
 };
 
 template <size_t Count>

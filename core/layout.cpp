@@ -35,9 +35,7 @@ Placement Place(Mode mode, const Rect& c, Sizes& sizes) {
     const int L = c.left, T = c.top, R = c.right, B = c.bottom;
     p.tabBar = Shown(L + 28, T + 21, R - L - 39, kStripHeight);
     switch (mode) {
-    case kListsOnly:
-        PlaceMainColumn(p, L + 28, R - L - 39, c, B - 31);
-        break;
+    case kListsOnly: PlaceMainColumn(p, L + 28, R - L - 39, c, B - 31); break;
     case kTree:
     case kFavourites: {
         const int W = sizes.leftWidth;
@@ -102,7 +100,8 @@ Hit HitTest(const Rect& c, Point pt, Mode mode, const Rect& splitter) {
 void BeginDrag(Drag& drag, Mode mode, const Sizes& sizes, Point screen) {
     drag.active = true;
     if (mode == kTwoPane) drag.anchor = sizes.subToTheRight ? screen.x + sizes.subWidth : screen.y + sizes.subHeight;
-    else drag.anchor = sizes.leftWidth - screen.x;
+    else
+        drag.anchor = sizes.leftWidth - screen.x;
 }
 
 bool FollowDrag(const Drag& drag, Mode mode, const Rect& c, Point client, Point screen, Sizes& sizes, Rect& splitter) {
@@ -163,17 +162,33 @@ SwitchResult ToggleTwoPane(ModeState& s, int tabCount) {
     result.changed = true;
     if (s.mode == kTwoPane) {
         switch (s.memory) {
-        case kTreeRemembered: s.mode = kTree; s.memory = kNoLeftPane; break;
-        case kTreeThenFavourites: s.mode = kTree; s.memory = kFavouritesRemembered; break;
-        case kFavouritesRemembered: s.mode = kFavourites; s.memory = kNoLeftPane; break;
-        case kFavouritesThenTree: s.mode = kFavourites; s.memory = kTreeRemembered; break;
-        default: s.mode = kListsOnly; s.memory = kNoLeftPane; break;
+        case kTreeRemembered:
+            s.mode = kTree;
+            s.memory = kNoLeftPane;
+            break;
+        case kTreeThenFavourites:
+            s.mode = kTree;
+            s.memory = kFavouritesRemembered;
+            break;
+        case kFavouritesRemembered:
+            s.mode = kFavourites;
+            s.memory = kNoLeftPane;
+            break;
+        case kFavouritesThenTree:
+            s.mode = kFavourites;
+            s.memory = kTreeRemembered;
+            break;
+        default:
+            s.mode = kListsOnly;
+            s.memory = kNoLeftPane;
+            break;
         }
         result.closeSubList = true;
         return result;
     }
     if (s.mode == kTree) s.memory = s.memory == kFavouritesRemembered ? kTreeThenFavourites : kTreeRemembered;
-    else if (s.mode == kFavourites) s.memory = s.memory == kTreeRemembered ? kFavouritesThenTree : kFavouritesRemembered;
+    else if (s.mode == kFavourites)
+        s.memory = s.memory == kTreeRemembered ? kFavouritesThenTree : kFavouritesRemembered;
     s.mode = kTwoPane;
     result.openSubList = true;
     return result;

@@ -7,8 +7,13 @@ namespace layout {
 enum Mode { kListsOnly = 0, kTwoPane = 1, kTree = 2, kFavourites = 3 };
 
 // Which left pane to bring back when the two-pane mode or the other left pane goes away.
-enum LeftMemory { kNoLeftPane = 0, kTreeRemembered = 1, kFavouritesRemembered = 2,
-                  kTreeThenFavourites = 3, kFavouritesThenTree = 4 };
+enum LeftMemory {
+    kNoLeftPane = 0,
+    kTreeRemembered = 1,
+    kFavouritesRemembered = 2,
+    kTreeThenFavourites = 3,
+    kFavouritesThenTree = 4
+};
 
 constexpr int kStripHeight = 20;
 
@@ -27,9 +32,9 @@ struct Point {
 };
 
 struct Sizes {
-    int leftWidth = 180;   // the tree or favourites pane
-    int subWidth = 200;    // the sub list when it is to the right
-    int subHeight = 200;   // the sub list when it is below
+    int leftWidth = 180;  // the tree or favourites pane
+    int subWidth = 200;   // the sub list when it is to the right
+    int subHeight = 200;  // the sub list when it is below
     bool subToTheRight = false;
 };
 
@@ -74,8 +79,8 @@ struct ModeState {
 
 struct SwitchResult {
     bool changed = false;
-    bool closeSubList = false;     // the sub list stops showing its tab
-    bool openSubList = false;      // the sub list starts showing a tab
+    bool closeSubList = false;  // the sub list stops showing its tab
+    bool openSubList = false;   // the sub list starts showing a tab
 };
 
 SwitchResult ToggleTree(ModeState& state, Sizes& sizes, int clientWidth);

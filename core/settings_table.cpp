@@ -16,20 +16,20 @@ constexpr int kLastDblclkAction = 3;
 constexpr int kDblclkDefault = 1;
 
 constexpr SettingKey Number(const char* section, const char* key, SettingKind kind, int defaultValue,
-                  int Settings::*field, int saveRank, SettingCheck check = SettingCheck::None,
-                  int writtenAs = 0) {
+                            int Settings::*field, int saveRank, SettingCheck check = SettingCheck::None,
+                            int writtenAs = 0) {
     return {section, key, kind, defaultValue, nullptr, field, nullptr, -1, check, writtenAs, saveRank};
 }
 constexpr SettingKey Int(const char* section, const char* key, int defaultValue, int Settings::*field, int saveRank,
-               SettingCheck check = SettingCheck::None) {
+                         SettingCheck check = SettingCheck::None) {
     return Number(section, key, SettingKind::Int, defaultValue, field, saveRank, check);
 }
 constexpr SettingKey Bool(const char* section, const char* key, int defaultValue, int Settings::*field, int saveRank,
-                int writtenAs = 1) {
+                          int writtenAs = 1) {
     return Number(section, key, SettingKind::Bool, defaultValue, field, saveRank, SettingCheck::None, writtenAs);
 }
 constexpr SettingKey Text(const char* section, const char* key, const char* defaultText, std::string Settings::*field,
-                int saveRank) {
+                          int saveRank) {
     return {section, key, SettingKind::Text, 0, defaultText, nullptr, field, -1, SettingCheck::None, 0, saveRank};
 }
 constexpr SettingKey Sound(const char* key, int event) {
@@ -45,10 +45,22 @@ constexpr SettingKey kKeys[] = {
     Bool("HOTKEY", "ALT", 0, &Settings::hotKeyAlt, 4),
     Int("HOTKEY", "KEY", 81, &Settings::hotKeyKey, 5),
     Bool("SOUND", "USE_SOUND", 1, &Settings::useSound, 6),
-    Sound("SHOW", 0), Sound("ADDTAB", 1), Sound("DELTAB", 2), Sound("CHTAB", 3),
-    Sound("TABLOCK", 4), Sound("TABUNLOCK", 5), Sound("CD", 6), Sound("BTN", 7),
-    Sound("DRAG", 8), Sound("DROP", 9), Sound("ERASE", 10), Sound("UNERASE", 11),
-    Sound("GESTURE_LEFT", 12), Sound("GESTURE_UP", 13), Sound("GESTURE_RIGHT", 14), Sound("GESTURE_DOWN", 15),
+    Sound("SHOW", 0),
+    Sound("ADDTAB", 1),
+    Sound("DELTAB", 2),
+    Sound("CHTAB", 3),
+    Sound("TABLOCK", 4),
+    Sound("TABUNLOCK", 5),
+    Sound("CD", 6),
+    Sound("BTN", 7),
+    Sound("DRAG", 8),
+    Sound("DROP", 9),
+    Sound("ERASE", 10),
+    Sound("UNERASE", 11),
+    Sound("GESTURE_LEFT", 12),
+    Sound("GESTURE_UP", 13),
+    Sound("GESTURE_RIGHT", 14),
+    Sound("GESTURE_DOWN", 15),
     Bool("TRANP", "USE", 0, &Settings::tranpUse, 23),
     Number("TRANP", "ALPHA", SettingKind::Int, 230, &Settings::tranpAlpha, 24, SettingCheck::None, 0xFF),
     Int("BACKGROUND", "MAIN", 8806212, &Settings::backgroundMain, 25),
@@ -127,7 +139,8 @@ std::string WrittenValue(const Settings& settings, const SettingKey& key) {
     if (key.kind == SettingKind::Text) return TextField(settings, key);
     int value = settings.*key.number;
     if (key.kind == SettingKind::Bool) value = value ? key.writtenAs : 0;
-    else if (key.writtenAs) value &= key.writtenAs;
+    else if (key.writtenAs)
+        value &= key.writtenAs;
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
     return text;
@@ -196,14 +209,13 @@ Settings DefaultSettings() {
     Settings settings{};
     for (const SettingKey& key : kKeys) {
         if (key.kind == SettingKind::Text) TextField(settings, key) = key.defaultText;
-        else settings.*key.number = key.defaultValue;
+        else
+            settings.*key.number = key.defaultValue;
     }
     return settings;
 }
 
-int HotKeyModifiers(const Settings& settings) {
-    return (settings.hotKeyCtrl ? 1 : 0) | (settings.hotKeyAlt ? 2 : 0);
-}
+int HotKeyModifiers(const Settings& settings) { return (settings.hotKeyCtrl ? 1 : 0) | (settings.hotKeyAlt ? 2 : 0); }
 
 int TooltipMask(const Settings& settings) {
     return (settings.tipSize ? 1 : 0) | (settings.tipDate ? 2 : 0) | (settings.tipAttributes ? 4 : 0) |

@@ -41,14 +41,14 @@ struct SettingKey {
     const char* section;
     const char* key;
     SettingKind kind;
-    int defaultValue;               // Int and Bool
-    const char* defaultText;        // Text
-    int Settings::*number;          // Int and Bool
-    std::string Settings::*text;    // Text keys other than the sound files
-    int soundEvent;                 // the sound file of this event, or -1
+    int defaultValue;             // Int and Bool
+    const char* defaultText;      // Text
+    int Settings::*number;        // Int and Bool
+    std::string Settings::*text;  // Text keys other than the sound files
+    int soundEvent;               // the sound file of this event, or -1
     SettingCheck check;
-    int writtenAs;                  // a Bool that is on is written as this value
-    int saveRank;                   // position in the written file
+    int writtenAs;  // a Bool that is on is written as this value
+    int saveRank;   // position in the written file
 };
 
 // The 81 keys in reading order.
@@ -78,7 +78,7 @@ int ApplyCheck(SettingCheck check, int value);
 void CompletePatternName(std::string& name);
 
 // Values derived from the keys.
-int HotKeyModifiers(const Settings& settings);   // bit 0 Ctrl, bit 1 Alt
-int TooltipMask(const Settings& settings);       // 1 size, 2 date, 4 attributes, 8 comment
+int HotKeyModifiers(const Settings& settings);  // bit 0 Ctrl, bit 1 Alt
+int TooltipMask(const Settings& settings);      // 1 size, 2 date, 4 attributes, 8 comment
 bool ColoursItems(const Settings& settings);
-int HiddenFilesFlag(const Settings& settings);   // the enumeration flag that includes hidden items
+int HiddenFilesFlag(const Settings& settings);  // the enumeration flag that includes hidden items

@@ -27,8 +27,7 @@ ComPtr<IShellFolder> BindFolder(PCIDLIST_ABSOLUTE absolute) {
     if (!absolute) return folder;
     if (IsDesktopList(absolute)) return DesktopFolder();
     ComPtr<IShellFolder> desktop = DesktopFolder();
-    if (desktop && FAILED(desktop->BindToObject(absolute, nullptr, IID_IShellFolder, folder.PutVoid())))
-        folder.Reset();
+    if (desktop && FAILED(desktop->BindToObject(absolute, nullptr, IID_IShellFolder, folder.PutVoid()))) folder.Reset();
     return folder;
 }
 
@@ -119,8 +118,7 @@ bool ItemExists(IShellFolder* folder, PCUITEMID_CHILD child) {
         return !(attributes & SFGAO_FILESYSTEM) || FileSystemItemPresent(folder, child);
     }
     ItemIdList own = OwnItemList(folder);
-    if (ItemListDepth(own.Get()) < 2)
-        return GetFileAttributesA(ItemPath(folder).c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (ItemListDepth(own.Get()) < 2) return GetFileAttributesA(ItemPath(folder).c_str()) != INVALID_FILE_ATTRIBUTES;
     ComPtr<IShellFolder> parent;
     ItemIdList last;
     return SplitItemList(own.Get(), parent, last) && ItemExists(parent.Get(), last.Get());

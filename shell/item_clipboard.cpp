@@ -13,7 +13,9 @@ namespace {
 class OpenedClipboard {
 public:
     OpenedClipboard() : opened_(OpenClipboard(nullptr) != FALSE) {}
-    ~OpenedClipboard() { if (opened_) CloseClipboard(); }
+    ~OpenedClipboard() {
+        if (opened_) CloseClipboard();
+    }
     OpenedClipboard(const OpenedClipboard&) = delete;
     OpenedClipboard& operator=(const OpenedClipboard&) = delete;
     bool Opened() const { return opened_; }

@@ -43,8 +43,7 @@ int ImageIndexFromShellIcon(IShellFolder* folder, PCUITEMID_CHILD child, UINT ic
 
 int ImageIndexFromIconHandler(IShellFolder* folder, PCUITEMID_CHILD child, UINT iconFlags) {
     ComPtr<IExtractIconA> extractor;
-    if (FAILED(folder->GetUIObjectOf(nullptr, 1, &child, IID_IExtractIconA, nullptr, extractor.PutVoid())))
-        return -1;
+    if (FAILED(folder->GetUIObjectOf(nullptr, 1, &child, IID_IExtractIconA, nullptr, extractor.PutVoid()))) return -1;
     char location[MAX_PATH] = {};
     int indexInFile = 0;
     UINT reported = 0;
@@ -81,10 +80,8 @@ std::string NameResultToText(STRRET& result, PCUITEMID_CHILD item) {
         if (result.uOffset >= itemBytes) return std::string();
         return BoundedText(reinterpret_cast<const char*>(item) + result.uOffset, itemBytes - result.uOffset);
     }
-    case STRRET_CSTR:
-        return BoundedText(result.cStr, sizeof result.cStr);
-    default:
-        return "ERROR";
+    case STRRET_CSTR: return BoundedText(result.cStr, sizeof result.cStr);
+    default: return "ERROR";
     }
 }
 
@@ -112,7 +109,8 @@ std::string ItemPath(IShellFolder* folder, PCUITEMID_CHILD child) {
     char path[MAX_PATH] = {};
     std::string text;
     if (SHGetPathFromIDListA(absolute.Get(), path) && path[0]) text = BoundedText(path, sizeof path);
-    else text = DisplayName(folder, child);
+    else
+        text = DisplayName(folder, child);
     return dbcs::DropTrailingBackslash(text, &IsSystemLeadByte);
 }
 

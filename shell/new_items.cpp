@@ -8,7 +8,8 @@ bool PathExists(const std::string& fullPath) { return GetFileAttributesA(fullPat
 
 bool CreateItemOnDisk(const std::string& fullPath, NewItemKind kind) {
     if (kind == NewItemKind::Folder) return CreateDirectoryA(fullPath.c_str(), nullptr) != FALSE;
-    Handle file(CreateFileA(fullPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle file(
+        CreateFileA(fullPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file.Valid();
 }
 

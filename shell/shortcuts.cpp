@@ -33,14 +33,15 @@ std::string InternetShortcutUrl(const std::wstring& path) {
     if (std::strlen(text) < dbcs::kTextBufferBytes) url = text;
     ComPtr<IMalloc> shellAllocator;
     if (SUCCEEDED(SHGetMalloc(shellAllocator.Put()))) shellAllocator->Free(text);
-    else CoTaskMemFree(text);
+    else
+        CoTaskMemFree(text);
     return url;
 }
 
 }  // namespace
 
-bool ResolveShortcut(const ShellServices& services, IShellFolder* folder, PCUITEMID_CHILD child, ComPtr<IShellFolder>& targetFolder,
-                     ItemIdList& targetChild, std::string& url) {
+bool ResolveShortcut(const ShellServices& services, IShellFolder* folder, PCUITEMID_CHILD child,
+                     ComPtr<IShellFolder>& targetFolder, ItemIdList& targetChild, std::string& url) {
     targetFolder.Reset();
     targetChild.Reset();
     url.clear();

@@ -13,5 +13,5 @@ class ShellServices;
 // child (a desktop target is taken as the desktop's directory). Anything else gives false; an
 // Internet shortcut then leaves its URL in url, which stays empty when the URL does not fit a
 // 260-byte buffer.
-bool ResolveShortcut(const ShellServices& services, IShellFolder* folder, PCUITEMID_CHILD child, ComPtr<IShellFolder>& targetFolder,
-                     ItemIdList& targetChild, std::string& url);
+bool ResolveShortcut(const ShellServices& services, IShellFolder* folder, PCUITEMID_CHILD child,
+                     ComPtr<IShellFolder>& targetFolder, ItemIdList& targetChild, std::string& url);

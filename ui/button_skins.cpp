@@ -8,9 +8,7 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-int MaximisedState(HWND button) {
-    return button && IsZoomed(GetAncestor(button, GA_ROOT)) ? 1 : 0;
-}
+int MaximisedState(HWND button) { return button && IsZoomed(GetAncestor(button, GA_ROOT)) ? 1 : 0; }
 
 // Normal, pressed and hover in load order, once per state.
 std::vector<ButtonLooks> TripleSets(int count) {
@@ -74,22 +72,19 @@ std::vector<ButtonSkin> MakeSkins() {
     set(ButtonKind::Tray,
         PushButton(16, 16, CLR_NONE, {IDB_TRAY_NORMAL, IDB_TRAY_PRESSED, IDB_TRAY_HOVER}, ButtonFill::None));
     ButtonSkin maximise = PushButton(16, 16, CLR_NONE,
-                                     {IDB_MAXIMISE_NORMAL, IDB_MAXIMISE_PRESSED, IDB_MAXIMISE_HOVER,
-                                      IDB_RESTORE_NORMAL, IDB_RESTORE_PRESSED, IDB_RESTORE_HOVER},
+                                     {IDB_MAXIMISE_NORMAL, IDB_MAXIMISE_PRESSED, IDB_MAXIMISE_HOVER, IDB_RESTORE_NORMAL,
+                                      IDB_RESTORE_PRESSED, IDB_RESTORE_HOVER},
                                      ButtonFill::None);
     maximise.looks = TripleSets(2);
     maximise.builtInState = MaximisedState;
     set(ButtonKind::Maximise, maximise);
 
-    set(ButtonKind::TreeToggle,
-        ModeButton(19, 21, {IDB_TREE_TOGGLE_ON, IDB_TREE_TOGGLE_OFF, IDB_TREE_TOGGLE_PRESSED}));
+    set(ButtonKind::TreeToggle, ModeButton(19, 21, {IDB_TREE_TOGGLE_ON, IDB_TREE_TOGGLE_OFF, IDB_TREE_TOGGLE_PRESSED}));
     set(ButtonKind::FavouritesToggle,
         ModeButton(19, 21, {IDB_FAVOURITES_TOGGLE_ON, IDB_FAVOURITES_TOGGLE_OFF, IDB_FAVOURITES_TOGGLE_PRESSED}));
     set(ButtonKind::HiddenFilesToggle,
-        ModeButton(19, 21,
-                   {IDB_HIDDEN_FILES_TOGGLE_ON, IDB_HIDDEN_FILES_TOGGLE_OFF, IDB_HIDDEN_FILES_TOGGLE_PRESSED}));
-    set(ButtonKind::TipsToggle,
-        ModeButton(19, 21, {IDB_TIPS_TOGGLE_ON, IDB_TIPS_TOGGLE_OFF, IDB_TIPS_TOGGLE_PRESSED}));
+        ModeButton(19, 21, {IDB_HIDDEN_FILES_TOGGLE_ON, IDB_HIDDEN_FILES_TOGGLE_OFF, IDB_HIDDEN_FILES_TOGGLE_PRESSED}));
+    set(ButtonKind::TipsToggle, ModeButton(19, 21, {IDB_TIPS_TOGGLE_ON, IDB_TIPS_TOGGLE_OFF, IDB_TIPS_TOGGLE_PRESSED}));
     set(ButtonKind::TwoPaneToggle,
         ModeButton(19, 21, {IDB_TWO_PANE_TOGGLE_ON, IDB_TWO_PANE_TOGGLE_OFF, IDB_TWO_PANE_TOGGLE_PRESSED}));
     set(ButtonKind::GestureToggle,
@@ -103,35 +98,34 @@ std::vector<ButtonSkin> MakeSkins() {
         PushButton(22, 16, kWhite, {IDB_VIEW_STYLE_NORMAL, IDB_VIEW_STYLE_PRESSED, IDB_VIEW_STYLE_HOVER},
                    ButtonFill::White));
     set(ButtonKind::FavouritesMenu,
-        PushButton(22, 16, kWhite,
-                   {IDB_FAVOURITES_MENU_NORMAL, IDB_FAVOURITES_MENU_PRESSED, IDB_FAVOURITES_MENU_HOVER},
+        PushButton(22, 16, kWhite, {IDB_FAVOURITES_MENU_NORMAL, IDB_FAVOURITES_MENU_PRESSED, IDB_FAVOURITES_MENU_HOVER},
                    ButtonFill::White));
 
-    ButtonSkin direction = PushButton(15, 18, kWhite,
-                                      {IDB_SORT_ASCENDING_NORMAL, IDB_SORT_ASCENDING_PRESSED, IDB_SORT_ASCENDING_HOVER,
-                                       IDB_SORT_DESCENDING_NORMAL, IDB_SORT_DESCENDING_PRESSED,
-                                       IDB_SORT_DESCENDING_HOVER},
-                                      ButtonFill::White);
+    ButtonSkin direction =
+        PushButton(15, 18, kWhite,
+                   {IDB_SORT_ASCENDING_NORMAL, IDB_SORT_ASCENDING_PRESSED, IDB_SORT_ASCENDING_HOVER,
+                    IDB_SORT_DESCENDING_NORMAL, IDB_SORT_DESCENDING_PRESSED, IDB_SORT_DESCENDING_HOVER},
+                   ButtonFill::White);
     direction.looks = TripleSets(2);
     set(ButtonKind::SortDirection, direction);
-    ButtonSkin key = PushButton(38, 18, kWhite,
-                                {IDB_SORT_NAME_NORMAL, IDB_SORT_NAME_PRESSED, IDB_SORT_NAME_HOVER,
-                                 IDB_SORT_SIZE_NORMAL, IDB_SORT_SIZE_PRESSED, IDB_SORT_SIZE_HOVER,
-                                 IDB_SORT_TYPE_NORMAL, IDB_SORT_TYPE_PRESSED, IDB_SORT_TYPE_HOVER,
-                                 IDB_SORT_DATE_NORMAL, IDB_SORT_DATE_PRESSED, IDB_SORT_DATE_HOVER,
-                                 IDB_SORT_ATTRIBUTES_NORMAL, IDB_SORT_ATTRIBUTES_PRESSED, IDB_SORT_ATTRIBUTES_HOVER},
-                                ButtonFill::White);
+    ButtonSkin key =
+        PushButton(38, 18, kWhite,
+                   {IDB_SORT_NAME_NORMAL, IDB_SORT_NAME_PRESSED, IDB_SORT_NAME_HOVER, IDB_SORT_SIZE_NORMAL,
+                    IDB_SORT_SIZE_PRESSED, IDB_SORT_SIZE_HOVER, IDB_SORT_TYPE_NORMAL, IDB_SORT_TYPE_PRESSED,
+                    IDB_SORT_TYPE_HOVER, IDB_SORT_DATE_NORMAL, IDB_SORT_DATE_PRESSED, IDB_SORT_DATE_HOVER,
+                    IDB_SORT_ATTRIBUTES_NORMAL, IDB_SORT_ATTRIBUTES_PRESSED, IDB_SORT_ATTRIBUTES_HOVER},
+                   ButtonFill::White);
     key.looks = TripleSets(5);
     set(ButtonKind::SortKey, key);
 
     // Normal looks at 0, 1, 3, 4 and their hover looks five places on; 2 and 7 are the pressed
     // looks with the hide mode off and on.
-    ButtonSkin eraser = PushButton(22, 16, kWhite,
-                                   {IDB_ERASER_NORMAL, IDB_ERASER_HIDE_MODE_NORMAL, IDB_ERASER_PRESSED,
-                                    IDB_ERASER_MAGNIFIER_NORMAL, IDB_ERASER_HIDE_MODE_MAGNIFIER_NORMAL,
-                                    IDB_ERASER_HOVER, IDB_ERASER_HIDE_MODE_HOVER, IDB_ERASER_HIDE_MODE_PRESSED,
-                                    IDB_ERASER_MAGNIFIER_HOVER, IDB_ERASER_HIDE_MODE_MAGNIFIER_HOVER},
-                                   ButtonFill::White);
+    ButtonSkin eraser =
+        PushButton(22, 16, kWhite,
+                   {IDB_ERASER_NORMAL, IDB_ERASER_HIDE_MODE_NORMAL, IDB_ERASER_PRESSED, IDB_ERASER_MAGNIFIER_NORMAL,
+                    IDB_ERASER_HIDE_MODE_MAGNIFIER_NORMAL, IDB_ERASER_HOVER, IDB_ERASER_HIDE_MODE_HOVER,
+                    IDB_ERASER_HIDE_MODE_PRESSED, IDB_ERASER_MAGNIFIER_HOVER, IDB_ERASER_HIDE_MODE_MAGNIFIER_HOVER},
+                   ButtonFill::White);
     eraser.looks = {{0, 2, 5}, {1, 7, 6}, {3, 2, 8}, {4, 7, 9}};
     set(ButtonKind::Eraser, eraser);
     ButtonSkin magnifier = PushButton(22, 16, kWhite,
@@ -151,33 +145,28 @@ std::vector<ButtonSkin> MakeSkins() {
     // Adding the tab plays its own sound.
     newTab.soundOnClick = false;
     set(ButtonKind::NewTab, newTab);
-    ButtonSkin rows = PushButton(19, 19, CLR_NONE,
-                                 {IDB_TAB_ROW1_NORMAL, IDB_TAB_ROW1_PRESSED, IDB_TAB_ROW1_HOVER,
-                                  IDB_TAB_ROW2_NORMAL, IDB_TAB_ROW2_PRESSED, IDB_TAB_ROW2_HOVER,
-                                  IDB_TAB_ROW3_NORMAL, IDB_TAB_ROW3_PRESSED, IDB_TAB_ROW3_HOVER,
-                                  IDB_TAB_ROW4_NORMAL, IDB_TAB_ROW4_PRESSED, IDB_TAB_ROW4_HOVER,
-                                  IDB_TAB_ROW5_NORMAL, IDB_TAB_ROW5_PRESSED, IDB_TAB_ROW5_HOVER,
-                                  IDB_LAUNCHER_NORMAL, IDB_LAUNCHER_PRESSED, IDB_LAUNCHER_HOVER},
-                                 ButtonFill::TabBarBackground);
+    ButtonSkin rows = PushButton(
+        19, 19, CLR_NONE,
+        {IDB_TAB_ROW1_NORMAL, IDB_TAB_ROW1_PRESSED, IDB_TAB_ROW1_HOVER, IDB_TAB_ROW2_NORMAL, IDB_TAB_ROW2_PRESSED,
+         IDB_TAB_ROW2_HOVER, IDB_TAB_ROW3_NORMAL, IDB_TAB_ROW3_PRESSED, IDB_TAB_ROW3_HOVER, IDB_TAB_ROW4_NORMAL,
+         IDB_TAB_ROW4_PRESSED, IDB_TAB_ROW4_HOVER, IDB_TAB_ROW5_NORMAL, IDB_TAB_ROW5_PRESSED, IDB_TAB_ROW5_HOVER,
+         IDB_LAUNCHER_NORMAL, IDB_LAUNCHER_PRESSED, IDB_LAUNCHER_HOVER},
+        ButtonFill::TabBarBackground);
     rows.looks = TripleSets(6);
     set(ButtonKind::RowLauncher, rows);
-    set(ButtonKind::Chevron,
-        PushButton(19, 19, CLR_NONE, {IDB_CHEVRON_NORMAL, IDB_CHEVRON_PRESSED, IDB_CHEVRON_HOVER},
-                   ButtonFill::TabBarBackground));
+    set(ButtonKind::Chevron, PushButton(19, 19, CLR_NONE, {IDB_CHEVRON_NORMAL, IDB_CHEVRON_PRESSED, IDB_CHEVRON_HOVER},
+                                        ButtonFill::TabBarBackground));
 
-    set(ButtonKind::SettingsTitle,
-        TitleButton(150,
-                    {IDB_SETTINGS_TITLE_NORMAL, IDB_SETTINGS_TITLE_PRESSED, IDB_SETTINGS_TITLE_HOVER,
-                     IDB_SETTINGS_TITLE_INACTIVE},
-                    ButtonFill::White, ILD_NORMAL));
-    set(ButtonKind::VersionTitle,
-        TitleButton(150,
-                    {IDB_VERSION_TITLE_NORMAL, IDB_VERSION_TITLE_PRESSED, IDB_VERSION_TITLE_HOVER,
-                     IDB_VERSION_TITLE_INACTIVE},
-                    ButtonFill::White, ILD_NORMAL));
+    set(ButtonKind::SettingsTitle, TitleButton(150,
+                                               {IDB_SETTINGS_TITLE_NORMAL, IDB_SETTINGS_TITLE_PRESSED,
+                                                IDB_SETTINGS_TITLE_HOVER, IDB_SETTINGS_TITLE_INACTIVE},
+                                               ButtonFill::White, ILD_NORMAL));
+    set(ButtonKind::VersionTitle, TitleButton(150,
+                                              {IDB_VERSION_TITLE_NORMAL, IDB_VERSION_TITLE_PRESSED,
+                                               IDB_VERSION_TITLE_HOVER, IDB_VERSION_TITLE_INACTIVE},
+                                              ButtonFill::White, ILD_NORMAL));
     set(ButtonKind::NameTitle,
-        TitleButton(150,
-                    {IDB_NAME_TITLE_NORMAL, IDB_NAME_TITLE_PRESSED, IDB_NAME_TITLE_HOVER, IDB_NAME_TITLE_INACTIVE},
+        TitleButton(150, {IDB_NAME_TITLE_NORMAL, IDB_NAME_TITLE_PRESSED, IDB_NAME_TITLE_HOVER, IDB_NAME_TITLE_INACTIVE},
                     ButtonFill::None, ILD_TRANSPARENT));
     set(ButtonKind::Ok, PushButton(100, 16, CLR_NONE, {IDB_OK_NORMAL, IDB_OK_PRESSED}, ButtonFill::None));
     set(ButtonKind::Cancel, PushButton(100, 16, CLR_NONE, {IDB_CANCEL_NORMAL, IDB_CANCEL_PRESSED}, ButtonFill::None));

@@ -41,7 +41,7 @@ struct ButtonSkin {
 
 // The members. The comment after each gives the meaning of its state numbers.
 enum class ButtonKind {
-    Title,              // enabled = window active
+    Title,  // enabled = window active
     Close,
     Tray,
     Maximise,           // 0 normal window, 1 maximised (read from the top-level window)
@@ -56,22 +56,22 @@ enum class ButtonKind {
     Up,
     ViewStyle,
     FavouritesMenu,
-    SortDirection,      // 0 ascending, 1 descending
-    SortKey,            // the sort column 0..4
-    Eraser,             // EraserState
-    Magnifier,          // OnOffState of the magnifier flag
+    SortDirection,  // 0 ascending, 1 descending
+    SortKey,        // the sort column 0..4
+    Eraser,         // EraserState
+    Magnifier,      // OnOffState of the magnifier flag
     NewGroup,
     NewTab,
-    RowLauncher,        // RowButtonState
+    RowLauncher,  // RowButtonState
     Chevron,
-    SettingsTitle,      // enabled = dialog active
+    SettingsTitle,  // enabled = dialog active
     VersionTitle,
     NameTitle,
     Ok,
     Cancel,
     Defaults,
     Extra,
-    Page1,              // PageState
+    Page1,  // PageState
     Page2,
     Page3,
     Page4,

@@ -9,8 +9,7 @@ constexpr char kBindingProperty[] = "CPP_CLASS";
 
 }  // namespace
 
-ControlWindow::DeletionWatch::DeletionWatch(ControlWindow* control)
-    : control_(control), outer_(control->watches_) {
+ControlWindow::DeletionWatch::DeletionWatch(ControlWindow* control) : control_(control), outer_(control->watches_) {
     control->watches_ = this;
 }
 
@@ -32,8 +31,8 @@ void ControlWindow::Create(HWND parent, int x, int y, int width, int height, int
     width_ = width;
     height_ = height;
     if (tooltip && window_)
-        tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr, instance,
-                                   nullptr);
+        tooltip_ =
+            CreateWindowExA(0, TOOLTIPS_CLASSA, "", TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
     hasTransparent_ = transparent != CLR_NONE;
     images_.Reset(ImageList_Create(width, height, ILC_COLOR32 | (hasTransparent_ ? ILC_MASK : 0), 8, 4));
     if (hasTransparent_) ImageList_SetBkColor(images_.Get(), transparent);
@@ -117,7 +116,8 @@ void ControlWindow::OnMouseMove() {
         hover_ = true;
         if (wasHovering) return;
         if (pressed_) OnPressed();
-        else OnHoverEnter();
+        else
+            OnHoverEnter();
         InvalidateWhole();
         return;
     }
@@ -140,7 +140,8 @@ void ControlWindow::OnLeftDown() {
 void ControlWindow::OnLeftUp() {
     DeletionWatch watch(this);
     if (CursorInside()) OnClick();
-    else OnReleaseOutside();
+    else
+        OnReleaseOutside();
     if (watch.ObjectGone()) return;
     pressed_ = false;
     ReleaseCapture();
@@ -155,29 +156,14 @@ void ControlWindow::OnCaptureChanged() {
 LRESULT ControlWindow::Dispatch(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* control = static_cast<ControlWindow*>(context);
     switch (message) {
-    case WM_PAINT:
-        control->OnPaint(message, wParam, lParam);
-        return 1;
-    case WM_MOUSEMOVE:
-        control->OnMouseMove();
-        return 1;
-    case WM_LBUTTONDOWN:
-        control->OnLeftDown();
-        return 1;
-    case WM_LBUTTONUP:
-        control->OnLeftUp();
-        return 1;
-    case WM_RBUTTONDOWN:
-        control->OnRightDown();
-        return 1;
-    case WM_CAPTURECHANGED:
-        control->OnCaptureChanged();
-        break;
-    case WM_NCDESTROY:
-        control->ForgetWindow();
-        break;
-    default:
-        break;
+    case WM_PAINT: control->OnPaint(message, wParam, lParam); return 1;
+    case WM_MOUSEMOVE: control->OnMouseMove(); return 1;
+    case WM_LBUTTONDOWN: control->OnLeftDown(); return 1;
+    case WM_LBUTTONUP: control->OnLeftUp(); return 1;
+    case WM_RBUTTONDOWN: control->OnRightDown(); return 1;
+    case WM_CAPTURECHANGED: control->OnCaptureChanged(); break;
+    case WM_NCDESTROY: control->ForgetWindow(); break;
+    default: break;
     }
     return Subclass::CallNext(window, message, wParam, lParam);
 }

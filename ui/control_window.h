@@ -19,8 +19,7 @@ public:
     // Creates the window, the tooltip and the image list and binds the object. The transparent
     // colour is CLR_NONE for none; the tooltip text, when not null, is not copied and must live
     // as long as the control.
-    void Create(HWND parent, int x, int y, int width, int height, int id, COLORREF transparent,
-                const char* tooltip);
+    void Create(HWND parent, int x, int y, int width, int height, int id, COLORREF transparent, const char* tooltip);
     // Does not redraw: callers invalidate when they are done changing looks.
     void SetImage(int index) { currentImage_ = index; }
 

@@ -23,9 +23,7 @@ bool HandleDialogGround(HWND dialog, const Theme& theme, SkinnedButton* title, U
         if (title) title->SetEnabled(LOWORD(wParam) != WA_INACTIVE);
         result = FALSE;
         return true;
-    case WM_ERASEBKGND:
-        result = TRUE;
-        return true;
+    case WM_ERASEBKGND: result = TRUE; return true;
     case WM_PAINT:
         PaintDialogBackground(dialog, theme);
         result = TRUE;
@@ -34,7 +32,6 @@ bool HandleDialogGround(HWND dialog, const Theme& theme, SkinnedButton* title, U
         DragDialog(dialog);
         result = TRUE;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -8,8 +8,7 @@ HMENU FavouritesMenu::AddSubmenu(const std::string& text) {
     if (!popup) return nullptr;
     auto submenu = std::make_unique<Submenu>(Submenu{text, popup.Get()});
     // A popup item's identifier is its submenu's handle; its data is the group's text.
-    if (!AppendMenuA(Popup(), MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Get()),
-                     submenu->text.c_str()))
+    if (!AppendMenuA(Popup(), MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Get()), submenu->text.c_str()))
         return nullptr;
     // Attached to the popup now, the submenu is destroyed with it.
     popup.Release();

@@ -45,12 +45,12 @@ void PlaceButtons(HWND dialog, NameDialogState& state) {
     }});
     title.Place(dialog, 105, 2, kTitleButton, nullptr);
     // Closing is cancelling: both give 0 and an empty name.
-    state.close = PlaceButton(state.theme, ButtonKind::Close, CommandAction(dialog, IDCANCEL), dialog, client.right - 24, 2,
-                              kCloseButton);
+    state.close = PlaceButton(state.theme, ButtonKind::Close, CommandAction(dialog, IDCANCEL), dialog,
+                              client.right - 24, 2, kCloseButton);
     const int row = client.bottom - 25;
     state.ok = PlaceButton(state.theme, ButtonKind::Ok, CommandAction(dialog, IDOK), dialog, 20, row, kOkButton);
-    state.extra =
-        PlaceButton(state.theme, ButtonKind::Extra, CommandAction(dialog, kExtraCommand), dialog, 130, row, kExtraButton);
+    state.extra = PlaceButton(state.theme, ButtonKind::Extra, CommandAction(dialog, kExtraCommand), dialog, 130, row,
+                              kExtraButton);
     state.cancel =
         PlaceButton(state.theme, ButtonKind::Cancel, CommandAction(dialog, IDCANCEL), dialog, 240, row, kCancelButton);
 }
@@ -70,7 +70,8 @@ void Initialise(HWND dialog, NameDialogState& state) {
 void End(HWND dialog, NameDialogState& state, int result) {
     if (state.ended) return;
     if (result == 1) *state.name = ControlText(GetDlgItem(dialog, kNameField), kNameTextLimit);
-    else state.name->clear();
+    else
+        state.name->clear();
     state.ended = true;
     EndDialog(dialog, result);
 }
@@ -97,8 +98,7 @@ INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         default: break;
         }
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -107,8 +107,8 @@ INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 int RunNameDialog(HWND mainWindow, const Theme& theme, std::string& name) {
     NameDialogState state(theme);
     state.name = &name;
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NAME), mainWindow,
-                                     NameProcedure, reinterpret_cast<LPARAM>(&state));
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NAME), mainWindow, NameProcedure,
+                                     reinterpret_cast<LPARAM>(&state));
     // A dialog that could not be made also reports -1, which must not read as the extra button.
     if (!state.ended) {
         name.clear();

@@ -54,7 +54,8 @@ void OwnerMenu::Bind(HWND owner) {
 void OwnerMenu::Unbind() {
     subclass_.Detach();
     if (outer_) SetPropA(owner_, kPopupMenuProperty, outer_);
-    else RemovePropA(owner_, kPopupMenuProperty);
+    else
+        RemovePropA(owner_, kPopupMenuProperty);
     outer_ = nullptr;
     owner_ = nullptr;
 }
@@ -84,16 +85,10 @@ LRESULT OwnerMenu::Dispatch(void* context, HWND window, UINT message, WPARAM wPa
         drawer->DrawItem(window, message, wParam, lParam);
         return 1;
     }
-    case WM_INITMENU:
-        return 1;
-    case WM_MENUSELECT:
-        menu->MenuSelect(window, message, wParam, lParam);
-        return 1;
-    case WM_MENURBUTTONUP:
-        menu->MenuRightButtonUp(window, message, wParam, lParam);
-        break;
-    default:
-        break;
+    case WM_INITMENU: return 1;
+    case WM_MENUSELECT: menu->MenuSelect(window, message, wParam, lParam); return 1;
+    case WM_MENURBUTTONUP: menu->MenuRightButtonUp(window, message, wParam, lParam); break;
+    default: break;
     }
     return Subclass::CallNext(window, message, wParam, lParam);
 }

@@ -53,7 +53,8 @@ INT_PTR CALLBACK EditorProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) Commit(dialog, *state);
-        else if (LOWORD(wParam) == IDCANCEL) Cancel(dialog, *state);
+        else if (LOWORD(wParam) == IDCANCEL)
+            Cancel(dialog, *state);
         return TRUE;
     case WM_NCACTIVATE:
         if (wParam) return FALSE;
@@ -63,11 +64,11 @@ INT_PTR CALLBACK EditorProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
         return TRUE;
     case WM_WINDOWPOSCHANGING:
         // Windows 9x moves the editor without activating it instead of deactivating it.
-        if (state->platform == Platform::Windows9x && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOACTIVATE))
+        if (state->platform == Platform::Windows9x &&
+            (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOACTIVATE))
             Commit(dialog, *state);
         return FALSE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 

@@ -14,6 +14,5 @@ struct SplitRenameFields {
     bool extensionSeparable = true;
 };
 
-int RunSplitRenameEditor(HWND owner, POINT corner, SplitRenameFields& fields,
-                         Platform platform = CurrentPlatform());
+int RunSplitRenameEditor(HWND owner, POINT corner, SplitRenameFields& fields, Platform platform = CurrentPlatform());
 int RunRenameEditor(HWND owner, POINT corner, std::string& name);

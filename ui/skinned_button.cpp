@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-
 SkinnedButton::SkinnedButton(const Theme& theme, ButtonKind kind, ButtonActions actions)
     : SkinnedButton(theme, SkinOf(kind), std::move(actions)) {}
 
@@ -33,7 +32,8 @@ void SkinnedButton::LoadImages() {
             FillRect(memory.Get(), &all, blank.Get());
         }
         if (HasTransparentColour()) ImageList_AddMasked(images, bitmap.Get(), TransparentColour());
-        else ImageList_Add(images, bitmap.Get(), nullptr);
+        else
+            ImageList_Add(images, bitmap.Get(), nullptr);
     }
     Show(SettledLook());
 }
@@ -42,7 +42,8 @@ int SkinnedButton::State() const {
     int count = static_cast<int>(skin_->looks.size());
     int state = 0;
     if (actions_.state) state = actions_.state();
-    else if (skin_->builtInState) state = skin_->builtInState(Window());
+    else if (skin_->builtInState)
+        state = skin_->builtInState(Window());
     return std::clamp(state, 0, count - 1);
 }
 
@@ -67,7 +68,8 @@ void SkinnedButton::SetEnabled(bool enabled) {
     bool was = enabled_;
     enabled_ = enabled;
     if (enabled && !was) SetImage(SettledLook());
-    else if (!enabled && was) SetImage(RestLook());
+    else if (!enabled && was)
+        SetImage(RestLook());
     InvalidateWhole();
 }
 

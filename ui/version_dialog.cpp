@@ -32,9 +32,9 @@ void Initialise(HWND dialog, VersionDialogState& state) {
     RECT main{};
     GetWindowRect(GetWindow(dialog, GW_OWNER), &main);
     SetWindowPos(dialog, nullptr, main.left + 50, main.top + 50, 200, 150, SWP_NOZORDER);
-    HWND text = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kVersionText, WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY,
-                                10, 25, 175, 85, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextField)),
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND text = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "EDIT", kVersionText, WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 10, 25, 175, 85,
+        dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextField)), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(state.theme.normal13.Get()), FALSE);
 
     state.title = std::make_unique<SkinnedButton>(state.theme, ButtonKind::VersionTitle);
@@ -72,14 +72,9 @@ INT_PTR CALLBACK VersionProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
         return TRUE;
-    case WM_LBUTTONDBLCLK:
-        DragDialog(dialog);
-        return TRUE;
-    case WM_RBUTTONDOWN:
-        EndDialog(dialog, 0);
-        return TRUE;
-    default:
-        return FALSE;
+    case WM_LBUTTONDBLCLK: DragDialog(dialog); return TRUE;
+    case WM_RBUTTONDOWN: EndDialog(dialog, 0); return TRUE;
+    default: return FALSE;
     }
 }
 

@@ -10,8 +10,7 @@ RECT ClientOf(HWND window) {
 
 }  // namespace
 
-BufferedPaint::BufferedPaint(HWND window)
-    : paint_(window), client_(ClientOf(window)), memory_(paint_.Get()) {
+BufferedPaint::BufferedPaint(HWND window) : paint_(window), client_(ClientOf(window)), memory_(paint_.Get()) {
     if (client_.right <= 0 || client_.bottom <= 0 || !paint_.Get() || !memory_.Get()) return;
     buffer_.Reset(CreateCompatibleBitmap(paint_.Get(), client_.right, client_.bottom));
     if (!buffer_) return;

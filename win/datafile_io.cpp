@@ -28,8 +28,8 @@ bool ReplaceWith(const std::string& path, const std::vector<uint8_t>& bytes) {
     const std::string temporary = path + ".new";
     bool written;
     {
-        Handle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        Handle file(
+            CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) return false;
         written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
     }
@@ -45,9 +45,7 @@ bool WriteDataFile(const std::string& path, uint32_t version, const datafile::Pa
     return ReplaceWith(path, datafile::Frame(version, payload.Bytes()));
 }
 
-bool WriteRawDataFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    return ReplaceWith(path, bytes);
-}
+bool WriteRawDataFile(const std::string& path, const std::vector<uint8_t>& bytes) { return ReplaceWith(path, bytes); }
 
 DataFileContents::DataFileContents(const std::string& path) {
     if (ReadWholeFile(path, bytes_, kLargestDataFile)) parsed_ = datafile::Parse(bytes_);

@@ -18,7 +18,9 @@ using GlobalMemory = Owner<HGLOBAL, GlobalMemoryTraits>;
 class LockedGlobal {
 public:
     explicit LockedGlobal(HGLOBAL block) : block_(block), data_(block ? GlobalLock(block) : nullptr) {}
-    ~LockedGlobal() { if (data_) GlobalUnlock(block_); }
+    ~LockedGlobal() {
+        if (data_) GlobalUnlock(block_);
+    }
     LockedGlobal(const LockedGlobal&) = delete;
     LockedGlobal& operator=(const LockedGlobal&) = delete;
     void* Data() const { return data_; }

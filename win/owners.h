@@ -17,7 +17,10 @@ public:
     explicit Owner(T value) : value_(value) {}
     ~Owner() { Reset(); }
     Owner(Owner&& other) noexcept : value_(other.Release()) {}
-    Owner& operator=(Owner&& other) noexcept { Reset(other.Release()); return *this; }
+    Owner& operator=(Owner&& other) noexcept {
+        Reset(other.Release());
+        return *this;
+    }
     Owner(const Owner&) = delete;
     Owner& operator=(const Owner&) = delete;
 
@@ -25,8 +28,15 @@ public:
     bool Valid() const { return Traits::Valid(value_); }
     explicit operator bool() const { return Valid(); }
     // For a call that writes a new handle through a pointer; whatever was held goes first.
-    T* Put() { Reset(); return &value_; }
-    T Release() { T value = value_; value_ = Traits::Empty(); return value; }
+    T* Put() {
+        Reset();
+        return &value_;
+    }
+    T Release() {
+        T value = value_;
+        value_ = Traits::Empty();
+        return value;
+    }
     void Reset(T value = Traits::Empty()) {
         if (Valid()) Traits::Free(value_);
         value_ = value;
@@ -56,7 +66,9 @@ using Bitmap = GdiObject<HBITMAP>;
 class SelectedObject {
 public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectedObject() { if (previous_) SelectObject(dc_, previous_); }
+    ~SelectedObject() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
@@ -69,7 +81,9 @@ class WindowDC {
 public:
     explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
     WindowDC(HWND window, HRGN clip, DWORD flags) : window_(window), dc_(GetDCEx(window, clip, flags)) {}
-    ~WindowDC() { if (dc_) ReleaseDC(window_, dc_); }
+    ~WindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     HDC Get() const { return dc_; }
@@ -97,7 +111,9 @@ private:
 class MemoryDC {
 public:
     explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() { if (dc_) DeleteDC(dc_); }
+    ~MemoryDC() {
+        if (dc_) DeleteDC(dc_);
+    }
     MemoryDC(const MemoryDC&) = delete;
     MemoryDC& operator=(const MemoryDC&) = delete;
     HDC Get() const { return dc_; }
@@ -137,21 +153,33 @@ public:
     // Takes over one reference.
     explicit ComPtr(T* pointer) : pointer_(pointer) {}
     ~ComPtr() { Reset(); }
-    ComPtr(const ComPtr& other) : pointer_(other.pointer_) { if (pointer_) pointer_->AddRef(); }
+    ComPtr(const ComPtr& other) : pointer_(other.pointer_) {
+        if (pointer_) pointer_->AddRef();
+    }
     ComPtr& operator=(const ComPtr& other) {
         if (other.pointer_) other.pointer_->AddRef();
         Reset(other.pointer_);
         return *this;
     }
     ComPtr(ComPtr&& other) noexcept : pointer_(other.Release()) {}
-    ComPtr& operator=(ComPtr&& other) noexcept { Reset(other.Release()); return *this; }
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        Reset(other.Release());
+        return *this;
+    }
 
     T* Get() const { return pointer_; }
     T* operator->() const { return pointer_; }
     explicit operator bool() const { return pointer_ != nullptr; }
-    T** Put() { Reset(); return &pointer_; }
+    T** Put() {
+        Reset();
+        return &pointer_;
+    }
     void** PutVoid() { return reinterpret_cast<void**>(Put()); }
-    T* Release() { T* pointer = pointer_; pointer_ = nullptr; return pointer; }
+    T* Release() {
+        T* pointer = pointer_;
+        pointer_ = nullptr;
+        return pointer;
+    }
     void Reset(T* pointer = nullptr) {
         if (pointer_) pointer_->Release();
         pointer_ = pointer;

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr DWORD kListWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | LVS_OWNERDATA | LVS_EDITLABELS |
-                                   LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS;
+constexpr DWORD kListWindowStyle =
+    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | LVS_OWNERDATA | LVS_EDITLABELS | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS;
 
 DWORD LayoutBits(int style) {
     switch (style) {

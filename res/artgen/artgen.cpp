@@ -31,8 +31,7 @@ struct OutputFile {
     Bytes bytes;
 };
 
-const char* TypeName(Kind kind)
-{
+const char* TypeName(Kind kind) {
     switch (kind) {
     case Kind::Bitmap: return "BITMAP";
     case Kind::Icon: return "ICON";
@@ -42,8 +41,7 @@ const char* TypeName(Kind kind)
     return "";
 }
 
-const char* FilePattern(Kind kind)
-{
+const char* FilePattern(Kind kind) {
     switch (kind) {
     case Kind::Bitmap: return "bitmap_%d.bmp";
     case Kind::Icon: return "icon_%d.ico";
@@ -55,8 +53,7 @@ const char* FilePattern(Kind kind)
 
 // Catches the slips that would otherwise only show as a wrong picture in the running program:
 // a number used twice for one kind, a repeated icon size, a hot spot outside its cursor.
-bool CheckTable(const std::vector<Row>& rows)
-{
+bool CheckTable(const std::vector<Row>& rows) {
     bool ok = true;
     std::set<std::pair<int, int>> single;
     std::set<std::tuple<int, int, int>> sizes;
@@ -68,8 +65,7 @@ bool CheckTable(const std::vector<Row>& rows)
             ok = false;
         }
         if (r.kind == Kind::Wave ? r.compose == nullptr
-                                 : (r.paint == nullptr || r.width <= 0 || r.height <= 0 ||
-                                    (multi && r.width > 256))) {
+                                 : (r.paint == nullptr || r.width <= 0 || r.height <= 0 || (multi && r.width > 256))) {
             std::fprintf(stderr, "artgen: %s %d has no usable content\n", TypeName(r.kind), r.id);
             ok = false;
         }
@@ -81,8 +77,7 @@ bool CheckTable(const std::vector<Row>& rows)
     return ok;
 }
 
-std::vector<OutputFile> BuildFiles(const std::vector<Row>& rows)
-{
+std::vector<OutputFile> BuildFiles(const std::vector<Row>& rows) {
     // Icon and cursor images gather under their number, in the order of their first row.
     std::vector<std::pair<Kind, int>> order;
     std::map<std::pair<Kind, int>, std::vector<const Row*>> groups;
@@ -101,12 +96,8 @@ std::vector<OutputFile> BuildFiles(const std::vector<Row>& rows)
         f.name = name;
         f.rcLine = std::to_string(first.id) + " " + TypeName(first.kind) + " \"" + f.name + "\"";
         switch (first.kind) {
-        case Kind::Bitmap:
-            f.bytes = EncodeBmp(Render(first));
-            break;
-        case Kind::Wave:
-            f.bytes = EncodeWav(first.compose(), kSampleRate);
-            break;
+        case Kind::Bitmap: f.bytes = EncodeBmp(Render(first)); break;
+        case Kind::Wave: f.bytes = EncodeWav(first.compose(), kSampleRate); break;
         case Kind::Icon:
         case Kind::Cursor: {
             std::vector<IconImage> images;
@@ -122,8 +113,7 @@ std::vector<OutputFile> BuildFiles(const std::vector<Row>& rows)
 
 // Leaves a file alone when it already holds these bytes, so that its time stamp, and with it the
 // build's idea of what is out of date, only moves when the artwork really changed.
-bool WriteIfChanged(const std::string& path, const Bytes& bytes, bool& changed)
-{
+bool WriteIfChanged(const std::string& path, const Bytes& bytes, bool& changed) {
     std::ifstream in(path, std::ios::binary);
     if (in) {
         Bytes old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -144,8 +134,7 @@ bool WriteIfChanged(const std::string& path, const Bytes& bytes, bool& changed)
     return true;
 }
 
-int WriteResources(const std::string& dir)
-{
+int WriteResources(const std::string& dir) {
     std::error_code error;
     std::filesystem::create_directories(dir, error);
     std::vector<OutputFile> files = BuildFiles(Artwork());
@@ -153,8 +142,7 @@ int WriteResources(const std::string& dir)
     // of every file it names: new pixels or samples change the script too.
     uint32_t digest = 0;
     for (const OutputFile& f : files) {
-        digest = static_cast<uint32_t>(
-            crc32_z(digest, reinterpret_cast<const Bytef*>(f.name.data()), f.name.size()));
+        digest = static_cast<uint32_t>(crc32_z(digest, reinterpret_cast<const Bytef*>(f.name.data()), f.name.size()));
         digest = static_cast<uint32_t>(crc32_z(digest, f.bytes.data(), f.bytes.size()));
     }
     char digestLine[80];
@@ -174,8 +162,7 @@ int WriteResources(const std::string& dir)
     return 0;
 }
 
-int WriteSheet(const std::string& path)
-{
+int WriteSheet(const std::string& path) {
     bool changed = false;
     return WriteIfChanged(path, EncodePng(MakeSheet()), changed) ? 0 : 1;
 }
@@ -183,8 +170,7 @@ int WriteSheet(const std::string& path)
 }  // namespace
 }  // namespace art
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!art::CheckTable(art::Artwork())) return 1;
     if (args.size() == 2 && args[0] == "--sheet") return art::WriteSheet(args[1]);

@@ -21,14 +21,12 @@ struct LightButton {
     double d;
 };
 
-LightButton Begin(Canvas& c, int look)
-{
+LightButton Begin(Canvas& c, int look) {
     DrawLightFace(c, look);
     return LightButton{LightSymbolColour(look), static_cast<double>(PressOffset(look))};
 }
 
-void PlusBadge(Canvas& c, double cx, double cy, Rgba ink)
-{
+void PlusBadge(Canvas& c, double cx, double cy, Rgba ink) {
     c.FillCircle(cx, cy, 3.4, Rgb(250, 252, 250));
     c.FillRect(static_cast<int>(cx) - 2, static_cast<int>(cy), 5, 1, ink);
     c.FillRect(static_cast<int>(cx), static_cast<int>(cy) - 2, 1, 5, ink);
@@ -36,8 +34,7 @@ void PlusBadge(Canvas& c, double cx, double cy, Rgba ink)
 
 // The face of a button whose mode is on: warm at rest, warm with the blue hover edge under the
 // cursor, so that hovering does not hide the mode.
-void ModeFace(Canvas& c, int look, bool on)
-{
+void ModeFace(Canvas& c, int look, bool on) {
     if (!on || look == kLookPressed) {
         DrawLightFace(c, look);
         return;
@@ -50,38 +47,33 @@ const char* const kSortKeys[] = {"Name", "Size", "Type", "Date", "Attr"};
 
 }  // namespace
 
-void PaintBackButton(Canvas& c, int look)
-{
+void PaintBackButton(Canvas& c, int look) {
     LightButton b = Begin(c, look);
     double d = b.d;
     c.Line({7.5 + d, 8.0 + d}, {15.5 + d, 8.0 + d}, 2, b.ink);
     c.Polyline({{11.0 + d, 4.0 + d}, {7.0 + d, 8.0 + d}, {11.0 + d, 12.0 + d}}, 2, b.ink);
 }
 
-void PaintUpButton(Canvas& c, int look)
-{
+void PaintUpButton(Canvas& c, int look) {
     LightButton b = Begin(c, look);
     double d = b.d;
     c.Line({11.0 + d, 5.0 + d}, {11.0 + d, 12.5 + d}, 2, b.ink);
     c.Polyline({{7.0 + d, 8.5 + d}, {11.0 + d, 4.5 + d}, {15.0 + d, 8.5 + d}}, 2, b.ink);
 }
 
-void PaintViewStyleButton(Canvas& c, int look)
-{
+void PaintViewStyleButton(Canvas& c, int look) {
     LightButton b = Begin(c, look);
     int d = static_cast<int>(b.d);
     for (int k = 0; k < 4; ++k) c.FillRect(6 + (k % 2) * 6 + d, 3 + (k / 2) * 5 + d, 4, 4, b.ink);
 }
 
-void PaintFavouritesButton(Canvas& c, int look)
-{
+void PaintFavouritesButton(Canvas& c, int look) {
     LightButton b = Begin(c, look);
     DrawStar(c, 11 + b.d, 8.2 + b.d, 6, Vertical(kGoldTop, 2, kGoldBottom, 14), kGoldEdge);
 }
 
 // Variant: 0 ascending, 1 descending.
-void PaintSortDirectionButton(Canvas& c, int look)
-{
+void PaintSortDirectionButton(Canvas& c, int look) {
     bool descending = VariantOf(look) == 1;
     LightButton b = Begin(c, ButtonLookOf(look));
     double d = b.d;
@@ -92,8 +84,7 @@ void PaintSortDirectionButton(Canvas& c, int look)
 }
 
 // Variant: the sort column 0..4, shown by name.
-void PaintSortKeyButton(Canvas& c, int look)
-{
+void PaintSortKeyButton(Canvas& c, int look) {
     const char* name = kSortKeys[VariantOf(look)];
     LightButton b = Begin(c, ButtonLookOf(look));
     int d = static_cast<int>(b.d);
@@ -102,8 +93,7 @@ void PaintSortKeyButton(Canvas& c, int look)
 
 // Variant: bit 0 the hide mode, bit 1 the magnifier. While the hide mode is on the button is
 // lit warm; with the magnifier on, a green plus says that a click brings folders back.
-void PaintEraserButton(Canvas& c, int look)
-{
+void PaintEraserButton(Canvas& c, int look) {
     int flags = VariantOf(look);
     look = ButtonLookOf(look);
     bool hideMode = flags & 1, magnifier = flags & 2;
@@ -123,8 +113,7 @@ void PaintEraserButton(Canvas& c, int look)
 }
 
 // Variant 1 while the magnifier is on: lit warm.
-void PaintMagnifierButton(Canvas& c, int look)
-{
+void PaintMagnifierButton(Canvas& c, int look) {
     bool on = VariantOf(look) == 1;
     look = ButtonLookOf(look);
     ModeFace(c, look, on);
@@ -135,8 +124,7 @@ void PaintMagnifierButton(Canvas& c, int look)
     c.Line({7.8 + d, 5.0 + d}, {8.6 + d, 4.4 + d}, 1, Rgb(250, 252, 255));
 }
 
-void PaintNewGroupButton(Canvas& c, int look)
-{
+void PaintNewGroupButton(Canvas& c, int look) {
     LightButton b = Begin(c, look);
     int d = static_cast<int>(b.d);
     DrawFolder(c, 4 + d, 3 + d, 13, 10, Rgb(150, 180, 224), Rgb(96, 132, 192), Rgb(44, 70, 118));

@@ -5,8 +5,7 @@
 
 namespace art {
 
-void DrawDarkFace(Canvas& c, int look)
-{
+void DrawDarkFace(Canvas& c, int look) {
     double w = c.Width(), h = c.Height();
     switch (look) {
     case kLookHover:
@@ -21,17 +20,12 @@ void DrawDarkFace(Canvas& c, int look)
         c.FillRoundRect(0, 0, w, h, 2.5, Vertical(Rgb(104, 136, 184), 0, Rgb(74, 102, 146), h));
         c.StrokeRoundRect(0, 0, w, h, 2.5, 1, Rgb(255, 214, 120, 200));
         break;
-    case kLookDisabled:
-        c.StrokeRoundRect(0, 0, w, h, 2.5, 1, Rgb(255, 255, 255, 28));
-        break;
-    default:
-        c.StrokeRoundRect(0, 0, w, h, 2.5, 1, Rgb(255, 255, 255, 56));
-        break;
+    case kLookDisabled: c.StrokeRoundRect(0, 0, w, h, 2.5, 1, Rgb(255, 255, 255, 28)); break;
+    default: c.StrokeRoundRect(0, 0, w, h, 2.5, 1, Rgb(255, 255, 255, 56)); break;
     }
 }
 
-void DrawLightFace(Canvas& c, int look)
-{
+void DrawLightFace(Canvas& c, int look) {
     double w = c.Width(), h = c.Height();
     switch (look) {
     case kLookHover:
@@ -46,9 +40,7 @@ void DrawLightFace(Canvas& c, int look)
         c.FillRoundRect(0, 0, w, h, 3, Vertical(Rgb(255, 240, 196), 0, Rgb(250, 214, 128), h));
         c.StrokeRoundRect(0, 0, w, h, 3, 1, Rgb(196, 140, 32));
         break;
-    case kLookDisabled:
-        c.StrokeRoundRect(0, 0, w, h, 3, 1, Rgb(222, 226, 232));
-        break;
+    case kLookDisabled: c.StrokeRoundRect(0, 0, w, h, 3, 1, Rgb(222, 226, 232)); break;
     default:
         c.FillRoundRect(0, 0, w, h, 3, Vertical(Rgb(250, 251, 253), 0, Rgb(230, 236, 244), h));
         c.StrokeRoundRect(0, 0, w, h, 3, 1, Rgb(168, 182, 204));
@@ -56,24 +48,16 @@ void DrawLightFace(Canvas& c, int look)
     }
 }
 
-int PressOffset(int look)
-{
-    return look == kLookPressed ? 1 : 0;
-}
+int PressOffset(int look) { return look == kLookPressed ? 1 : 0; }
 
-Rgba DarkSymbolColour(int look)
-{
+Rgba DarkSymbolColour(int look) {
     if (look == kLookDisabled || look == kLookOff) return kDarkSymbolDim;
     return kDarkSymbol;
 }
 
-Rgba LightSymbolColour(int look)
-{
-    return look == kLookDisabled ? kLightSymbolDisabled : kLightSymbol;
-}
+Rgba LightSymbolColour(int look) { return look == kLookDisabled ? kLightSymbolDisabled : kLightSymbol; }
 
-void DrawStar(Canvas& c, double cx, double cy, double outer, const Paint& fill, Rgba edge)
-{
+void DrawStar(Canvas& c, double cx, double cy, double outer, const Paint& fill, Rgba edge) {
     const double kPi = 3.14159265358979;
     std::vector<Point> points;
     for (int k = 0; k < 10; ++k) {
@@ -86,25 +70,24 @@ void DrawStar(Canvas& c, double cx, double cy, double outer, const Paint& fill, 
     c.Polyline(points, 0.9, edge);
 }
 
-void DrawGear(Canvas& c, double cx, double cy, double radius, Rgba ink, Rgba hole)
-{
+void DrawGear(Canvas& c, double cx, double cy, double radius, Rgba ink, Rgba hole) {
     const double kPi = 3.14159265358979;
-    c.FillShape(cx - radius - 1, cy - radius - 1, cx + radius + 1, cy + radius + 1,
-                [=](double x, double y) {
-                    double dx = x - cx, dy = y - cy;
-                    double r = std::sqrt(dx * dx + dy * dy);
-                    double a = std::atan2(dy, dx);
-                    // Eight teeth, each half of its sector.
-                    double sector = std::fmod(a + kPi + kPi / 16, kPi / 4);
-                    double edge = sector < kPi / 8 ? radius : radius * 0.74;
-                    return r <= edge;
-                },
-                ink);
+    c.FillShape(
+        cx - radius - 1, cy - radius - 1, cx + radius + 1, cy + radius + 1,
+        [=](double x, double y) {
+            double dx = x - cx, dy = y - cy;
+            double r = std::sqrt(dx * dx + dy * dy);
+            double a = std::atan2(dy, dx);
+            // Eight teeth, each half of its sector.
+            double sector = std::fmod(a + kPi + kPi / 16, kPi / 4);
+            double edge = sector < kPi / 8 ? radius : radius * 0.74;
+            return r <= edge;
+        },
+        ink);
     c.FillCircle(cx, cy, radius * 0.34, hole);
 }
 
-void DrawFolder(Canvas& c, int x, int y, int w, int h, Rgba top, Rgba bottom, Rgba edge)
-{
+void DrawFolder(Canvas& c, int x, int y, int w, int h, Rgba top, Rgba bottom, Rgba edge) {
     c.FillRoundRect(x, y, x + w * 0.45, y + 3, 1, edge);
     c.FillRoundRect(x, y + 1, x + w, y + h, 1.2, edge);
     c.FillRoundRect(x + 1, y + 2, x + w - 1, y + h - 1, 0.8, Vertical(top, y + 2, bottom, y + h - 1));

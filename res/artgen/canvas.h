@@ -13,16 +13,11 @@ struct Rgba {
     uint8_t r = 0, g = 0, b = 0, a = 0;
 };
 
-constexpr Rgba Rgb(int r, int g, int b, int a = 255)
-{
-    return Rgba{static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b),
-                static_cast<uint8_t>(a)};
+constexpr Rgba Rgb(int r, int g, int b, int a = 255) {
+    return Rgba{static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b), static_cast<uint8_t>(a)};
 }
 
-constexpr bool operator==(Rgba x, Rgba y)
-{
-    return x.r == y.r && x.g == y.g && x.b == y.b && x.a == y.a;
-}
+constexpr bool operator==(Rgba x, Rgba y) { return x.r == y.r && x.g == y.g && x.b == y.b && x.a == y.a; }
 
 // t = 0 gives x, t = 1 gives y; every channel including alpha is interpolated.
 Rgba Mix(Rgba x, Rgba y, double t);
@@ -73,8 +68,7 @@ public:
     // Anti-aliased shapes, coverage from a grid of samples inside each pixel.
     void FillRoundRect(double x0, double y0, double x1, double y1, double radius, const Paint& p);
     // A rounded rectangle outline `width` pixels wide, lying inside the given bounds.
-    void StrokeRoundRect(double x0, double y0, double x1, double y1, double radius, double width,
-                         const Paint& p);
+    void StrokeRoundRect(double x0, double y0, double x1, double y1, double radius, double width, const Paint& p);
     void FillCircle(double cx, double cy, double radius, const Paint& p);
     void StrokeCircle(double cx, double cy, double radius, double width, const Paint& p);
     void FillEllipse(double cx, double cy, double rx, double ry, const Paint& p);
@@ -85,8 +79,8 @@ public:
     void FillPolygon(const std::vector<Point>& points, const Paint& p);
     // Fills whatever the predicate says is inside, within the bounding box; the building block of
     // the shapes above and of one-off shapes in the painters.
-    void FillShape(double x0, double y0, double x1, double y1,
-                   const std::function<bool(double, double)>& inside, const Paint& p);
+    void FillShape(double x0, double y0, double x1, double y1, const std::function<bool(double, double)>& inside,
+                   const Paint& p);
 
     // Pixel patterns: each string is a row, '.' or ' ' is empty, any other character is ink.
     // With `only` set, just the pixels marked with that character are drawn, so a pattern of

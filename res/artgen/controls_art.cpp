@@ -13,8 +13,7 @@ namespace {
 
 // The mode buttons: a symbol in the upper part and a lamp along the bottom that is lit while
 // the mode is on.
-void ModeButton(Canvas& c, int look, void (*symbol)(Canvas&, int d, Rgba ink, int look))
-{
+void ModeButton(Canvas& c, int look, void (*symbol)(Canvas&, int d, Rgba ink, int look)) {
     DrawDarkFace(c, look == kLookOff ? kLookNormal : look);
     int d = PressOffset(look);
     symbol(c, d, DarkSymbolColour(look), look);
@@ -22,8 +21,7 @@ void ModeButton(Canvas& c, int look, void (*symbol)(Canvas&, int d, Rgba ink, in
     c.FillRoundRect(5 + d, 17 + d, 14 + d, 19 + d, 1, lamp);
 }
 
-void TreeSymbol(Canvas& c, int d, Rgba ink, int)
-{
+void TreeSymbol(Canvas& c, int d, Rgba ink, int) {
     c.FillRect(4 + d, 3 + d, 5, 4, ink);
     c.VLine(6 + d, 7 + d, 13 + d, ink);
     c.HLine(7 + d, 8 + d, 9 + d, ink);
@@ -32,14 +30,12 @@ void TreeSymbol(Canvas& c, int d, Rgba ink, int)
     c.FillRect(9 + d, 12 + d, 6, 3, ink);
 }
 
-void FavouritesSymbol(Canvas& c, int d, Rgba ink, int look)
-{
+void FavouritesSymbol(Canvas& c, int d, Rgba ink, int look) {
     Paint fill = look == kLookOn ? Paint(kWarm) : Paint(ink);
     DrawStar(c, 9.5 + d, 9.2 + d, 6.6, fill, look == kLookOn ? Rgb(150, 96, 10) : Fade(ink, 0.0));
 }
 
-void HiddenFilesSymbol(Canvas& c, int d, Rgba ink, int)
-{
+void HiddenFilesSymbol(Canvas& c, int d, Rgba ink, int) {
     // A page in front of a hidden one, which shows only as a dotted outline.
     for (int x = 8; x <= 15; x += 2) {
         c.Set(x + d, 2 + d, ink);
@@ -53,8 +49,7 @@ void HiddenFilesSymbol(Canvas& c, int d, Rgba ink, int)
     c.HLine(6 + d, 8 + d, 12 + d, ink);
 }
 
-void TipsSymbol(Canvas& c, int d, Rgba ink, int)
-{
+void TipsSymbol(Canvas& c, int d, Rgba ink, int) {
     c.FillRoundRect(2.5 + d, 3 + d, 16.5 + d, 12 + d, 2, ink);
     c.FillPolygon({{5.0 + d, 11.5 + d}, {9.0 + d, 11.5 + d}, {5.0 + d, 15.5 + d}}, ink);
     Rgba text = Rgb(68, 95, 134);
@@ -62,8 +57,7 @@ void TipsSymbol(Canvas& c, int d, Rgba ink, int)
     c.HLine(5 + d, 11 + d, 8 + d, text);
 }
 
-void TwoPaneSymbol(Canvas& c, int d, Rgba ink, int)
-{
+void TwoPaneSymbol(Canvas& c, int d, Rgba ink, int) {
     c.FrameRect(3 + d, 3 + d, 13, 12, ink);
     c.HLine(3 + d, 15 + d, 4 + d, ink);
     c.VLine(9 + d, 3 + d, 14 + d, ink);
@@ -73,8 +67,7 @@ void TwoPaneSymbol(Canvas& c, int d, Rgba ink, int)
     }
 }
 
-void GestureSymbol(Canvas& c, int d, Rgba ink, int)
-{
+void GestureSymbol(Canvas& c, int d, Rgba ink, int) {
     // A stroke drawn down and then to the right, as a gesture is drawn.
     c.FillCircle(5 + d, 4 + d, 1.8, ink);
     c.Polyline({{5.0 + d, 4.0 + d}, {5.0 + d, 12.5 + d}, {13.0 + d, 12.5 + d}}, 2, ink);
@@ -82,14 +75,10 @@ void GestureSymbol(Canvas& c, int d, Rgba ink, int)
 }
 
 // The tab bar's buttons: a symbol on a dark face of 19 x 19.
-void TabBarFace(Canvas& c, int look)
-{
-    DrawDarkFace(c, look);
-}
+void TabBarFace(Canvas& c, int look) { DrawDarkFace(c, look); }
 
 // Dialog buttons: raised at rest so that they read as buttons without a hover look.
-void RaisedFace(Canvas& c, int look)
-{
+void RaisedFace(Canvas& c, int look) {
     double w = c.Width(), h = c.Height();
     if (look == kLookPressed) {
         c.FillRoundRect(0, 0, w, h, 3, Vertical(Rgb(38, 56, 86), 0, Rgb(58, 80, 114), h));
@@ -103,8 +92,7 @@ void RaisedFace(Canvas& c, int look)
 
 // A caption with an optional symbol before it, centred as one group.
 void CaptionWithSymbol(Canvas& c, const std::string& text, int symbolWidth,
-                       void (*symbol)(Canvas&, int x, int y, Rgba ink), Rgba ink, int d)
-{
+                       void (*symbol)(Canvas&, int x, int y, Rgba ink), Rgba ink, int d) {
     int gap = symbol ? 4 : 0;
     int total = symbolWidth + gap + TextWidth(text);
     int x = (c.Width() - total) / 2 + d;
@@ -113,19 +101,16 @@ void CaptionWithSymbol(Canvas& c, const std::string& text, int symbolWidth,
     DrawText(c, text, x + symbolWidth + gap, y, ink);
 }
 
-void CheckSymbol(Canvas& c, int x, int y, Rgba ink)
-{
+void CheckSymbol(Canvas& c, int x, int y, Rgba ink) {
     c.Polyline({{x + 0.5, y + 3.5}, {x + 3.0, y + 6.0}, {x + 7.5, y + 0.5}}, 1.7, ink);
 }
 
-void CrossSymbol(Canvas& c, int x, int y, Rgba ink)
-{
+void CrossSymbol(Canvas& c, int x, int y, Rgba ink) {
     c.Line({x + 0.5, y + 0.5}, {x + 6.5, y + 6.5}, 1.6, ink);
     c.Line({x + 6.5, y + 0.5}, {x + 0.5, y + 6.5}, 1.6, ink);
 }
 
-void RevertSymbol(Canvas& c, int x, int y, Rgba ink)
-{
+void RevertSymbol(Canvas& c, int x, int y, Rgba ink) {
     // Three quarters of a circle, ending in an arrow that turns back.
     const double kPi = 3.14159265358979;
     std::vector<Point> arc;
@@ -137,28 +122,22 @@ void RevertSymbol(Canvas& c, int x, int y, Rgba ink)
     c.FillPolygon({{x - 1.0, y + 2.0}, {x + 3.0, y + 2.0}, {x + 1.0, y + 5.5}}, ink);
 }
 
-void ClearSymbol(Canvas& c, int x, int y, Rgba ink)
-{
+void ClearSymbol(Canvas& c, int x, int y, Rgba ink) {
     c.FrameRect(x, y, 7, 7, ink);
     c.Line({x + 2.0, y + 2.0}, {x + 5.0, y + 5.0}, 1.1, ink);
     c.Line({x + 5.0, y + 2.0}, {x + 2.0, y + 5.0}, 1.1, ink);
 }
 
-void GearSymbol(Canvas& c, int x, int y, Rgba ink)
-{
-    DrawGear(c, x + 4, y + 3.5, 4.4, ink, Rgb(68, 95, 134));
-}
+void GearSymbol(Canvas& c, int x, int y, Rgba ink) { DrawGear(c, x + 4, y + 3.5, 4.4, ink, Rgb(68, 95, 134)); }
 
-void InfoSymbol(Canvas& c, int x, int y, Rgba ink)
-{
+void InfoSymbol(Canvas& c, int x, int y, Rgba ink) {
     c.FillCircle(x + 4, y + 3.5, 4.4, ink);
     Rgba hole = Rgb(68, 95, 134);
     c.FillRect(x + 3, y + 1, 2, 1, hole);
     c.FillRect(x + 3, y + 3, 2, 4, hole);
 }
 
-void PencilSymbol(Canvas& c, int x, int y, Rgba ink)
-{
+void PencilSymbol(Canvas& c, int x, int y, Rgba ink) {
     c.Line({x + 1.5, y + 6.0}, {x + 7.0, y + 0.5}, 2.2, ink);
     c.FillPolygon({{x - 0.5, y + 8.0}, {x + 0.5, y + 5.0}, {x + 2.5, y + 7.0}}, ink);
 }
@@ -185,16 +164,14 @@ void PaintTipsToggle(Canvas& c, int look) { ModeButton(c, look, TipsSymbol); }
 void PaintTwoPaneToggle(Canvas& c, int look) { ModeButton(c, look, TwoPaneSymbol); }
 void PaintGestureToggle(Canvas& c, int look) { ModeButton(c, look, GestureSymbol); }
 
-void PaintPropertiesButton(Canvas& c, int look)
-{
+void PaintPropertiesButton(Canvas& c, int look) {
     DrawDarkFace(c, look == kLookPressed ? kLookPressed : kLookNormal);
     int d = PressOffset(look);
     Rgba hole = look == kLookPressed ? Rgb(46, 66, 98) : Rgb(68, 95, 134);
     DrawGear(c, 9.5 + d, 10.5 + d, 6.2, kDarkSymbol, hole);
 }
 
-void PaintNewTabButton(Canvas& c, int look)
-{
+void PaintNewTabButton(Canvas& c, int look) {
     TabBarFace(c, look);
     int d = PressOffset(look);
     Rgba ink = DarkSymbolColour(look);
@@ -206,8 +183,7 @@ void PaintNewTabButton(Canvas& c, int look)
 }
 
 // Variants 0 to 4 are the tab rows 1 to 5, variant 5 the launcher.
-void PaintRowButton(Canvas& c, int look)
-{
+void PaintRowButton(Canvas& c, int look) {
     int variant = VariantOf(look);
     look = ButtonLookOf(look);
     TabBarFace(c, look);
@@ -226,8 +202,7 @@ void PaintRowButton(Canvas& c, int look)
         c.FillRect(14 + d, 3 + row * 3 + d, 3, 2, row == variant ? kWarm : Fade(ink, 0.35));
 }
 
-void PaintChevronButton(Canvas& c, int look)
-{
+void PaintChevronButton(Canvas& c, int look) {
     TabBarFace(c, look);
     double d = PressOffset(look);
     Rgba ink = DarkSymbolColour(look);
@@ -235,33 +210,28 @@ void PaintChevronButton(Canvas& c, int look)
     c.Polyline({{10.0 + d, 5.5 + d}, {14.0 + d, 9.5 + d}, {10.0 + d, 13.5 + d}}, 1.8, ink);
 }
 
-void PaintOkButton(Canvas& c, int look)
-{
+void PaintOkButton(Canvas& c, int look) {
     RaisedFace(c, look);
     CaptionWithSymbol(c, "OK", 8, CheckSymbol, kDarkSymbol, PressOffset(look));
 }
 
-void PaintCancelButton(Canvas& c, int look)
-{
+void PaintCancelButton(Canvas& c, int look) {
     RaisedFace(c, look);
     CaptionWithSymbol(c, "Cancel", 7, CrossSymbol, kDarkSymbol, PressOffset(look));
 }
 
-void PaintDefaultsButton(Canvas& c, int look)
-{
+void PaintDefaultsButton(Canvas& c, int look) {
     RaisedFace(c, look);
     CaptionWithSymbol(c, "Default", 8, RevertSymbol, kDarkSymbol, PressOffset(look));
 }
 
-void PaintExtraButton(Canvas& c, int look)
-{
+void PaintExtraButton(Canvas& c, int look) {
     RaisedFace(c, look);
     CaptionWithSymbol(c, "Clear", 7, ClearSymbol, kDarkSymbol, PressOffset(look));
 }
 
 // Variant: the page 0..6. The selected page's button is a light tab, the others raised.
-void PaintPageButton(Canvas& c, int look)
-{
+void PaintPageButton(Canvas& c, int look) {
     int page = VariantOf(look);
     look = ButtonLookOf(look);
     double w = c.Width(), h = c.Height();
@@ -279,8 +249,7 @@ void PaintPageButton(Canvas& c, int look)
 
 // Variant: 0 settings, 1 version, 2 name dialog. Like the frame's title button: bare at rest,
 // a face under the cursor or while pressed, dimmed while the dialog is inactive.
-void PaintDialogTitleButton(Canvas& c, int look)
-{
+void PaintDialogTitleButton(Canvas& c, int look) {
     const DialogTitle& title = kDialogTitles[VariantOf(look)];
     look = ButtonLookOf(look);
     double w = c.Width(), h = c.Height();

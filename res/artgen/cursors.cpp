@@ -12,41 +12,23 @@ constexpr Rgba kOutline = Rgba{24, 24, 30, 255};
 constexpr Rgba kWhiteInk = Rgba{255, 255, 255, 255};
 
 // A rectangle along a slanted axis: u runs along `dir` from `origin`, v across it.
-std::vector<Point> Slanted(Point origin, Point dir, double u0, double u1, double v0, double v1)
-{
+std::vector<Point> Slanted(Point origin, Point dir, double u0, double u1, double v0, double v1) {
     Point n{-dir.y, dir.x};
-    auto at = [&](double u, double v) {
-        return Point{origin.x + u * dir.x + v * n.x, origin.y + u * dir.y + v * n.y};
-    };
+    auto at = [&](double u, double v) { return Point{origin.x + u * dir.x + v * n.x, origin.y + u * dir.y + v * n.y}; };
     return {at(u0, v0), at(u1, v0), at(u1, v1), at(u0, v1)};
 }
 
 // The plain arrow pointer, tip at (0, 0): X outline, W fill.
 const std::vector<const char*> kArrow = {
-    "X..........",
-    "XX.........",
-    "XWX........",
-    "XWWX.......",
-    "XWWWX......",
-    "XWWWWX.....",
-    "XWWWWWX....",
-    "XWWWWWWX...",
-    "XWWWWWWWX..",
-    "XWWWWWWWWX.",
-    "XWWWWWXXXXX",
-    "XWWXWWX....",
-    "XWX.XWWX...",
-    "XX..XWWX...",
-    "X....XWWX..",
-    ".....XWWX..",
-    "......XX...",
+    "X..........", "XX.........", "XWX........", "XWWX.......", "XWWWX......", "XWWWWX.....",
+    "XWWWWWX....", "XWWWWWWX...", "XWWWWWWWX..", "XWWWWWWWWX.", "XWWWWWXXXXX", "XWWXWWX....",
+    "XWX.XWWX...", "XX..XWWX...", "X....XWWX..", ".....XWWX..", "......XX...",
 };
 
 }  // namespace
 
 // Eraser (hide mode): a rubber held in a blue sleeve, tilted, erasing with its lower tip.
-void PaintEraserCursor(Canvas& c, int)
-{
+void PaintEraserCursor(Canvas& c, int) {
     const double r = std::sqrt(0.5);
     const Point dir{r, -r};
     const Point tip{7, 25};
@@ -63,8 +45,7 @@ void PaintEraserCursor(Canvas& c, int)
 
 // Magnifier (hide mode while erased folders are shown): a lens with a handle; the hot spot is
 // the lens centre, which is what is being looked at.
-void PaintMagnifierCursor(Canvas& c, int)
-{
+void PaintMagnifierCursor(Canvas& c, int) {
     const double cx = 11.5, cy = 11.5;
     c.Line(Point{18, 18}, Point{27, 27}, 6, kOutline);
     c.Line(Point{19.5, 19.5}, Point{26.5, 26.5}, 3.5, Rgb(132, 96, 60));
@@ -72,17 +53,17 @@ void PaintMagnifierCursor(Canvas& c, int)
     c.StrokeCircle(cx, cy, 8.5, 3, kOutline);
     c.StrokeCircle(cx, cy, 8.5, 1, Rgb(150, 156, 170));
     // A glint on the upper left of the glass.
-    c.FillShape(cx - 7, cy - 7, cx, cy,
-                [&](double x, double y) {
-                    double d2 = (x - cx) * (x - cx) + (y - cy) * (y - cy);
-                    return d2 >= 4.2 * 4.2 && d2 <= 5.6 * 5.6 && x - cx < -0.5 && y - cy < -0.5;
-                },
-                Fade(kWhiteInk, 0.95));
+    c.FillShape(
+        cx - 7, cy - 7, cx, cy,
+        [&](double x, double y) {
+            double d2 = (x - cx) * (x - cx) + (y - cy) * (y - cy);
+            return d2 >= 4.2 * 4.2 && d2 <= 5.6 * 5.6 && x - cx < -0.5 && y - cy < -0.5;
+        },
+        Fade(kWhiteInk, 0.95));
 }
 
 // Dragging a tab: the arrow with a small tab hanging from it.
-void PaintTabDragCursor(Canvas& c, int)
-{
+void PaintTabDragCursor(Canvas& c, int) {
     const std::vector<Point> outer = {{7, 26}, {10, 14}, {23, 14}, {26, 26}};
     const std::vector<Point> inner = {{8.3, 25}, {11, 15}, {22, 15}, {24.7, 25}};
     c.FillPolygon(outer, Rgb(140, 86, 16));

@@ -8,30 +8,23 @@
 namespace art {
 namespace {
 
-void PutU16(Bytes& out, uint32_t v)
-{
+void PutU16(Bytes& out, uint32_t v) {
     out.push_back(static_cast<uint8_t>(v));
     out.push_back(static_cast<uint8_t>(v >> 8));
 }
 
-void PutU32(Bytes& out, uint32_t v)
-{
+void PutU32(Bytes& out, uint32_t v) {
     PutU16(out, v & 0xFFFF);
     PutU16(out, v >> 16);
 }
 
-void PutU32Big(Bytes& out, uint32_t v)
-{
+void PutU32Big(Bytes& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(v >> shift));
 }
 
-void PutTag(Bytes& out, const char* tag)
-{
-    out.insert(out.end(), tag, tag + 4);
-}
+void PutTag(Bytes& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
 
-void PutInfoHeader(Bytes& out, int width, int height, int bits, uint32_t imageSize)
-{
+void PutInfoHeader(Bytes& out, int width, int height, int bits, uint32_t imageSize) {
     PutU32(out, 40);
     PutU32(out, static_cast<uint32_t>(width));
     PutU32(out, static_cast<uint32_t>(height));
@@ -47,8 +40,7 @@ void PutInfoHeader(Bytes& out, int width, int height, int bits, uint32_t imageSi
 
 // One icon or cursor image as stored in the file: the info header (with the doubled height that
 // counts the mask), the bottom-up BGRA pixels, then the 1-bit AND mask in rows of 32-bit words.
-Bytes IconDib(const Canvas& image)
-{
+Bytes IconDib(const Canvas& image) {
     int w = image.Width(), h = image.Height();
     int maskStride = (w + 31) / 32 * 4;
     uint32_t size = static_cast<uint32_t>(w * h * 4 + maskStride * h);
@@ -70,8 +62,7 @@ Bytes IconDib(const Canvas& image)
     return out;
 }
 
-void PutPngChunk(Bytes& out, const char* type, const Bytes& data)
-{
+void PutPngChunk(Bytes& out, const char* type, const Bytes& data) {
     PutU32Big(out, static_cast<uint32_t>(data.size()));
     size_t start = out.size();
     PutTag(out, type);
@@ -81,8 +72,7 @@ void PutPngChunk(Bytes& out, const char* type, const Bytes& data)
 
 }  // namespace
 
-Bytes EncodeBmp(const Canvas& image)
-{
+Bytes EncodeBmp(const Canvas& image) {
     int w = image.Width(), h = image.Height();
     int stride = (w * 3 + 3) / 4 * 4;
     uint32_t pixelBytes = static_cast<uint32_t>(stride * h);
@@ -104,8 +94,7 @@ Bytes EncodeBmp(const Canvas& image)
     return out;
 }
 
-Bytes EncodeIconFile(const std::vector<IconImage>& images, bool cursor)
-{
+Bytes EncodeIconFile(const std::vector<IconImage>& images, bool cursor) {
     std::vector<Bytes> dibs;
     for (const IconImage& im : images) dibs.push_back(IconDib(im.image));
     Bytes out;
@@ -130,8 +119,7 @@ Bytes EncodeIconFile(const std::vector<IconImage>& images, bool cursor)
     return out;
 }
 
-Bytes EncodeWav(const std::vector<int16_t>& samples, int rate)
-{
+Bytes EncodeWav(const std::vector<int16_t>& samples, int rate) {
     uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
     Bytes out;
     PutTag(out, "RIFF");
@@ -151,8 +139,7 @@ Bytes EncodeWav(const std::vector<int16_t>& samples, int rate)
     return out;
 }
 
-Bytes EncodePng(const Canvas& image)
-{
+Bytes EncodePng(const Canvas& image) {
     int w = image.Width(), h = image.Height();
     Bytes raw;
     raw.reserve(static_cast<size_t>(w * 4 + 1) * h);

@@ -12,17 +12,16 @@ struct KeyColours {
 };
 
 constexpr KeyColours kKeyColours[] = {
-    {Rgba{255, 226, 110, 255}, Rgba{222, 150, 24, 255}, Rgba{112, 70, 8, 255}},    // gold
-    {Rgba{244, 246, 250, 255}, Rgba{156, 166, 182, 255}, Rgba{70, 78, 92, 255}},   // silver
-    {Rgba{250, 136, 118, 255}, Rgba{192, 48, 40, 255}, Rgba{96, 18, 14, 255}},     // red
-    {Rgba{140, 214, 255, 255}, Rgba{36, 118, 206, 255}, Rgba{14, 52, 104, 255}},   // blue
+    {Rgba{255, 226, 110, 255}, Rgba{222, 150, 24, 255}, Rgba{112, 70, 8, 255}},   // gold
+    {Rgba{244, 246, 250, 255}, Rgba{156, 166, 182, 255}, Rgba{70, 78, 92, 255}},  // silver
+    {Rgba{250, 136, 118, 255}, Rgba{192, 48, 40, 255}, Rgba{96, 18, 14, 255}},    // red
+    {Rgba{140, 214, 255, 255}, Rgba{36, 118, 206, 255}, Rgba{14, 52, 104, 255}},  // blue
 };
 
 }  // namespace
 
 // Look: the colour 0 gold, 1 silver, 2 red, 3 blue.
-void PaintLockKey(Canvas& c, int look)
-{
+void PaintLockKey(Canvas& c, int look) {
     const KeyColours& k = kKeyColours[look];
     Paint metal = Vertical(k.top, 1, k.bottom, 15);
     // Outline first, then the metal inside it.
@@ -35,8 +34,7 @@ void PaintLockKey(Canvas& c, int look)
     c.FillRect(6, 14, 2, 1, metal);
 }
 
-void PaintCommentMark(Canvas& c, int)
-{
+void PaintCommentMark(Canvas& c, int) {
     // A yellow note with a turned corner in the lower right of the icon.
     c.FillPolygon({{6, 6}, {16, 6}, {16, 13}, {13, 16}, {6, 16}}, Rgb(120, 92, 20));
     c.FillPolygon({{7, 7}, {15, 7}, {15, 12}, {12, 15}, {7, 15}}, Rgb(255, 236, 120));
@@ -45,13 +43,11 @@ void PaintCommentMark(Canvas& c, int)
     c.HLine(8, 11, 11, Rgb(150, 110, 30));
 }
 
-void PaintFavouritesRoot(Canvas& c, int)
-{
+void PaintFavouritesRoot(Canvas& c, int) {
     DrawStar(c, 8, 8.6, 7.6, Vertical(Rgb(255, 226, 110), 1, Rgb(236, 150, 20), 15), Rgb(150, 90, 8));
 }
 
-void PaintFavouritesGroup(Canvas& c, int)
-{
+void PaintFavouritesGroup(Canvas& c, int) {
     DrawFolder(c, 0, 2, 16, 13, Rgb(156, 186, 228), Rgb(92, 128, 190), Rgb(40, 64, 110));
     DrawStar(c, 8, 9.2, 4.2, Rgb(255, 210, 80), Rgb(150, 90, 8));
 }

@@ -21,26 +21,23 @@ constexpr Rgba kGreen = Rgba{32, 132, 56, 255};
 constexpr Rgba kSteel = Rgba{120, 128, 142, 255};
 
 // A small window: a frame with a blue-grey title bar, its face left light.
-void DrawWindow(Canvas& c, int x, int y, int w, int h)
-{
+void DrawWindow(Canvas& c, int x, int y, int w, int h) {
     c.FillRect(x, y, w, h, kWindowLight);
     c.FrameRect(x, y, w, h, kInk);
     c.FillRect(x + 1, y + 1, w - 2, 2, kWindowBlue);
 }
 
 // A tab of the tab bar, standing on its base line, as the tab bar draws it on the program icon.
-void DrawTab(Canvas& c, double x0, double x1, double top, double bottom)
-{
+void DrawTab(Canvas& c, double x0, double x1, double top, double bottom) {
     c.FillPolygon({{x0, bottom}, {x0 + 2, top}, {x1 - 2, top}, {x1, bottom}},
                   Vertical(Rgb(255, 222, 128), top, kAmber, bottom));
-    c.Polyline({{x0 + 0.5, bottom - 0.5}, {x0 + 2.5, top + 0.5}, {x1 - 2.5, top + 0.5}, {x1 - 0.5, bottom - 0.5}},
-               1, kAmberEdge);
+    c.Polyline({{x0 + 0.5, bottom - 0.5}, {x0 + 2.5, top + 0.5}, {x1 - 2.5, top + 0.5}, {x1 - 0.5, bottom - 0.5}}, 1,
+               kAmberEdge);
     c.HLine(static_cast<int>(x0), static_cast<int>(x1) - 1, static_cast<int>(bottom) - 1, kAmberEdge);
 }
 
 // A padlock; open lifts the shackle, whose right leg then stands free above the body.
-void DrawPadlock(Canvas& c, bool open)
-{
+void DrawPadlock(Canvas& c, bool open) {
     const double lift = open ? 2 : 0;
     c.StrokeRoundRect(4, 2 - lift, 12, 12 - lift, 3.5, 1.8, Vertical(Rgb(196, 202, 214), 0, kSteel, 9));
     if (open) c.SetRect(10, 5, 2, 2, Rgba{});
@@ -50,20 +47,15 @@ void DrawPadlock(Canvas& c, bool open)
 }
 
 // A round badge with a white sign on it, for the help and version items.
-void DrawBadge(Canvas& c, Rgba top, Rgba bottom, const std::vector<const char*>& sign)
-{
+void DrawBadge(Canvas& c, Rgba top, Rgba bottom, const std::vector<const char*>& sign) {
     c.FillCircle(8, 8, 7, Vertical(top, 1, bottom, 15));
     c.StrokeCircle(8, 8, 7, 1, Fade(kInk, 0.8));
     c.Glyph(sign, 5, 3, kWhite);
 }
 
-void PaintCheck(Canvas& c)
-{
-    c.Polyline({{3.0, 8.5}, {6.5, 12.0}, {13.0, 4.0}}, 2.6, kGreen);
-}
+void PaintCheck(Canvas& c) { c.Polyline({{3.0, 8.5}, {6.5, 12.0}, {13.0, 4.0}}, 2.6, kGreen); }
 
-void PaintRenameTab(Canvas& c)
-{
+void PaintRenameTab(Canvas& c) {
     DrawTab(c, 0, 13, 6, 14);
     // A pencil writing on the tab.
     c.Line({14.0, 2.0}, {7.5, 8.5}, 3.0, kInk);
@@ -71,8 +63,7 @@ void PaintRenameTab(Canvas& c)
     c.FillPolygon({{6.0, 10.0}, {6.8, 7.6}, {8.4, 9.2}}, Rgb(60, 60, 70));
 }
 
-void PaintSubSelection(Canvas& c)
-{
+void PaintSubSelection(Canvas& c) {
     // Two lists side by side; the right-hand one, the sub list, is the one chosen.
     DrawWindow(c, 0, 2, 16, 12);
     c.VLine(7, 4, 12, kInk);
@@ -81,78 +72,51 @@ void PaintSubSelection(Canvas& c)
     for (int y = 5; y <= 11; y += 2) c.HLine(9, 13, y, kWhite);
 }
 
-void PaintClose(Canvas& c)
-{
+void PaintClose(Canvas& c) {
     c.Line({4.0, 4.0}, {12.0, 12.0}, 2.6, kRed);
     c.Line({12.0, 4.0}, {4.0, 12.0}, 2.6, kRed);
 }
 
-void PaintMaximise(Canvas& c)
-{
+void PaintMaximise(Canvas& c) {
     DrawWindow(c, 1, 1, 14, 14);
     c.FillRect(2, 2, 12, 3, kWindowBlue);
 }
 
-void PaintTray(Canvas& c)
-{
+void PaintTray(Canvas& c) {
     // Down into the notification area: an arrow over an open tray.
     c.FillRect(6, 1, 4, 5, kPaneBlue);
     c.FillPolygon({{3.0, 6.0}, {13.0, 6.0}, {8.0, 11.0}}, kPaneBlue);
-    c.Polyline({{6.5, 1.5}, {9.5, 1.5}, {9.5, 6.5}, {12.5, 6.5}, {8.0, 11.0}, {3.5, 6.5}, {6.5, 6.5}, {6.5, 1.5}},
-               1, kInk);
+    c.Polyline({{6.5, 1.5}, {9.5, 1.5}, {9.5, 6.5}, {12.5, 6.5}, {8.0, 11.0}, {3.5, 6.5}, {6.5, 6.5}, {6.5, 1.5}}, 1,
+               kInk);
     c.FillRect(1, 12, 14, 3, kSteel);
     c.Polyline({{0.5, 10.0}, {0.5, 14.5}, {15.5, 14.5}, {15.5, 10.0}}, 1, kInk);
 }
 
-void PaintRestore(Canvas& c)
-{
+void PaintRestore(Canvas& c) {
     DrawWindow(c, 5, 1, 10, 9);
     DrawWindow(c, 1, 6, 10, 9);
 }
 
-void PaintLock(Canvas& c)
-{
-    DrawPadlock(c, false);
+void PaintLock(Canvas& c) { DrawPadlock(c, false); }
+
+void PaintUnlock(Canvas& c) { DrawPadlock(c, true); }
+
+void PaintHelp(Canvas& c) {
+    DrawBadge(c, Rgb(110, 160, 236), Rgb(36, 86, 176), {".###.", "##.##", "...##", "..##.", "..#..", ".....", "..#.."});
 }
 
-void PaintUnlock(Canvas& c)
-{
-    DrawPadlock(c, true);
-}
-
-void PaintHelp(Canvas& c)
-{
-    DrawBadge(c, Rgb(110, 160, 236), Rgb(36, 86, 176),
-              {".###.",
-               "##.##",
-               "...##",
-               "..##.",
-               "..#..",
-               ".....",
-               "..#.."});
-}
-
-void PaintVersion(Canvas& c)
-{
+void PaintVersion(Canvas& c) {
     DrawBadge(c, Rgb(104, 196, 172), Rgb(24, 122, 104),
-              {"..#..",
-               ".....",
-               ".##..",
-               "..#..",
-               "..#..",
-               "..#..",
-               ".###."});
+              {"..#..", ".....", ".##..", "..#..", "..#..", "..#..", ".###."});
 }
 
-void PaintNewTab(Canvas& c)
-{
+void PaintNewTab(Canvas& c) {
     DrawTab(c, 0, 13, 6, 14);
     c.FillRect(11, 1, 2, 6, kGreen);
     c.FillRect(9, 3, 6, 2, kGreen);
 }
 
-void PaintShade(Canvas& c)
-{
+void PaintShade(Canvas& c) {
     // The window rolled up to its title strip, with the arrow it went up by.
     c.FillRect(1, 11, 14, 4, kWindowBlue);
     c.FrameRect(1, 11, 14, 4, kInk);
@@ -160,15 +124,13 @@ void PaintShade(Canvas& c)
     c.Polyline({{4.5, 7.0}, {11.5, 7.0}, {8.0, 2.6}, {4.5, 7.0}}, 1, kInk);
 }
 
-void PaintUnshade(Canvas& c)
-{
+void PaintUnshade(Canvas& c) {
     DrawWindow(c, 1, 1, 14, 14);
     c.FillPolygon({{4.0, 7.0}, {12.0, 7.0}, {8.0, 12.0}}, kPaneBlue);
     c.Polyline({{4.5, 7.0}, {11.5, 7.0}, {8.0, 11.4}, {4.5, 7.0}}, 1, kInk);
 }
 
-void PaintFavourite(Canvas& c)
-{
+void PaintFavourite(Canvas& c) {
     std::vector<Point> star;
     for (int i = 0; i < 10; ++i) {
         double r = i % 2 ? 3.0 : 7.2;
@@ -182,8 +144,7 @@ void PaintFavourite(Canvas& c)
 
 }  // namespace
 
-void PaintMenuIcon(Canvas& c, int icon)
-{
+void PaintMenuIcon(Canvas& c, int icon) {
     switch (icon) {
     case kMenuArtCheck: PaintCheck(c); break;
     case kMenuArtRenameTab: PaintRenameTab(c); break;
@@ -204,8 +165,7 @@ void PaintMenuIcon(Canvas& c, int icon)
     }
 }
 
-void PaintMenuStripe(Canvas& c, int)
-{
+void PaintMenuStripe(Canvas& c, int) {
     // Light at the left, deepening towards the text, with a faint diagonal weave; the tile is
     // eight rows high so that the weave repeats seamlessly down a menu of any height.
     const int w = c.Width();

@@ -46,9 +46,21 @@ std::vector<int16_t> SoundGesture();
 // Popup menus (menu_art.cpp): the stripe at the left of every item and the item icons, one
 // painter for all icons with the icon as its look.
 enum MenuIconArt {
-    kMenuArtCheck, kMenuArtRenameTab, kMenuArtSubSelection, kMenuArtClose, kMenuArtMaximise,
-    kMenuArtTray, kMenuArtRestore, kMenuArtLock, kMenuArtUnlock, kMenuArtHelp, kMenuArtVersion,
-    kMenuArtNewTab, kMenuArtShade, kMenuArtUnshade, kMenuArtFavourite,
+    kMenuArtCheck,
+    kMenuArtRenameTab,
+    kMenuArtSubSelection,
+    kMenuArtClose,
+    kMenuArtMaximise,
+    kMenuArtTray,
+    kMenuArtRestore,
+    kMenuArtLock,
+    kMenuArtUnlock,
+    kMenuArtHelp,
+    kMenuArtVersion,
+    kMenuArtNewTab,
+    kMenuArtShade,
+    kMenuArtUnshade,
+    kMenuArtFavourite,
 };
 void PaintMenuIcon(Canvas& c, int icon);
 void PaintMenuStripe(Canvas& c, int look);

@@ -11,8 +11,7 @@ struct TextGlyph {
     std::vector<const char*> rows;
 };
 
-const std::vector<TextGlyph>& Face()
-{
+const std::vector<TextGlyph>& Face() {
     static const std::vector<TextGlyph> face = {
         {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
         {'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
@@ -56,38 +55,33 @@ const std::vector<TextGlyph>& Face()
 constexpr int kSpaceWidth = 2;
 constexpr int kLetterGap = 1;
 
-const TextGlyph* Find(char ch)
-{
+const TextGlyph* Find(char ch) {
     for (const TextGlyph& g : Face())
         if (g.ch == ch) return &g;
     return nullptr;
 }
 
-int GlyphWidth(char ch)
-{
+int GlyphWidth(char ch) {
     const TextGlyph* g = Find(ch);
     return g ? static_cast<int>(std::strlen(g->rows[0])) : kSpaceWidth;
 }
 
 }  // namespace
 
-int TextWidth(const std::string& text)
-{
+int TextWidth(const std::string& text) {
     int width = 0;
     for (size_t i = 0; i < text.size(); ++i) width += GlyphWidth(text[i]) + (i + 1 < text.size() ? kLetterGap : 0);
     return width;
 }
 
-void DrawText(Canvas& c, const std::string& text, int x, int y, const Paint& ink)
-{
+void DrawText(Canvas& c, const std::string& text, int x, int y, const Paint& ink) {
     for (char ch : text) {
         if (const TextGlyph* g = Find(ch)) c.Glyph(g->rows, x, y, ink);
         x += GlyphWidth(ch) + kLetterGap;
     }
 }
 
-void DrawTextCentred(Canvas& c, const std::string& text, int x, int y, int w, int h, const Paint& ink)
-{
+void DrawTextCentred(Canvas& c, const std::string& text, int x, int y, int w, int h, const Paint& ink) {
     DrawText(c, text, x + (w - TextWidth(text)) / 2, y + (h - kTextCapHeight) / 2, ink);
 }
 

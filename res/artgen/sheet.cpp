@@ -20,23 +20,17 @@ constexpr Rgba kTitleBlue = Rgba{68, 95, 134, 255};
 constexpr Rgba kHotSpot = Rgba{230, 0, 0, 255};
 
 // Transparency shows as the usual grey and white checks.
-Canvas Checkered(int w, int h, int cell)
-{
+Canvas Checkered(int w, int h, int cell) {
     Canvas c(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            c.Set(x, y, ((x / cell + y / cell) % 2) ? Rgb(204, 204, 204) : Rgb(255, 255, 255));
+        for (int x = 0; x < w; ++x) c.Set(x, y, ((x / cell + y / cell) % 2) ? Rgb(204, 204, 204) : Rgb(255, 255, 255));
     return c;
 }
 
-int ZoomFor(int w, int h)
-{
-    return std::clamp(std::min(256 / std::max(w, 1), 128 / std::max(h, 1)), 1, 8);
-}
+int ZoomFor(int w, int h) { return std::clamp(std::min(256 / std::max(w, 1), 128 / std::max(h, 1)), 1, 8); }
 
 // A labelled panel: the label on top, then the parts side by side.
-Canvas Panel(const std::string& label, const std::vector<Canvas>& parts)
-{
+Canvas Panel(const std::string& label, const std::vector<Canvas>& parts) {
     int w = LabelWidth(label, 2), h = 0;
     int row = 0;
     for (const Canvas& p : parts) {
@@ -58,15 +52,13 @@ Canvas Panel(const std::string& label, const std::vector<Canvas>& parts)
 
 // One icon or cursor image: enlarged on checks (with the hot spot outlined for cursors), then
 // actual size on checks, on the title colour, on white and on black.
-Canvas IconPanel(const Row& row)
-{
+Canvas IconPanel(const Row& row) {
     Canvas image = Render(row);
     int zoom = ZoomFor(image.Width(), image.Height());
     Canvas big = Checkered(image.Width() * zoom, image.Height() * zoom, zoom > 2 ? zoom : 4);
     big.Draw(image, 0, 0, zoom);
-    std::string label = std::string(row.kind == Kind::Icon ? "ICON " : "CURSOR ") +
-                        std::to_string(row.id) + " " + std::to_string(row.width) + "X" +
-                        std::to_string(row.height);
+    std::string label = std::string(row.kind == Kind::Icon ? "ICON " : "CURSOR ") + std::to_string(row.id) + " " +
+                        std::to_string(row.width) + "X" + std::to_string(row.height);
     if (row.kind == Kind::Cursor) {
         big.FrameRect(row.hotX * zoom, row.hotY * zoom, zoom, zoom, kHotSpot);
         label += " @" + std::to_string(row.hotX) + ":" + std::to_string(row.hotY);
@@ -83,8 +75,7 @@ Canvas IconPanel(const Row& row)
 
 // A bitmap: enlarged and actual size as stored (key colour visible), then actual size as the
 // program shows it, with the key colour replaced by the background it sits on.
-Canvas BitmapPanel(const Row& row)
-{
+Canvas BitmapPanel(const Row& row) {
     Canvas image = Render(row);
     int zoom = ZoomFor(image.Width(), image.Height());
     Canvas big(image.Width() * zoom, image.Height() * zoom);
@@ -96,14 +87,13 @@ Canvas BitmapPanel(const Row& row)
                 if (shown.Get(x, y) == row.key) shown.Set(x, y, row.matte);
     Canvas framed(shown.Width() + 16, shown.Height() + 16, row.matte);
     framed.Put(shown, 8, 8);
-    std::string label = "BITMAP " + std::to_string(row.id) + " " + std::to_string(row.width) +
-                        "X" + std::to_string(row.height);
+    std::string label =
+        "BITMAP " + std::to_string(row.id) + " " + std::to_string(row.width) + "X" + std::to_string(row.height);
     return Panel(label, {big, image, framed});
 }
 
 // A sound as a waveform: the smallest and largest sample of each column.
-Canvas WavePanel(const Row& row)
-{
+Canvas WavePanel(const Row& row) {
     std::vector<int16_t> samples = row.compose();
     const int w = 240, h = 48;
     Canvas box(w, h, Rgb(246, 248, 252));
@@ -127,14 +117,12 @@ Canvas WavePanel(const Row& row)
 
 }  // namespace
 
-Canvas MakeSheet()
-{
+Canvas MakeSheet() {
     std::vector<Canvas> panels;
     for (Kind kind : {Kind::Icon, Kind::Cursor, Kind::Bitmap, Kind::Wave})
         for (const Row& row : Artwork()) {
             if (row.kind != kind) continue;
-            if (kind == Kind::Bitmap)
-                panels.push_back(BitmapPanel(row));
+            if (kind == Kind::Bitmap) panels.push_back(BitmapPanel(row));
             else if (kind == Kind::Wave)
                 panels.push_back(WavePanel(row));
             else

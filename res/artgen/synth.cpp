@@ -8,42 +8,31 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-double EnvelopeAt(const Envelope& env, double t, double length)
-{
+double EnvelopeAt(const Envelope& env, double t, double length) {
     double a = 1.0;
     if (env.attack > 0 && t < env.attack) a = 0.5 - 0.5 * std::cos(kPi * t / env.attack);
     if (env.decay > 0 && t > env.attack) a *= std::exp(-(t - env.attack) / env.decay);
     double left = length - t;
-    if (env.release > 0 && left < env.release)
-        a *= 0.5 - 0.5 * std::cos(kPi * std::max(0.0, left) / env.release);
+    if (env.release > 0 && left < env.release) a *= 0.5 - 0.5 * std::cos(kPi * std::max(0.0, left) / env.release);
     return a;
 }
 
-double WaveAt(Wave wave, double phase)
-{
+double WaveAt(Wave wave, double phase) {
     double cycle = phase - std::floor(phase);
     switch (wave) {
-    case Wave::Triangle:
-        return cycle < 0.5 ? 4 * cycle - 1 : 3 - 4 * cycle;
+    case Wave::Triangle: return cycle < 0.5 ? 4 * cycle - 1 : 3 - 4 * cycle;
     case Wave::Bell:
-        return (std::sin(2 * kPi * phase) + 0.25 * std::sin(4 * kPi * phase) +
-                0.1 * std::sin(6 * kPi * phase)) /
-               1.35;
-    case Wave::Sine:
-        break;
+        return (std::sin(2 * kPi * phase) + 0.25 * std::sin(4 * kPi * phase) + 0.1 * std::sin(6 * kPi * phase)) / 1.35;
+    case Wave::Sine: break;
     }
     return std::sin(2 * kPi * cycle);
 }
 
 }  // namespace
 
-Sound::Sound(double seconds) : buffer_(static_cast<size_t>(std::lround(seconds * kSampleRate)), 0.0)
-{
-}
+Sound::Sound(double seconds) : buffer_(static_cast<size_t>(std::lround(seconds * kSampleRate)), 0.0) {}
 
-void Sound::Tone(double at, double length, double f0, double f1, double amp, Wave wave,
-                 Envelope env)
-{
+void Sound::Tone(double at, double length, double f0, double f1, double amp, Wave wave, Envelope env) {
     size_t first = static_cast<size_t>(std::lround(at * kSampleRate));
     size_t count = static_cast<size_t>(std::lround(length * kSampleRate));
     double phase = 0;
@@ -55,9 +44,7 @@ void Sound::Tone(double at, double length, double f0, double f1, double amp, Wav
     }
 }
 
-void Sound::Noise(double at, double length, double f0, double f1, double q, double amp,
-                  Envelope env)
-{
+void Sound::Noise(double at, double length, double f0, double f1, double q, double amp, Envelope env) {
     size_t first = static_cast<size_t>(std::lround(at * kSampleRate));
     size_t count = static_cast<size_t>(std::lround(length * kSampleRate));
     // Chamberlin state-variable filter; its band-pass output has no DC, so no thump either.
@@ -75,8 +62,7 @@ void Sound::Noise(double at, double length, double f0, double f1, double q, doub
     }
 }
 
-std::vector<int16_t> Sound::Finish(double peakDb) const
-{
+std::vector<int16_t> Sound::Finish(double peakDb) const {
     double peak = 0;
     for (double s : buffer_) peak = std::max(peak, std::fabs(s));
     double gain = peak > 0 ? std::pow(10.0, peakDb / 20) / peak : 0;

@@ -28,8 +28,7 @@ public:
     explicit Sound(double seconds);
 
     // A tone gliding exponentially from f0 to f1 Hz over its length.
-    void Tone(double at, double length, double f0, double f1, double amp, Wave wave,
-              Envelope env);
+    void Tone(double at, double length, double f0, double f1, double amp, Wave wave, Envelope env);
     // White noise through a resonant band-pass whose centre glides from f0 to f1 Hz; q sets
     // how narrow the band is (about 0.7 broad, 5 and more narrow and whistling).
     void Noise(double at, double length, double f0, double f1, double q, double amp, Envelope env);

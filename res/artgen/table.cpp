@@ -12,8 +12,7 @@ constexpr Rgba kTitleArea = Rgba{68, 95, 134, 255};
 constexpr Rgba kMenuIconKey = Rgba{0, 0, 0, 255};
 constexpr Rgba kMenuIconMatte = Rgba{200, 211, 230, 255};
 
-const std::vector<Row>& Artwork()
-{
+const std::vector<Row>& Artwork() {
     static const std::vector<Row> rows = {
         // Program icon: window class icon and small icon.
         IconRow(IDI_PROGRAM, 16, PaintAppIcon),
@@ -261,8 +260,7 @@ const std::vector<Row>& Artwork()
     return rows;
 }
 
-Canvas Render(const Row& row)
-{
+Canvas Render(const Row& row) {
     Canvas c(row.width, row.height);
     row.paint(c, row.look);
     if (row.kind != Kind::Bitmap) return c;
@@ -270,8 +268,7 @@ Canvas Render(const Row& row)
     for (int y = 0; y < row.height; ++y)
         for (int x = 0; x < row.width; ++x) {
             Rgba p = c.Get(x, y);
-            if (p.a == 0 && row.key.a != 0)
-                flat.Set(x, y, row.key);
+            if (p.a == 0 && row.key.a != 0) flat.Set(x, y, row.key);
             else
                 flat.Blend(x, y, p);
         }

@@ -40,24 +40,20 @@ struct Row {
     Composer compose;  // sounds only
 };
 
-constexpr Row BitmapRow(int id, int width, int height, Painter paint, int look = 0,
-                        Rgba key = kNoKey, Rgba matte = kWhite)
-{
+constexpr Row BitmapRow(int id, int width, int height, Painter paint, int look = 0, Rgba key = kNoKey,
+                        Rgba matte = kWhite) {
     return Row{id, Kind::Bitmap, width, height, paint, look, key, matte, 0, 0, nullptr};
 }
 
-constexpr Row IconRow(int id, int size, Painter paint, int look = 0)
-{
+constexpr Row IconRow(int id, int size, Painter paint, int look = 0) {
     return Row{id, Kind::Icon, size, size, paint, look, kNoKey, kNoKey, 0, 0, nullptr};
 }
 
-constexpr Row CursorRow(int id, int size, int hotX, int hotY, Painter paint, int look = 0)
-{
+constexpr Row CursorRow(int id, int size, int hotX, int hotY, Painter paint, int look = 0) {
     return Row{id, Kind::Cursor, size, size, paint, look, kNoKey, kNoKey, hotX, hotY, nullptr};
 }
 
-constexpr Row WaveRow(int id, Composer compose)
-{
+constexpr Row WaveRow(int id, Composer compose) {
     return Row{id, Kind::Wave, 0, 0, nullptr, 0, kNoKey, kNoKey, 0, 0, compose};
 }
 

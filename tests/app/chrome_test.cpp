@@ -82,7 +82,11 @@ TEST_F(ChromeTest, DoubleClickRollsUpAndUnrollsToTheHeightBeforeEvenWhenWidened)
     EXPECT_EQ(400, unrolled.bottom - unrolled.top);
     EXPECT_EQ(640, unrolled.right - unrolled.left);
     EXPECT_TRUE(IsWindowVisible(RunningMain().MainList().Window()));
-    EXPECT_EQ(640 - 2 - 39, [] { RECT r; GetWindowRect(RunningMain().MainList().Window(), &r); return r.right - r.left; }());
+    EXPECT_EQ(640 - 2 - 39, [] {
+        RECT r;
+        GetWindowRect(RunningMain().MainList().Window(), &r);
+        return r.right - r.left;
+    }());
 }
 
 TEST_F(ChromeTest, DoubleClickOnAMaximisedWindowRestoresIt) {

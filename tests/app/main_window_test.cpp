@@ -79,7 +79,11 @@ int SkinnedButtonImage(HWND button) {
 TEST_F(MainWindowTest, PanesAndControlsExistWithTheirClassesAndIds) {
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
-    struct Expected { HWND window; const char* className; const char* name; };
+    struct Expected {
+        HWND window;
+        const char* className;
+        const char* name;
+    };
     for (const Expected& pane : {Expected{RunningMain().Bars().tabBar, "TabBar", "TABBAR"},
                                  Expected{RunningMain().Bars().treeHeader, "CtrlTree", "CTRLTREE"},
                                  Expected{RunningMain().Bars().favouritesHeader, "CtrlFav", "CTRLFAV"},
@@ -231,7 +235,8 @@ TEST_F(MainWindowTest, SplitterShowsTheSizingCursor) {
     POINT onSplitter{RunningMain().Layout().splitter.left + 2, 200};
     ClientToScreen(window, &onSplitter);
     SetCursorPos(onSplitter.x, onSplitter.y);
-    EXPECT_TRUE(SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_TRUE(
+        SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
     EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZEWE), GetCursor());
     RunningMain().ToggleTreeMode();
     SetCursor(nullptr);
@@ -262,10 +267,16 @@ TEST_F(MainWindowTest, DraggingTheSplitterResizesTheLeftPane) {
 TEST_F(MainWindowTest, FrameButtonsSitWhereTheFrameWantsThem) {
     RunningProgram program(Options());
     HWND window = program.Window();
-    struct Expected { int id; int x; int y; int width; int height; };
-    for (const Expected& button : {Expected{1120, 3, 70, 19, 21}, Expected{1128, 3, 95, 19, 21},
-                                   Expected{1127, 3, 225, 19, 21}, Expected{1125, 0, 1, 16, 16},
-                                   Expected{1126, 0, 1, 16, 16}}) {
+    struct Expected {
+        int id;
+        int x;
+        int y;
+        int width;
+        int height;
+    };
+    for (const Expected& button :
+         {Expected{1120, 3, 70, 19, 21}, Expected{1128, 3, 95, 19, 21}, Expected{1127, 3, 225, 19, 21},
+          Expected{1125, 0, 1, 16, 16}, Expected{1126, 0, 1, 16, 16}}) {
         std::vector<HWND> found = ButtonsWithId(window, button.id);
         ASSERT_EQ(1u, found.size()) << button.id;
         layout::Box box = Actual(found[0]);

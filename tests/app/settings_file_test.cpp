@@ -23,10 +23,27 @@ protected:
 // A 2×2 24-bit bitmap file.
 std::string SmallBitmapFile() {
     std::string bytes = "BM";
-    auto put32 = [&](uint32_t value) { for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i)); };
-    auto put16 = [&](uint16_t value) { bytes += static_cast<char>(value); bytes += static_cast<char>(value >> 8); };
-    put32(14 + 40 + 16); put32(0); put32(14 + 40);
-    put32(40); put32(2); put32(2); put16(1); put16(24); put32(0); put32(16); put32(2835); put32(2835); put32(0); put32(0);
+    auto put32 = [&](uint32_t value) {
+        for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i));
+    };
+    auto put16 = [&](uint16_t value) {
+        bytes += static_cast<char>(value);
+        bytes += static_cast<char>(value >> 8);
+    };
+    put32(14 + 40 + 16);
+    put32(0);
+    put32(14 + 40);
+    put32(40);
+    put32(2);
+    put32(2);
+    put16(1);
+    put16(24);
+    put32(0);
+    put32(16);
+    put32(2835);
+    put32(2835);
+    put32(0);
+    put32(0);
     bytes += std::string(16, '\x7f');
     return bytes;
 }

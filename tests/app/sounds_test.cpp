@@ -81,8 +81,8 @@ TEST_F(SoundEventsTest, BuiltInSoundsPlayTheirResourceAndTheFourStrokesShareOne)
         EXPECT_EQ(SoundSource::Resource, request.source);
         EXPECT_EQ(BuiltInSoundResource(event), request.resource);
     }
-    for (SoundEvent stroke : {SoundEvent::GESTURE_LEFT, SoundEvent::GESTURE_UP, SoundEvent::GESTURE_RIGHT,
-                              SoundEvent::GESTURE_DOWN}) {
+    for (SoundEvent stroke :
+         {SoundEvent::GESTURE_LEFT, SoundEvent::GESTURE_UP, SoundEvent::GESTURE_RIGHT, SoundEvent::GESTURE_DOWN}) {
         Sounds().PlayEventSound(stroke);
         EXPECT_EQ(static_cast<int>(stroke), Sounds().LastSoundRequest().event);
         EXPECT_EQ(409, Sounds().LastSoundRequest().resource);
@@ -187,8 +187,8 @@ TEST_F(SoundEventsTest, FileOpenElsewhereIsReadWhenSharedAndFallsBackWhenLocked)
     std::string bytes = WriteSound("drag.wav", 388);
     const int drag = static_cast<int>(SoundEvent::DRAG);
     {
-        Handle reader(CreateFileA(SoundPath("drag.wav").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr));
+        Handle reader(CreateFileA(SoundPath("drag.wav").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  0, nullptr));
         ASSERT_TRUE(reader.Valid());
         Sounds().SetEventSound(drag, false, "drag.wav");
         EXPECT_EQ(bytes, HeldBytes(drag));
@@ -239,8 +239,10 @@ TEST_F(SoundEventsTest, LoadingFollowsTheNamesOfTheSettings) {
     for (int event = 0; event < kSoundEventCount; ++event) {
         SCOPED_TRACE(event);
         if (event == 0) EXPECT_EQ(show, HeldBytes(event));
-        else if (event == 15) EXPECT_EQ(down, HeldBytes(event));
-        else EXPECT_EQ(nullptr, Sounds().EventSoundData(event));
+        else if (event == 15)
+            EXPECT_EQ(down, HeldBytes(event));
+        else
+            EXPECT_EQ(nullptr, Sounds().EventSoundData(event));
     }
     EXPECT_EQ("show.wav", settings_.soundFiles[0]);
     EXPECT_EQ("", settings_.soundFiles[5]);
@@ -309,7 +311,8 @@ TEST_F(SoundsInTheProgramTest, MissingFileIsSavedEmptyAndStartEndsWithTheShowSou
         EXPECT_NE(nullptr, program.Context().sounds.EventSoundData(static_cast<int>(SoundEvent::CD)));
         program.Quit();
         EXPECT_EQ(SoundSource::Stop, program.Context().sounds.LastSoundRequest().source);
-        for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(nullptr, program.Context().sounds.EventSoundData(event));
+        for (int event = 0; event < kSoundEventCount; ++event)
+            EXPECT_EQ(nullptr, program.Context().sounds.EventSoundData(event));
     }
     EXPECT_EQ("", SavedSound("SHOW"));
     EXPECT_EQ("cd.wav", SavedSound("CD"));
@@ -323,7 +326,8 @@ TEST_F(SoundsInTheProgramTest, CustomShowSoundIsPlayedFromMemoryAtTheEndOfStart)
     ASSERT_TRUE(program.Window());
     EXPECT_EQ(static_cast<int>(SoundEvent::SHOW), program.Context().sounds.LastSoundRequest().event);
     EXPECT_EQ(SoundSource::Memory, program.Context().sounds.LastSoundRequest().source);
-    EXPECT_EQ(program.Context().sounds.EventSoundData(static_cast<int>(SoundEvent::SHOW)), program.Context().sounds.LastSoundRequest().memory);
+    EXPECT_EQ(program.Context().sounds.EventSoundData(static_cast<int>(SoundEvent::SHOW)),
+              program.Context().sounds.LastSoundRequest().memory);
 }
 
 TEST_F(SoundsInTheProgramTest, SoundsOffStartsSilentlyAndStaysOffWhenSaved) {

@@ -36,8 +36,7 @@ std::vector<Name> ReadNames() {
     while (std::getline(in, line)) {
         if (!std::regex_match(line, directive)) continue;
         std::smatch m;
-        if (std::regex_match(line, m, define))
-            names.push_back({m[1], std::stoi(m[2])});
+        if (std::regex_match(line, m, define)) names.push_back({m[1], std::stoi(m[2])});
         else
             ADD_FAILURE() << "not a name and a number: " << line;
     }
@@ -112,8 +111,8 @@ TEST(ArtworkTableTest, TheTableDrawsOnlyNamedNumbers) {
         if (KindOf(n.name, kind) == Prefix::Drawn) named.insert({kind, n.number});
     }
     for (const art::Row& row : art::Artwork())
-        EXPECT_EQ(1u, named.count({row.kind, row.id})) << "row " << row.id << " of kind "
-                                                        << static_cast<int>(row.kind) << " has no name";
+        EXPECT_EQ(1u, named.count({row.kind, row.id}))
+            << "row " << row.id << " of kind " << static_cast<int>(row.kind) << " has no name";
 }
 
 }  // namespace

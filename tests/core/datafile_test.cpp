@@ -13,11 +13,17 @@ TEST(DataFile, FrameWritesTagVersionAndPayload) {
     writer.PutU32(0x01020304);
     writer.PutBytes("ab", 2);
     std::vector<uint8_t> file = datafile::Frame(90, writer.Bytes());
-    EXPECT_EQ(Bytes("TSY\x5a\0\0\0\x04\x03\x02\x01" "ab", 13), file);
+    EXPECT_EQ(Bytes("TSY\x5a\0\0\0\x04\x03\x02\x01"
+                    "ab",
+                    13),
+              file);
 }
 
 TEST(DataFile, ParseGivesVersionAndPayload) {
-    std::vector<uint8_t> file = Bytes("TSY\x64\0\0\0\xff\xff\xff\xff" "xyz", 14);
+    std::vector<uint8_t> file = Bytes(
+        "TSY\x64\0\0\0\xff\xff\xff\xff"
+        "xyz",
+        14);
     datafile::Parsed parsed = datafile::Parse(file);
     ASSERT_TRUE(parsed.valid);
     EXPECT_EQ(100u, parsed.version);

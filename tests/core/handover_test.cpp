@@ -10,8 +10,7 @@ TEST(HandOver, RecordHasOneZeroFilledSlotPerPath) {
     EXPECT_STREQ("C:\\a", &record[0]);
     EXPECT_STREQ("D:\\表", &record[handover::kSlotSize]);
     for (size_t i = 5; i < handover::kSlotSize; ++i) ASSERT_EQ('\0', record[i]) << i;
-    EXPECT_EQ((std::vector<std::string>{"C:\\a", "D:\\表"}),
-              handover::ReadRecord(2, record.data(), record.size()));
+    EXPECT_EQ((std::vector<std::string>{"C:\\a", "D:\\表"}), handover::ReadRecord(2, record.data(), record.size()));
 }
 
 TEST(HandOver, SlotFitsAtMost259Bytes) {

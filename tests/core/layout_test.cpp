@@ -128,7 +128,7 @@ TEST(Layout, DraggingTheSplitterFollowsTheCursorWithinItsBand) {
     Placement p = Place(kTree, kClient, sizes);
     Rect splitter = p.splitter;
     Drag drag;
-    BeginDrag(drag, kTree, sizes, {1210, 500});   // window at screen x 1000
+    BeginDrag(drag, kTree, sizes, {1210, 500});  // window at screen x 1000
     EXPECT_TRUE(FollowDrag(drag, kTree, kClient, {300, 200}, {1300, 700}, sizes, splitter));
     EXPECT_EQ(270, sizes.leftWidth);
     EXPECT_EQ(298, splitter.left);

@@ -54,13 +54,14 @@ TEST(NewItemNames, FolderEndingInA5CTrailByteStillGetsItsSeparator) {
     // 表 is 0x95 0x5C in Shift-JIS: its second byte is not a separator.
     const std::string folderPath = "C:\\表";
     ASSERT_EQ('\\', folderPath.back());
-    EXPECT_EQ(folderPath + "\\新規ファイル", ChooseNewItemName(folderPath, NewItemKind::File, folder.Exists()).fullPath);
+    EXPECT_EQ(folderPath + "\\新規ファイル",
+              ChooseNewItemName(folderPath, NewItemKind::File, folder.Exists()).fullPath);
 }
 
 TEST(NewItemNames, PathsThatNameNoDriveOrShareGetNothing) {
-    for (const std::string& folderPath : {std::string(), std::string("マイ コンピュータ"), std::string("sub\\dir"),
-                                          std::string("C:relative"), std::string("\\rooted"), std::string("\\\\"),
-                                          std::string("1:\\x")}) {
+    for (const std::string& folderPath :
+         {std::string(), std::string("マイ コンピュータ"), std::string("sub\\dir"), std::string("C:relative"),
+          std::string("\\rooted"), std::string("\\\\"), std::string("1:\\x")}) {
         FakeFolder folder;
         NewItemName chosen = ChooseNewItemName(folderPath, NewItemKind::Folder, folder.Exists());
         EXPECT_TRUE(chosen.fullPath.empty()) << folderPath;

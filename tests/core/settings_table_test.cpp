@@ -91,8 +91,8 @@ TEST(SettingsTable, SavesInTheWrittenOrderWithFontsBetweenTextAndColours) {
     Settings settings = DefaultSettings();
     SaveSettings(store, settings, [&] { store.writes.push_back({"FONTS", ""}); });
     std::vector<std::string> names = WrittenNames(store);
-    std::vector<std::string> expectedStart = {
-        "DBLCLK/ACTION", "HOTKEY/USE", "HOTKEY/CTRL", "HOTKEY/ALT", "HOTKEY/KEY", "SOUND/USE_SOUND", "SOUND/SHOW"};
+    std::vector<std::string> expectedStart = {"DBLCLK/ACTION", "HOTKEY/USE",      "HOTKEY/CTRL", "HOTKEY/ALT",
+                                              "HOTKEY/KEY",    "SOUND/USE_SOUND", "SOUND/SHOW"};
     EXPECT_EQ(expectedStart, std::vector<std::string>(names.begin(), names.begin() + 7));
     auto at = [&](const std::string& name) { return std::find(names.begin(), names.end(), name) - names.begin(); };
     EXPECT_EQ(at("SOUND/GESTURE_DOWN") + 1, at("TRANP/USE"));

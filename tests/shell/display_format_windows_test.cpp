@@ -37,7 +37,8 @@ TEST_F(DisplayFormatFromFiles, ReadOnlyArchivedFileShowsRA) {
 
 TEST_F(DisplayFormatFromFiles, SizeAboveFourGigabytesUsesTheHighHalf) {
     {
-        Handle file(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        Handle file(
+            CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(file.Valid());
         LARGE_INTEGER end;
         end.QuadPart = (LONGLONG{1} << 32) + 1;

@@ -51,9 +51,10 @@ testing::AssertionResult Near(COLORREF expected, COLORREF actual) {
         std::abs(GetGValue(expected) - GetGValue(actual)) <= kTolerance &&
         std::abs(GetBValue(expected) - GetBValue(actual)) <= kTolerance)
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "expected RGB(" << int(GetRValue(expected)) << ", " << int(GetGValue(expected))
-                                       << ", " << int(GetBValue(expected)) << ") got RGB(" << int(GetRValue(actual))
-                                       << ", " << int(GetGValue(actual)) << ", " << int(GetBValue(actual)) << ")";
+    return testing::AssertionFailure() << "expected RGB(" << int(GetRValue(expected)) << ", "
+                                       << int(GetGValue(expected)) << ", " << int(GetBValue(expected)) << ") got RGB("
+                                       << int(GetRValue(actual)) << ", " << int(GetGValue(actual)) << ", "
+                                       << int(GetBValue(actual)) << ")";
 }
 
 TEST_F(ImageLoadingTest, BitmapLoadsAtItsSizeWithItsRowsTheRightWayUp) {

@@ -176,7 +176,8 @@ TEST_F(NewItemsTest, ListReceivesTheNewItemsChildIdentifierAndName) {
     ASSERT_HRESULT_SUCCEEDED(DesktopFolder()->ParseDisplayName(
         nullptr, nullptr, &wideTarget[0], &eaten, reinterpret_cast<PIDLIST_RELATIVE*>(folderList.Put()), nullptr));
     ComPtr<IShellFolder> shown;
-    ASSERT_HRESULT_SUCCEEDED(DesktopFolder()->BindToObject(folderList.Get(), nullptr, IID_IShellFolder, shown.PutVoid()));
+    ASSERT_HRESULT_SUCCEEDED(
+        DesktopFolder()->BindToObject(folderList.Get(), nullptr, IID_IShellFolder, shown.PutVoid()));
 
     ListRows rows;
     EXPECT_EQ(In("新しいフォルダ"), CreateNewItemInList(target_, NewItemKind::Folder, rows.Appender()));

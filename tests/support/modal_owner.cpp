@@ -35,21 +35,11 @@ LRESULT CALLBACK ModalOwner::Procedure(HWND window, UINT message, WPARAM wParam,
     auto* owner = reinterpret_cast<ModalOwner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (owner) {
         switch (message) {
-        case WM_MEASUREITEM:
-            ++owner->measureItems;
-            return TRUE;
-        case WM_DRAWITEM:
-            ++owner->drawItems;
-            return TRUE;
-        case WM_INITMENU:
-            ++owner->initMenus;
-            return 0;
-        case WM_MENUSELECT:
-            ++owner->menuSelects;
-            return 0;
-        case WM_MENURBUTTONUP:
-            ++owner->menuRightButtonUps;
-            return 0;
+        case WM_MEASUREITEM: ++owner->measureItems; return TRUE;
+        case WM_DRAWITEM: ++owner->drawItems; return TRUE;
+        case WM_INITMENU: ++owner->initMenus; return 0;
+        case WM_MENUSELECT: ++owner->menuSelects; return 0;
+        case WM_MENURBUTTONUP: ++owner->menuRightButtonUps; return 0;
         case WM_ENTERIDLE:
             if (wParam == MSGF_MENU && owner->onMenuIdle)
                 owner->onMenuIdle(owner->menuWaits_++, reinterpret_cast<HWND>(lParam));
@@ -70,8 +60,7 @@ LRESULT CALLBACK ModalOwner::Procedure(HWND window, UINT message, WPARAM wParam,
                 ++owner->givenUp;
             }
             return 0;
-        default:
-            break;
+        default: break;
         }
     }
     return DefWindowProcA(window, message, wParam, lParam);

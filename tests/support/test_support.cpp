@@ -44,8 +44,8 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size();
+    bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
     CloseHandle(file);
     return ok;
 }
@@ -158,7 +158,8 @@ int RunProcessPumping(const std::string& commandLine, DWORD timeoutMs) {
     bool ended = PumpUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, timeoutMs);
     DWORD exitCode = static_cast<DWORD>(-1);
     if (ended) GetExitCodeProcess(process.hProcess, &exitCode);
-    else TerminateProcess(process.hProcess, 1);
+    else
+        TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return ended ? static_cast<int>(exitCode) : -1;

@@ -104,6 +104,5 @@ void PressRight(HWND control) { SendMessageA(control, WM_RBUTTONDOWN, MK_RBUTTON
 
 void DiscardQueuedInput() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-    }
+    while (PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
 }

@@ -30,8 +30,8 @@ protected:
 using Calls = std::vector<std::string>;
 
 WNDPROC PlainButtonProcedure(HWND parent) {
-    HWND plain = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, GetModuleHandleA(nullptr),
-                                 nullptr);
+    HWND plain =
+        CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     WNDPROC procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(plain, GWLP_WNDPROC));
     DestroyWindow(plain);
     return procedure;

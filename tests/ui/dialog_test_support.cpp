@@ -52,7 +52,7 @@ MenuKeys::~MenuKeys() {
 }
 
 ElsewhereWindow::ElsewhereWindow()
-    : window_(CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE | WS_BORDER, 700, 600, 200, 150,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+    : window_(CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE | WS_BORDER, 700, 600, 200, 150, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr)) {}
 
 ElsewhereWindow::~ElsewhereWindow() { DestroyWindow(window_); }

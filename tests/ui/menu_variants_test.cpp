@@ -90,13 +90,16 @@ TEST_F(MenuVariantsTest, EveryKindSizesItsItemsAsTextPlusSixtyFiveBySeven) {
     for (const Variant& variant : AllVariants()) {
         SCOPED_TRACE(variant.name);
         auto menu = variant.make(kTenCharacters, 0);
-        SIZE text = TextExtent(variant.sizedInBold ? MenuFixture::Look().bold13.Get() : MenuFixture::Look().normal13.Get(), kTenCharacters);
+        SIZE text =
+            TextExtent(variant.sizedInBold ? MenuFixture::Look().bold13.Get() : MenuFixture::Look().normal13.Get(),
+                       kTenCharacters);
         MEASUREITEMSTRUCT measured = Measured(*menu, owner_.Window(), 1);
         EXPECT_EQ(static_cast<UINT>(text.cx + 65), measured.itemWidth);
         EXPECT_EQ(static_cast<UINT>(text.cy + 7), measured.itemHeight);
     }
     // The bold font really is wider, or the two groups above would not be told apart.
-    EXPECT_GT(TextExtent(MenuFixture::Look().bold13.Get(), kTenCharacters).cx, TextExtent(MenuFixture::Look().normal13.Get(), kTenCharacters).cx);
+    EXPECT_GT(TextExtent(MenuFixture::Look().bold13.Get(), kTenCharacters).cx,
+              TextExtent(MenuFixture::Look().normal13.Get(), kTenCharacters).cx);
 }
 
 TEST_F(MenuVariantsTest, SelectedItemCoversTheStripeAndOthersShowIt) {
@@ -204,7 +207,8 @@ TEST_F(MenuVariantsTest, OffsetMenuFindsItsItemsFromOffsetPlusOne) {
     MEASUREITEMSTRUCT third = Measured(menu, owner_.Window(), 3);
     MEASUREITEMSTRUCT fourth = Measured(menu, owner_.Window(), 4);
     EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "タブ追加").cx + 65), third.itemWidth);
-    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "キャンセル").cx + 65), fourth.itemWidth);
+    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "キャンセル").cx + 65),
+              fourth.itemWidth);
     // Identifiers that are no item leave the record and the canvas alone.
     for (UINT id : {0u, 1u, 2u, 5u}) {
         MEASUREITEMSTRUCT none = Measured(menu, owner_.Window(), id);
@@ -245,7 +249,8 @@ TEST_F(MenuVariantsTest, FavouriteGroupsAreSizedByTheirNameAndShowTheGroupIcon) 
     UINT groupId = static_cast<UINT>(reinterpret_cast<UINT_PTR>(group));
     MEASUREITEMSTRUCT groupSize = Measured(menu, owner_.Window(), groupId);
     MEASUREITEMSTRUCT inGroup = Measured(menu, owner_.Window(), 2);
-    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "とても長いグループの名前").cx + 65), groupSize.itemWidth);
+    EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "とても長いグループの名前").cx + 65),
+              groupSize.itemWidth);
     EXPECT_EQ(static_cast<UINT>(TextExtent(MenuFixture::Look().normal13.Get(), "書類").cx + 65), inGroup.itemWidth);
 
     Canvas32 groupPaint(220, 22), itemPaint(220, 22);

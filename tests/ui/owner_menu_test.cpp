@@ -44,7 +44,9 @@ TEST_F(OwnerMenuTest, ChoosingTheSecondItemReturnsTwo) {
 TEST_F(OwnerMenuTest, EscapeClickOutsideAndCancelModeAllReturnZero) {
     const std::function<void(HWND)> dismissals[] = {
         [](HWND menuWindow) { PostKey(menuWindow, VK_ESCAPE); },
-        [](HWND menuWindow) { PostClickAt(menuWindow, POINT{1200, 1000}); },
+        [](HWND menuWindow) {
+            PostClickAt(menuWindow, POINT{1200, 1000});
+        },
         [](HWND menuWindow) { PostMessageA(menuWindow, WM_CANCELMODE, 0, 0); },
     };
     for (const auto& dismiss : dismissals) {

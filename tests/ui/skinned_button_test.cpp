@@ -158,14 +158,16 @@ TEST_F(SkinnedButtonTest, ARightPressOnUpShowsPressedWhileItsMenuIsOpen) {
     HWND menuOwner = host_.Window();
     int shownWhileOpen = 0;
     bool paintedBeforeMenu = false;
-    auto up = Make(ButtonKind::Up, {{}, [&] {
+    auto up = Make(ButtonKind::Up, {{},
+                                    [&] {
                                         shownWhileOpen = BitmapShown(*self);
                                         paintedBeforeMenu = !NeedsPaint(self->Window());
                                         // A menu takes the capture while it is open.
                                         SetCapture(menuOwner);
                                         shownWhileOpen = BitmapShown(*self);
                                         ReleaseCapture();
-                                    }, {}});
+                                    },
+                                    {}});
     self = up.get();
     Enter(*up);
     unsigned sounds = SoundCount();
@@ -261,9 +263,8 @@ TEST_F(SkinnedButtonTest, AnInactiveTitleButtonStillOpensItsMenuAndKeepsItsInact
 
 TEST_F(SkinnedButtonTest, ALeftColumnToggleShowsItsModeAndTogglesOnlyOnAClickInside) {
     bool treeShown = true;
-    auto toggle = Make(ButtonKind::TreeToggle, {[&] { treeShown = !treeShown; }, {}, [&] {
-                                                     return OnOffState(treeShown);
-                                                 }});
+    auto toggle =
+        Make(ButtonKind::TreeToggle, {[&] { treeShown = !treeShown; }, {}, [&] { return OnOffState(treeShown); }});
     EXPECT_EQ(170, BitmapShown(*toggle));
     Enter(*toggle);
     EXPECT_EQ(170, BitmapShown(*toggle)) << "no hover look";
@@ -320,9 +321,8 @@ TEST_F(SkinnedButtonTest, AStateButtonShowsItsNewStateAfterItsClick) {
 
 TEST_F(SkinnedButtonTest, TheEraserShowsBothFlagsInItsNormalAndHoverLooks) {
     bool hideMode = false, magnifier = false;
-    auto eraser = Make(ButtonKind::Eraser, {[&] { hideMode = !hideMode; }, {}, [&] {
-                                                return EraserState(hideMode, magnifier);
-                                            }});
+    auto eraser =
+        Make(ButtonKind::Eraser, {[&] { hideMode = !hideMode; }, {}, [&] { return EraserState(hideMode, magnifier); }});
     std::vector<int> normals, hovers;
     for (int flags = 0; flags < 4; ++flags) {
         hideMode = flags & 1;
@@ -392,7 +392,12 @@ TEST_F(SkinnedButtonTest, ACloseButtonThatDestroysItsWindowSurvivesItsOwnClick) 
 TEST_F(SkinnedButtonTest, AnObjectDeletedByItsClickIsNotTouchedAfterwards) {
     auto* ok = new SkinnedButton(theme_, ButtonKind::Ok);
     HWND window = nullptr;
-    ok->SetActions({[&] { delete ok; ok = nullptr; }, {}, {}});
+    ok->SetActions({[&] {
+                        delete ok;
+                        ok = nullptr;
+                    },
+                    {},
+                    {}});
     ok->Place(host_.Window(), 0, 0, 1, nullptr);
     window = ok->Window();
     Click(*ok);

@@ -51,7 +51,8 @@ TEST_F(VersionDialogTest, ShowsTheVersionTextFromItsFirstLineOnWhiteBesideTheMai
         style = GetWindowLongA(field, GWL_STYLE);
         placed = ScreenRectOf(dialog);
         WindowDC dc(field);
-        brush = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()), reinterpret_cast<LPARAM>(field));
+        brush = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()),
+                             reinterpret_cast<LPARAM>(field));
         PostMessageA(dialog, WM_RBUTTONDOWN, MK_RBUTTON, 0);
     };
     ShowVersionDialog(owner_.Window(), theme_);

@@ -96,8 +96,7 @@ TEST(KernelHandleTest, ClosedOnceAndNeitherFailureValueCountsAsOpen) {
     EXPECT_FALSE(HandleIsOpen(event));
     EXPECT_FALSE(Handle().Valid());
     EXPECT_FALSE(Handle(INVALID_HANDLE_VALUE).Valid());
-    Handle failed(CreateFileA("C:\\no such folder\\no such file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                              nullptr));
+    Handle failed(CreateFileA("C:\\no such folder\\no such file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_EQ(INVALID_HANDLE_VALUE, failed.Get());
     EXPECT_FALSE(failed);
 }

@@ -72,9 +72,7 @@ TEST_F(TextExtentTest, BiggerFontIsTallerAndWider) {
     EXPECT_GT(large.cx, small.cx);
 }
 
-TEST_F(TextExtentTest, EmptyTextHasNoWidth) {
-    EXPECT_EQ(0, MeasureText(window_.Get(), small_.Get(), "").cx);
-}
+TEST_F(TextExtentTest, EmptyTextHasNoWidth) { EXPECT_EQ(0, MeasureText(window_.Get(), small_.Get(), "").cx); }
 
 TEST_F(TextExtentTest, WindowKeepsTheFontItHadBefore) {
     WindowDC dc(window_.Get());
