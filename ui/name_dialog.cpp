@@ -5,6 +5,7 @@
 #include "res/ids.h"
 #include "ui/theme.h"
 #include "ui/dialog_background.h"
+#include "ui/dialog_state.h"
 #include "ui/dialog_text.h"
 #include "ui/title_menu.h"
 #include "ui/skinned_button.h"
@@ -77,13 +78,12 @@ void End(HWND dialog, NameDialogState& state, int result) {
 }
 
 INT_PTR CALLBACK NameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* state = DialogState<NameDialogState>(dialog, message, lParam);
+    if (!state) return FALSE;
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        Initialise(dialog, *reinterpret_cast<NameDialogState*>(lParam));
+        Initialise(dialog, *state);
         return FALSE;
     }
-    auto* state = reinterpret_cast<NameDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!state) return FALSE;
     INT_PTR result = FALSE;
     if (HandleDialogGround(dialog, state->theme, state->title.get(), message, wParam, result)) return result;
     switch (message) {

@@ -1,6 +1,7 @@
 #include "ui/popup_editor.h"
 
 #include "win/platform.h"
+#include "ui/dialog_state.h"
 #include "ui/dialog_text.h"
 
 namespace {
@@ -43,13 +44,12 @@ void Initialise(HWND dialog, EditorState& state) {
 }
 
 INT_PTR CALLBACK EditorProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* state = DialogState<EditorState>(dialog, message, lParam);
+    if (!state) return FALSE;
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        Initialise(dialog, *reinterpret_cast<EditorState*>(lParam));
+        Initialise(dialog, *state);
         return TRUE;
     }
-    auto* state = reinterpret_cast<EditorState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!state) return FALSE;
     switch (message) {
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) Commit(dialog, *state);

@@ -5,6 +5,7 @@
 #include "res/ids.h"
 #include "ui/theme.h"
 #include "ui/dialog_background.h"
+#include "ui/dialog_state.h"
 #include "ui/title_menu.h"
 #include "ui/skinned_button.h"
 
@@ -50,14 +51,13 @@ void Initialise(HWND dialog, VersionDialogState& state) {
 }
 
 INT_PTR CALLBACK VersionProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* state = DialogState<VersionDialogState>(dialog, message, lParam);
+    if (!state) return FALSE;
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        Initialise(dialog, *reinterpret_cast<VersionDialogState*>(lParam));
+        Initialise(dialog, *state);
         // Giving the text the focus would select all of it and scroll to its end.
         return FALSE;
     }
-    auto* state = reinterpret_cast<VersionDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!state) return FALSE;
     INT_PTR result = FALSE;
     if (HandleDialogGround(dialog, state->theme, state->title.get(), message, wParam, result)) return result;
     switch (message) {
