@@ -1,6 +1,6 @@
-// The process-wide shell objects. Every other part of the program reaches the shell namespace
-// through this header, which also brings in the toolkit over it: identifier lists, folder
-// binding, names and paths, typed paths, shortcuts and the clipboard.
+// The shell services that the application holds while it runs. Every other part of the program
+// reaches the shell namespace through this header, which also brings in the toolkit over it:
+// identifier lists, folder binding, names and paths, typed paths, shortcuts and the clipboard.
 #pragma once
 #include <windows.h>
 #include <shlobj.h>
