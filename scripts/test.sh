@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test: the native tests under the sanitizers, the
-# fuzz target for a fixed number of runs, then the Windows tests under Wine on a virtual display.
+# fuzz targets for a fixed number of runs, then the Windows tests under Wine on a virtual display.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
