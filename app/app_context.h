@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/fonts.h"
+#include "core/comments.h"
 #include "app/sounds.h"
 #include "core/settings_table.h"
 #include "shell/shell_services.h"
@@ -26,6 +27,8 @@ struct AppContext {
     Settings settings = DefaultSettings();
     FontChoices fonts = DefaultFontChoices();
     EventSounds sounds{settings, folder};
+    // The users' comments on files, kept in comment.dat.
+    CommentTable comments;
     // Held from the first start until the main window is destroyed: a start meanwhile hands its
     // paths over instead.
     Handle instanceMutex;

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "app/comment_file.h"
 #include "app/hotkey.h"
 #include "app/settings_file.h"
 #include "app/translucency.h"
@@ -69,6 +70,7 @@ void MainWindow::RunCreationSequence() {
     theme_.buttonSound = [this] { context_.sounds.PlayEventSound(SoundEvent::BTN); };
     mainList_.Create(window_, context_.fonts.list, settings.mainListStyle);
     subList_.Create(window_, context_.fonts.list, settings.subListStyle);
+    context_.comments = LoadComments(context_.folder.DataFile(kCommentFileName));
     bars_.Create(window_, context_.instance);
     CreateFrameButtons();
     favourites_.Create(window_);
@@ -99,6 +101,7 @@ void MainWindow::RunDestructionSequence() {
     RecordWindowState();
     RecordLayoutSettings();
     SaveSettingsFile(context_.folder, context_.settings, context_.fonts);
+    SaveComments(context_.folder.DataFile(kCommentFileName), context_.comments);
     buttons_ = FrameButtons{};
     tabs_.Clear();
     tray_.Remove();

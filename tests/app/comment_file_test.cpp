@@ -5,6 +5,7 @@
 
 #include "app/comment_file.h"
 #include "win/program_folder.h"
+#include "tests/support/program_fixture.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -122,6 +123,36 @@ TEST_F(CommentFileTest, SaveWithoutADataFolderFailsAndWritesNothing) {
     table.SetCommentByPath(Present("a.txt"), "comment");
     EXPECT_FALSE(SaveComments(CommentFile(), table));
     EXPECT_FALSE(FileExists(CommentFile()));
+}
+
+}  // namespace
+
+namespace {
+
+using CommentsInTheProgramTest = ProgramFolderTest;
+
+TEST_F(CommentsInTheProgramTest, TheProgramLoadsItsCommentsAtStartAndWritesThemAtExit) {
+    std::string kept = MakeFolder("kept");
+    std::string gone = folder_.Path() + "gone.txt";
+    CommentTable before;
+    before.SetCommentByPath(kept, "残すコメント");
+    before.SetCommentByPath(gone, "消えたファイル");
+    MakeFolder("data");
+    ASSERT_TRUE(SaveComments(folder_.Path() + "data\\comment.dat", before));
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        std::string text;
+        EXPECT_TRUE(program.Context().comments.GetComment(kept, text));
+        EXPECT_EQ("残すコメント", text);
+        EXPECT_FALSE(program.Context().comments.GetComment(gone, text));
+        program.Context().comments.SetCommentByPath(kept, "書き換えた");
+    }
+    CommentTable after = LoadComments(folder_.Path() + "data\\comment.dat");
+    std::string text;
+    EXPECT_TRUE(after.GetComment(kept, text));
+    EXPECT_EQ("書き換えた", text);
+    EXPECT_FALSE(after.GetComment(gone, text));
 }
 
 }  // namespace
