@@ -68,8 +68,9 @@ void MainWindow::RunCreationSequence() {
     theme_.CreateBitmapStrips(context_.instance);
     theme_.CreateMenuLook(context_.instance);
     theme_.buttonSound = [this] { context_.sounds.PlayEventSound(SoundEvent::BTN); };
-    mainList_.Create(window_, context_.fonts.list, settings.mainListStyle);
-    subList_.Create(window_, context_.fonts.list, settings.subListStyle);
+    ListPaneShared listShared{theme_, settings, context_.comments, context_.shell};
+    mainList_.Create(window_, listShared, context_.fonts.list, settings.mainListStyle);
+    subList_.Create(window_, listShared, context_.fonts.list, settings.subListStyle);
     context_.comments = LoadComments(context_.folder.DataFile(kCommentFileName));
     bars_.Create(window_, context_.instance);
     CreateFrameButtons();

@@ -142,7 +142,12 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (context_.shell.ForwardMenuMessage(message, wParam, lParam)) return message == WM_INITMENUPOPUP ? 0 : TRUE;
         return Default(message, wParam, lParam);
     case WM_COPYDATA: return ReceiveHandOver(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_NOTIFY: return 0;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->hwndFrom && header->hwndFrom == mainList_.Window()) return mainList_.OnNotify(header);
+        if (header->hwndFrom && header->hwndFrom == subList_.Window()) return subList_.OnNotify(header);
+        return 0;
+    }
     case WM_NCHITTEST: return FrameHitTest(wParam, lParam);
     case WM_SYNCPAINT:
         RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

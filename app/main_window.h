@@ -147,8 +147,8 @@ private:
     BarWindows bars_;
     ListLock listLock_;
     TabList tabs_;
-    ListPane mainList_{kMainListId};
-    ListPane subList_{kSubListId};
+    ListPane mainList_{kMainListId, listLock_};
+    ListPane subList_{kSubListId, listLock_};
     FolderTreePane tree_;
     FavouritesPane favourites_;
     // Last, so that the buttons go first: their actions refer to everything above.

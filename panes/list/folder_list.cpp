@@ -26,9 +26,9 @@ private:
     HCURSOR previous_;
 };
 
-// The find data's size from both its halves, with the disk asked for one that the shell marked as
-// too large for its own record.
-uint64_t ItemSize(IShellFolder* folder, PCUITEMID_CHILD item, const WIN32_FIND_DATAA& found) {
+}  // namespace
+
+uint64_t FindDataSize(IShellFolder* folder, PCUITEMID_CHILD item, const WIN32_FIND_DATAA& found) {
     if (!items::NeedsDiskSize(found.nFileSizeLow)) return items::CombinedSize(found.nFileSizeHigh, found.nFileSizeLow);
     std::string path = ItemPath(folder, item);
     WIN32_FIND_DATAA onDisk{};
@@ -38,9 +38,8 @@ uint64_t ItemSize(IShellFolder* folder, PCUITEMID_CHILD item, const WIN32_FIND_D
     return items::CombinedSize(onDisk.nFileSizeHigh, onDisk.nFileSizeLow);
 }
 
-}  // namespace
-
-FolderList::FolderList(ListLock& lock) : lock_(lock), ownChange_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+FolderList::FolderList(ListLock& lock, const SortState& sort)
+    : lock_(lock), sort_(sort), ownChange_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
 void FolderList::Attach(HWND list, HWND promptOwner, HFONT font) {
     list_ = list;
@@ -91,7 +90,7 @@ void FolderList::NameAndMeasure(IShellFolder* folder, Contents& contents) const 
         std::string name;
         if (SUCCEEDED(SHGetDataFromIDListA(folder, item.Get(), SHGDFIL_FINDDATA, &found, sizeof found))) {
             name = found.cFileName;
-            contents.totalSize += ItemSize(folder, item.Get(), found);
+            contents.totalSize += FindDataSize(folder, item.Get(), found);
         } else {
             name = DisplayName(folder, item.Get());
         }

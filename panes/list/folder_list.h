@@ -5,30 +5,23 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/list_view_state.h"
 #include "panes/list/list_lock.h"
 #include "win/owners.h"
 
-// The shell's own column numbers, which the list's columns follow: name, size, type, modified
-// date, attributes.
-constexpr int kSortColumnCount = 5;
-
-struct SortState {
-    int column = 0;
-    // One direction a column, 0 ascending and 1 descending, kept while other columns are used.
-    std::array<int, kSortColumnCount> directions{};
-
-    int Direction() const { return directions[static_cast<size_t>(column)]; }
-};
+// An item's size from its find data: both halves, or the disk's answer when the shell marked the
+// size as too large for its own record.
+uint64_t FindDataSize(IShellFolder* folder, PCUITEMID_CHILD item, const WIN32_FIND_DATAA& found);
 
 class FolderList {
 public:
-    explicit FolderList(ListLock& lock);
+    // The items are sorted by the sort order of the list's view, which the list owns.
+    FolderList(ListLock& lock, const SortState& sort);
     FolderList(const FolderList&) = delete;
     FolderList& operator=(const FolderList&) = delete;
 
@@ -60,7 +53,7 @@ public:
     const std::string& Name(size_t row) const;
     uint64_t TotalSize() const { return totalSize_; }
     int WidestName() const { return widestName_; }
-    SortState& Sort() { return sort_; }
+    const SortState& Sort() const { return sort_; }
     // Signalled just before the list changes its folder's contents itself, so that the change
     // watcher does not reload it for that change.
     HANDLE OwnChangeEvent() const { return ownChange_.Get(); }
@@ -107,7 +100,7 @@ private:
     std::vector<std::string> names_;
     uint64_t totalSize_ = 0;
     int widestName_ = 0;
-    SortState sort_;
+    const SortState& sort_;
     Handle ownChange_;
 
     int uses_ = 0;

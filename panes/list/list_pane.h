@@ -1,39 +1,176 @@
-// A folder list: the main and the sub list are two of these, each owning its list-view control
-// and its view style.
+// A folder list: the main and the sub list are two of these. Each owns its list-view control, the
+// model of the folder it shows, its view state, its in-place comment editor and the drawing
+// resources that only lists use. The main window passes it every notification of its control.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
 
+#include <string>
+
+#include "core/comments.h"
+#include "core/list_view_state.h"
+#include "core/settings_table.h"
+#include "panes/list/folder_list.h"
+#include "panes/list/list_host.h"
+#include "panes/list/list_lock.h"
+#include "shell/shell_services.h"
+#include "ui/theme.h"
 #include "win/owners.h"
+#include "win/subclass.h"
 
 constexpr int kMainListId = 1102;
 constexpr int kSubListId = 1103;
+constexpr int kMainCommentEditId = 1700;
+constexpr int kSubCommentEditId = 1701;
 
-// View styles of a list: -1 comment, 0 icon, 1 details, 2 tile, 3 list, 4 thumbnail.
-constexpr int kCommentStyle = -1;
-constexpr int kThumbnailStyle = 4;
+// What both lists read and write beside their own folders, owned by the main window and the
+// application, all living longer than the lists.
+struct ListPaneShared {
+    Theme& theme;
+    const Settings& settings;
+    CommentTable& comments;
+    const ShellServices& shell;
+};
+
+// The pens, brushes, fonts and images with which the lists draw their items.
+struct ListLook {
+    Font fixedFont;
+    // Image 0 marks an item that has a comment.
+    ImageList commentMarks;
+    Pen dottedPen, nullPen;
+    Brush alternateRow, iconWell;
+};
 
 class ListPane {
 public:
-    explicit ListPane(int controlId) : controlId_(controlId) {}
-    // The control keeps no font of its own: it is told to forget the pane's font first.
+    ListPane(int controlId, ListLock& lock);
+    // The control stays with its parent window, but keeps neither the pane's font nor its procedures.
     ~ListPane();
     ListPane(const ListPane&) = delete;
     ListPane& operator=(const ListPane&) = delete;
 
-    // Makes the control in the list font the user chose and in the style the settings start it with.
-    void Create(HWND mainWindow, const LOGFONTA& font, int style);
+    // Makes the control and its comment editor in the list font, and gives it its start style.
+    void Create(HWND mainWindow, const ListPaneShared& shared, const LOGFONTA& font, int style);
+    // Until a host is set, items are not opened.
+    void SetHost(ListHost* host) { host_ = host; }
     HWND Window() const { return window_; }
+    HWND CommentEditor() const { return editor_; }
+    FolderList& Model() { return model_; }
+    const ListLook& Look() const { return look_; }
 
-    // Gives the list a view style: the control's own layout and the program's drawing mode.
-    void SetStyle(int style);
-    int Style() const { return style_; }
-    // The value the settings file keeps for the style: -1 for the comment style, otherwise the
-    // control's layout bits, so that the thumbnail style is kept as the icon layout.
-    int SavedStyle() const;
+    // The list shows the folder from its first row in its view style; false, with the previous
+    // contents kept, when the folder cannot be read.
+    bool Show(ComPtr<IShellFolder> folder);
+    bool Reload();
+    bool Resort();
+
+    // The control's layout, extended styles, spacing images, columns and text for a view style;
+    // with arrange the icons are lined up again.
+    void SetViewStyle(int style, bool arrange);
+    int Style() const { return state_.style; }
+    // The value the settings file keeps for the style.
+    int SavedStyle() const { return ::SavedStyle(state_.style); }
+    bool CommentMode() const { return commentMode_; }
+    bool ThumbnailMode() const { return thumbnailMode_; }
+    const ListViewState& ViewState() const { return state_; }
+    // The state to write back into the tab that the list leaves: an active comment edit is
+    // committed and the shown style's column widths are read as the control has them now.
+    ListViewState StateForTab();
+    // Takes the view of the tab that the list shows next.
+    void TakeViewState(const ListViewState& state);
+    // Sizes the list layout's column or the tile layout's cells for the widest name, which is
+    // remembered for later changes of style.
+    void SizeListColumns(int widestName);
+
+    // Opens one item as the list does: a folder, or a shortcut to one, is shown in the list, a
+    // shortcut to an address is opened, and anything else is started by the shell. With
+    // rememberCurrent the folder shown now goes to the tab's back history when a folder is shown.
+    void OpenItemInList(IShellFolder* folder, PCUITEMID_CHILD item, bool rememberCurrent);
+    // Enter: one selected row opens as a double-click does, several open as tabs.
+    void OpenSelection();
+
+    // The comment style's in-place editor of a row's comment.
+    void BeginCommentEdit(int row);
+    void CommitCommentEdit();
+    void CancelCommentEdit();
+    // Commits, then edits the row above or below when there is one.
+    void MoveCommentEdit(bool up);
+    bool CommentEditActive() const { return editActive_; }
+
+    // Every WM_NOTIFY of the control; what it does not handle gets the default answer.
+    LRESULT OnNotify(NMHDR* header);
 
 private:
+    static LRESULT ListProcedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT EditorProcedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleEditorKey(UINT message, WPARAM key);
+
+    void CreateLook(const Settings& settings);
+    void KeepColumnWidths();
+    void InsertColumns(bool commentView);
+    void SetLayout(ListLayout layout);
+    HIMAGELIST SpacingList(SpacingCells cells) const;
+
+    bool ShowsRow(int row) const;
+    void DisplayText(NMLVDISPINFOA& request);
+    std::string TextOf(int row, int column);
+    std::string TileText(IShellFolder* folder, PCUITEMID_CHILD item);
+
+    int RowAt(POINT clientPoint) const;
+    int SingleSelectedRow() const;
+    LRESULT OnKeyDown(const NMLVKEYDOWN& key);
+    LRESULT OnListKey(WORD key);
+    void OnItemChanged(const NMLISTVIEW& change);
+    LRESULT OnClick(const NMITEMACTIVATE& click);
+    void OnDoubleClick(const NMITEMACTIVATE& click);
+    void OnColumnClick(const NMLISTVIEW& click);
+
+    // Notifications whose handling belongs to the parts of the list still to come: the item
+    // tooltips, dragging items out, the context menus and the owner drawing.
+    LRESULT OnGetInfoTip(NMLVGETINFOTIPA& request);
+    LRESULT OnBeginDrag(const NMLISTVIEW& drag);
+    LRESULT OnRightClick(const NMITEMACTIVATE& click);
+    LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
+
+    void OpenRow(int row, bool rememberFolder);
+    void OpenItem(IShellFolder* folder, PCUITEMID_CHILD item, bool rememberCurrent, int shortcutsFollowed);
+    void RunItem(IShellFolder* folder, PCUITEMID_CHILD item);
+    void OpenAddress(const std::string& address);
+
+    void PlaceEditor();
+    void FollowEditor();
+    void EndCommentEdit();
+
     int controlId_;
     HWND window_ = nullptr;
-    int style_ = 0;
+    HWND editor_ = nullptr;
+    ListHost* host_ = nullptr;
+    Theme* theme_ = nullptr;
+    const Settings* settings_ = nullptr;
+    CommentTable* comments_ = nullptr;
+    const ShellServices* shell_ = nullptr;
     Font font_;
+    ListLook look_;
+
+    ListViewState state_;
+    FolderList model_;
+    // Which columns the control has now, from this state.
+    ListColumns columns_ = ListColumns::None;
+    DisplayKind display_ = DisplayKind::Name;
+    bool commentMode_ = false;
+    bool thumbnailMode_ = false;
+    int widestName_ = 0;
+    // An arrow key lets the next selection change remember the only selected row.
+    bool recordAtNextChange_ = false;
+
+    bool editActive_ = false;
+    CommentEditPlace editPlace_;
+    // The item whose comment is edited, held so that the comment reaches it even when the rows
+    // change under the editor.
+    ComPtr<IShellFolder> editFolder_;
+    ItemIdList editItem_;
+
+    Subclass listSubclass_;
+    Subclass editorSubclass_;
 };

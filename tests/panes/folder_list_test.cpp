@@ -4,38 +4,23 @@
 #include <commctrl.h>
 #include <winioctl.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "panes/list/list_pane.h"
 #include "shell/shell_services.h"
-#include "tests/shell/shell_test_fixture.h"
-#include "tests/ui/control_test_host.h"
+#include "tests/panes/list_pane_fixture.h"
 
 namespace {
 
 constexpr int kSizeColumn = 1;
 
-LOGFONTA ListFont() {
-    LOGFONTA font{};
-    font.lfHeight = -13;
-    font.lfCharSet = SHIFTJIS_CHARSET;
-    std::strcpy(font.lfFaceName, "ＭＳ Ｐゴシック");
-    return font;
-}
-
-class FolderListTest : public ShellFixture {
+class FolderListTest : public ListPaneFixture {
 protected:
     void SetUp() override {
-        ShellFixture::SetUp();
-        pane_.Create(host_.Window(), ListFont(), 1);
-        LOGFONTA font = ListFont();
-        font_.Reset(CreateFontIndirectA(&font));
-        list_.Attach(pane_.Window(), host_.Window(), font_.Get());
+        ListPaneFixture::SetUp();
+        CreateList(kDetailsStyle);
         list_.SetUnreadableAction([this] { ++unreadable_; });
     }
-    ComPtr<IShellFolder> FolderAt(const std::string& path) const { return BindFolder(ShellListOf(path).Get()); }
     bool FillWith(const std::string& relative) { return list_.Fill(FolderAt(PathOf(relative))); }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
@@ -43,30 +28,14 @@ protected:
         return names;
     }
     int ShownCount() const { return static_cast<int>(SendMessageA(pane_.Window(), LVM_GETITEMCOUNT, 0, 0)); }
-    void Select(int row, bool selected = true) {
-        LVITEMA state{};
-        state.stateMask = LVIS_SELECTED;
-        state.state = selected ? LVIS_SELECTED : 0;
-        SendMessageA(pane_.Window(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
-    }
-    bool Selected(int row) const {
-        return (SendMessageA(pane_.Window(), LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-    }
-    int RowOf(const std::string& name) const {
-        for (size_t i = 0; i < list_.Count(); ++i)
-            if (list_.Name(i) == name) return static_cast<int>(i);
-        return -1;
-    }
     void SortBy(int column, int direction) {
-        list_.Sort().column = column;
-        list_.Sort().directions[static_cast<size_t>(column)] = direction;
+        ListViewState state = pane_.ViewState();
+        state.sort.column = column;
+        state.sort.directions[static_cast<size_t>(column)] = direction;
+        pane_.TakeViewState(state);
     }
 
-    ControlTestHost host_;
-    ListPane pane_{kMainListId};
-    Font font_;
-    ListLock lock_;
-    FolderList list_{lock_};
+    FolderList& list_ = pane_.Model();
     int unreadable_ = 0;
 };
 

@@ -1,0 +1,101 @@
+// A folder list on a test window as the main window makes it: the shared theme, settings and
+// comments, the shell services, the notifications of its control routed to it, and a host that
+// records what the list asks of the tabs and the shell instead of doing it.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "core/comments.h"
+#include "core/settings_table.h"
+#include "panes/list/list_host.h"
+#include "panes/list/list_lock.h"
+#include "panes/list/list_pane.h"
+#include "tests/shell/shell_test_fixture.h"
+#include "tests/ui/control_test_host.h"
+#include "ui/theme.h"
+#include "win/subclass.h"
+
+LOGFONTA ListFont();
+
+class RecordingListHost : public ListHost {
+public:
+    struct Navigation {
+        std::string path;
+        bool remembered;
+    };
+    struct Execution {
+        std::string verb;
+        std::string file;
+        std::string directory;
+        // The path of the absolute identifier list handed over, empty for none.
+        std::string listPath;
+        ULONG mask;
+        HWND owner;
+        int show;
+    };
+
+    bool NavigatePane(ListPane& list, ComPtr<IShellFolder> folder, bool rememberCurrent) override;
+    bool TabLocked(const ListPane&) const override { return locked; }
+    void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) override;
+    void ToggleGestures(ListPane&) override { ++gestureToggles; }
+    bool Execute(SHELLEXECUTEINFOA& request) override;
+
+    bool locked = false;
+    std::vector<Navigation> navigations;
+    // The full paths of the items of each call, in the order given.
+    std::vector<std::vector<std::string>> tabCalls;
+    std::vector<Execution> executions;
+    int gestureToggles = 0;
+};
+
+// Passes the WM_NOTIFY messages of a list's control on its parent to the list, as the main
+// window does.
+class NotifyRouter {
+public:
+    NotifyRouter(HWND parent, ListPane& list);
+    NotifyRouter(const NotifyRouter&) = delete;
+    NotifyRouter& operator=(const NotifyRouter&) = delete;
+
+private:
+    static LRESULT Route(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    ListPane& list_;
+    Subclass subclass_;
+};
+
+class ListPaneFixture : public ShellFixture {
+protected:
+    void SetUp() override;
+
+    ListPaneShared Shared() { return ListPaneShared{theme_, settings_, comments_, *shell_}; }
+    // Makes the list in a style, sized to the host, with its notifications and host.
+    void CreateList(int style);
+    ComPtr<IShellFolder> FolderAt(const std::string& path) const { return BindFolder(ShellListOf(path).Get()); }
+    bool ShowFolder(const std::string& relative) { return pane_.Show(FolderAt(PathOf(relative))); }
+
+    HWND List() const { return pane_.Window(); }
+    int RowOf(const std::string& name);
+    void Select(int row, bool selected = true);
+    bool Selected(int row) const;
+    std::string ItemText(int row, int column) const;
+    // The centre of a row's cell in a column, in the control's client coordinates.
+    POINT CellCentre(int row, int column) const;
+    // The left button at a point of the control, as the system delivers a click or a double-click.
+    void Click(POINT point);
+    void DoubleClick(POINT point);
+    // A key typed on the keyboard into the window with the focus, with its messages handled.
+    void Type(WORD key);
+    void Pump();
+
+    Theme theme_;
+    Settings settings_ = DefaultSettings();
+    CommentTable comments_;
+    ControlTestHost host_;
+    ListLock lock_;
+    ListPane pane_{kMainListId, lock_};
+    RecordingListHost listHost_;
+    NotifyRouter router_{host_.Window(), pane_};
+};
