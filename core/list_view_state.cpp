@@ -12,7 +12,7 @@ bool Between(int value, int low, int high) { return value >= low && value <= hig
 
 int StyleForDefaultSetting(int defaultStyleSetting) {
     static constexpr int kStyles[] = {kIconStyle, kTileStyle, kListStyle, kDetailsStyle, kCommentStyle};
-    if (!Between(defaultStyleSetting, 0, 4)) return kIconStyle;
+    if (!Between(defaultStyleSetting, 0, 4)) return kDetailsStyle;
     return kStyles[defaultStyleSetting];
 }
 
@@ -24,7 +24,7 @@ ListViewState NewTabViewState(int defaultStyleSetting) {
 
 ListViewState ShownViewState(const ListViewState& state) {
     ListViewState shown = state;
-    if (!KnownStyle(shown.style)) shown.style = kIconStyle;
+    if (!KnownStyle(shown.style)) shown.style = kDetailsStyle;
     if (!Between(shown.sort.column, 0, kSortColumnCount - 1)) shown.sort.column = 0;
     for (size_t i = 0; i < shown.columnWidths.size(); ++i)
         if (shown.columnWidths[i] < 0) shown.columnWidths[i] = kDefaultColumnWidths[i];

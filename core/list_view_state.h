@@ -40,12 +40,12 @@ struct ListViewState {
 };
 
 // DEFSTYLE counts the styles in the order the settings dialog offers them: icon, tile, list,
-// details, comment. A value outside them gives the icon style.
+// details, comment. A value outside them gives the details style.
 int StyleForDefaultSetting(int defaultStyleSetting);
 ListViewState NewTabViewState(int defaultStyleSetting);
 
 // The state as a list can show it, whatever a hand-edited or damaged file held: a style outside
-// the six is the icon style, a sort column outside the five is the name column, and a negative
+// the six is the details style, a sort column outside the five is the name column, and a negative
 // width is the column's default.
 ListViewState ShownViewState(const ListViewState& state);
 

@@ -22,19 +22,6 @@ void TakeOutcome(OpenOutcome& open, const Outcome& outcome) { static_cast<Outcom
 
 }  // namespace
 
-int StyleForDefaultSetting(int defaultStyleSetting) {
-    static const int kStyles[] = {kIcon, kTile, kList, kDetails, kComment};
-    if (defaultStyleSetting < 0 || defaultStyleSetting >= static_cast<int>(std::size(kStyles))) return kDetails;
-    return kStyles[defaultStyleSetting];
-}
-
-ListViewState ShownState(const ListViewState& state) {
-    ListViewState shown = state;
-    shown.sort.column = std::clamp(shown.sort.column, 0, kSortColumnCount - 1);
-    if (shown.style < kComment || shown.style > kThumbnail) shown.style = kDetails;
-    return shown;
-}
-
 CloseSelections SelectionsAfterClose(int count, Selections now, bool twoPane, int closed) {
     CloseSelections result;
     Selections& next = result.next;
@@ -442,10 +429,10 @@ void TabModel::SaveViewState(Pane pane) {
     ListViewState& view = At(Selection(pane))->record.view;
     view.style = panes_.ViewStyle(pane);
     view.sort = panes_.Sort(pane);
-    if (view.style == kComment) {
+    if (view.style == kCommentStyle) {
         view.columnWidths[5] = panes_.ColumnWidth(pane, 0);
         view.columnWidths[6] = panes_.ColumnWidth(pane, 1);
-    } else if (view.style == kDetails) {
+    } else if (view.style == kDetailsStyle) {
         for (int column = 0; column < kSortColumnCount; ++column)
             view.columnWidths[static_cast<size_t>(column)] = panes_.ColumnWidth(pane, column);
     }
@@ -455,7 +442,7 @@ void TabModel::ApplyTabsToPanes() {
     for (Pane pane : {Pane::Main, Pane::Sub}) {
         if (!Shows(pane)) continue;
         TabRecord shown = At(Selection(pane))->record;
-        shown.view = ShownState(shown.view);
+        shown.view = ShownViewState(shown.view);
         panes_.ShowTab(pane, shown);
     }
 }

@@ -9,33 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "core/list_view_state.h"
+
 namespace tabs {
 
 enum class Pane { Main, Sub };
 
-enum ViewStyle { kComment = -1, kIcon = 0, kDetails = 1, kTile = 2, kList = 3, kThumbnail = 4 };
-constexpr int kSortColumnCount = 5;
-constexpr int kColumnWidthCount = 7;  // the five details columns, then the two comment columns
-constexpr std::array<int, kColumnWidthCount> kDefaultColumnWidths = {150, 50, 120, 120, 50, 150, 150};
-
-// The view style of a new tab for the setting DEFSTYLE, whose values follow the order of the
-// settings dialog (icon, tile, list, details, comment); an unknown value gives details.
-int StyleForDefaultSetting(int defaultStyleSetting);
-
-struct SortOrder {
-    std::array<int, kSortColumnCount> directions{};  // 1 = descending, per column
-    int column = 0;
-};
-
-struct ListViewState {
-    int style = kDetails;
-    SortOrder sort;
-    std::array<int, kColumnWidthCount> columnWidths = kDefaultColumnWidths;
-};
-
-// The state as a list may show it: the sort column held within 0-4 and an unknown style shown as
-// details, so that a damaged tab file cannot steer a list out of its columns or styles.
-ListViewState ShownState(const ListViewState& state);
+// A tab keeps the view state of the list that shows it; the list view's own rules hold for it.
+using SortOrder = ::SortState;
+using ::ListViewState;
 
 // The sound events that the tab operations ask for, numbered as the SOUND keys of t.ini.
 enum class Sound : int { None = -1, ADDTAB = 1, TABLOCK = 4, TABUNLOCK = 5, CD = 6 };
@@ -240,7 +222,7 @@ private:
     TabAliases& aliases_;
     TabPanes& panes_;
     FolderPtr desktop_;
-    int defaultStyle_ = kIcon;
+    int defaultStyle_ = kIconStyle;
     std::vector<Entry> tabs_;
     int main_ = -1;
     int sub_ = -1;

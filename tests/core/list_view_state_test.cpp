@@ -13,8 +13,8 @@ TEST(ListViewStateNew, DefaultSettingCountsStylesInTheDialogsOrder) {
     EXPECT_EQ(kListStyle, StyleForDefaultSetting(2));
     EXPECT_EQ(kDetailsStyle, StyleForDefaultSetting(3));
     EXPECT_EQ(kCommentStyle, StyleForDefaultSetting(4));
-    EXPECT_EQ(kIconStyle, StyleForDefaultSetting(5));
-    EXPECT_EQ(kIconStyle, StyleForDefaultSetting(-1));
+    EXPECT_EQ(kDetailsStyle, StyleForDefaultSetting(5));
+    EXPECT_EQ(kDetailsStyle, StyleForDefaultSetting(-1));
 }
 
 TEST(ListViewStateNew, ANewTabSortsByNameAscendingWithTheDefaultWidths) {
@@ -44,7 +44,7 @@ TEST(ListViewStateShown, MendsWhatNoListCanShow) {
     state.sort.column = 5;
     state.columnWidths = {-1, 20, -300, 40, 50, -2, 70};
     ListViewState shown = ShownViewState(state);
-    EXPECT_EQ(kIconStyle, shown.style);
+    EXPECT_EQ(kDetailsStyle, shown.style);
     EXPECT_EQ(0, shown.sort.column);
     EXPECT_EQ(0, shown.sort.Direction());
     EXPECT_EQ((std::array<int, kColumnWidthCount>{150, 20, 120, 40, 50, 150, 70}), shown.columnWidths);
@@ -52,7 +52,7 @@ TEST(ListViewStateShown, MendsWhatNoListCanShow) {
     state.style = -2;
     state.sort.column = -1;
     shown = ShownViewState(state);
-    EXPECT_EQ(kIconStyle, shown.style);
+    EXPECT_EQ(kDetailsStyle, shown.style);
     EXPECT_EQ(0, shown.sort.column);
 }
 

@@ -80,7 +80,7 @@ public:
 class FakePanes : public TabPanes {
 public:
     struct List {
-        int style = kDetails;
+        int style = kDetailsStyle;
         SortOrder sort;
         std::array<int, 5> columns = {150, 50, 120, 120, 50};
         TabRecord shown;
@@ -172,40 +172,40 @@ protected:
 // ----- The view state helpers -----
 
 TEST(TabViewState, DefaultStyleSettingFollowsTheDialogOrder) {
-    EXPECT_EQ(kIcon, StyleForDefaultSetting(0));
-    EXPECT_EQ(kTile, StyleForDefaultSetting(1));
-    EXPECT_EQ(kList, StyleForDefaultSetting(2));
-    EXPECT_EQ(kDetails, StyleForDefaultSetting(3));
-    EXPECT_EQ(kComment, StyleForDefaultSetting(4));
-    EXPECT_EQ(kDetails, StyleForDefaultSetting(5));
-    EXPECT_EQ(kDetails, StyleForDefaultSetting(-1));
+    EXPECT_EQ(kIconStyle, StyleForDefaultSetting(0));
+    EXPECT_EQ(kTileStyle, StyleForDefaultSetting(1));
+    EXPECT_EQ(kListStyle, StyleForDefaultSetting(2));
+    EXPECT_EQ(kDetailsStyle, StyleForDefaultSetting(3));
+    EXPECT_EQ(kCommentStyle, StyleForDefaultSetting(4));
+    EXPECT_EQ(kDetailsStyle, StyleForDefaultSetting(5));
+    EXPECT_EQ(kDetailsStyle, StyleForDefaultSetting(-1));
 }
 
 TEST(TabViewState, ShownStateKeepsTheSortColumnAndStyleInRange) {
     ListViewState state;
-    state.style = kThumbnail;
+    state.style = kThumbnailStyle;
     state.sort.column = 4;
     state.sort.directions = {1, 0, 1, 0, 1};
     state.columnWidths = {1, 2, 3, 4, 5, 6, 7};
-    ListViewState shown = ShownState(state);
-    EXPECT_EQ(kThumbnail, shown.style);
+    ListViewState shown = ShownViewState(state);
+    EXPECT_EQ(kThumbnailStyle, shown.style);
     EXPECT_EQ(4, shown.sort.column);
     EXPECT_EQ(state.sort.directions, shown.sort.directions);
     EXPECT_EQ(state.columnWidths, shown.columnWidths);
 
-    state.style = kComment;
+    state.style = kCommentStyle;
     state.sort.column = 0;
-    EXPECT_EQ(kComment, ShownState(state).style);
-    EXPECT_EQ(0, ShownState(state).sort.column);
+    EXPECT_EQ(kCommentStyle, ShownViewState(state).style);
+    EXPECT_EQ(0, ShownViewState(state).sort.column);
 
     state.style = 5;
     state.sort.column = 5;
-    EXPECT_EQ(kDetails, ShownState(state).style);
-    EXPECT_EQ(4, ShownState(state).sort.column);
+    EXPECT_EQ(kDetailsStyle, ShownViewState(state).style);
+    EXPECT_EQ(0, ShownViewState(state).sort.column);
     state.style = -2;
     state.sort.column = -7;
-    EXPECT_EQ(kDetails, ShownState(state).style);
-    EXPECT_EQ(0, ShownState(state).sort.column);
+    EXPECT_EQ(kDetailsStyle, ShownViewState(state).style);
+    EXPECT_EQ(0, ShownViewState(state).sort.column);
 }
 
 TEST(TabViewState, SoundsAreNumberedAsTheSoundKeys) {
@@ -249,7 +249,7 @@ TEST_F(TabModelTest, AddFolderTabBuildsADefaultRecordAndSelectsIt) {
     EXPECT_EQ(0, tab.rect.top);
     EXPECT_EQ(0, tab.rect.right);
     EXPECT_EQ(20, tab.rect.bottom);
-    EXPECT_EQ(kTile, tab.view.style);
+    EXPECT_EQ(kTileStyle, tab.view.style);
     EXPECT_EQ(0, tab.view.sort.column);
     EXPECT_EQ((std::array<int, 5>{}), tab.view.sort.directions);
     EXPECT_EQ(kDefaultColumnWidths, tab.view.columnWidths);
@@ -327,19 +327,19 @@ TEST_F(TabModelTest, FirstTabIsShownEvenWhenNotSelected) {
 TEST_F(TabModelTest, SelectingANewTabSavesBothListsIntoTheirOwnTabs) {
     AddTabs({"A", "B", "C"});
     ShowTwoPane(2, 3);
-    panes.main.style = kList;
+    panes.main.style = kListStyle;
     panes.main.sort.column = 3;
-    panes.sub.style = kIcon;
+    panes.sub.style = kIconStyle;
     panes.sub.sort.directions = {0, 1, 0, 0, 0};
     model.AddFolderTab(MakeFolder("N"), false, true, 1);
     EXPECT_EQ("N A B C", Names());
     EXPECT_EQ(1, model.Selection(Pane::Main));
     EXPECT_EQ(4, model.Selection(Pane::Sub));
-    EXPECT_EQ(kList, model.Tab(3)->view.style);
+    EXPECT_EQ(kListStyle, model.Tab(3)->view.style);
     EXPECT_EQ(3, model.Tab(3)->view.sort.column);
-    EXPECT_EQ(kIcon, model.Tab(4)->view.style);
+    EXPECT_EQ(kIconStyle, model.Tab(4)->view.style);
     EXPECT_EQ(1, model.Tab(4)->view.sort.directions[1]);
-    EXPECT_EQ(kIcon, model.Tab(2)->view.style);  // the default of DEFSTYLE 0, untouched
+    EXPECT_EQ(kIconStyle, model.Tab(2)->view.style);  // the default of DEFSTYLE 0, untouched
     EXPECT_EQ("N", panes.main.shown.folder->DisplayName());
 }
 
@@ -350,7 +350,7 @@ TEST_F(TabModelTest, AddTabFromStateTakesTheChosenFields) {
     record.folder = MakeFolder("R");
     record.title = "ignored";
     record.locked = true;
-    record.view.style = kThumbnail;
+    record.view.style = kThumbnailStyle;
     record.view.sort.column = 2;
     record.view.sort.directions = {1, 1, 1, 1, 1};
     record.view.columnWidths = {1, 2, 3, 4, 5, 6, 7};
@@ -362,7 +362,7 @@ TEST_F(TabModelTest, AddTabFromStateTakesTheChosenFields) {
     const TabRecord& all = *model.Tab(2);
     EXPECT_EQ("R", all.title);
     EXPECT_TRUE(all.locked);
-    EXPECT_EQ(kThumbnail, all.view.style);
+    EXPECT_EQ(kThumbnailStyle, all.view.style);
     EXPECT_EQ(2, all.view.sort.column);
     EXPECT_EQ(record.view.sort.directions, all.view.sort.directions);
     EXPECT_EQ(record.view.columnWidths, all.view.columnWidths);
@@ -373,14 +373,14 @@ TEST_F(TabModelTest, AddTabFromStateTakesTheChosenFields) {
     model.AddTabFromState(record, kTakeSort, 1, Pane::Main);
     const TabRecord& sortOnly = *model.Tab(1);
     EXPECT_FALSE(sortOnly.locked);
-    EXPECT_EQ(kIcon, sortOnly.view.style);
+    EXPECT_EQ(kIconStyle, sortOnly.view.style);
     EXPECT_EQ(2, sortOnly.view.sort.column);
     EXPECT_EQ(kDefaultColumnWidths, sortOnly.view.columnWidths);
 
     model.AddTabFromState(record, kTakeLocked | kTakeWidths, -1, Pane::Main);
     const TabRecord& lockedWidths = *model.Tab(4);
     EXPECT_TRUE(lockedWidths.locked);
-    EXPECT_EQ(kIcon, lockedWidths.view.style);
+    EXPECT_EQ(kIconStyle, lockedWidths.view.style);
     EXPECT_EQ(0, lockedWidths.view.sort.column);
     EXPECT_EQ(record.view.columnWidths, lockedWidths.view.columnWidths);
 
@@ -393,8 +393,8 @@ TEST_F(TabModelTest, AddTabFromStateTakesTheChosenFields) {
 TEST_F(TabModelTest, AddTabFromStateForTheSubListSavesOnlyTheSubList) {
     AddTabs({"A", "B"});
     ShowTwoPane(1, 2);
-    panes.main.style = kList;
-    panes.sub.style = kTile;
+    panes.main.style = kListStyle;
+    panes.sub.style = kTileStyle;
     TabRecord record;
     record.folder = MakeFolder("R");
     Outcome outcome = model.AddTabFromState(record, 0, -1, Pane::Sub);
@@ -402,8 +402,8 @@ TEST_F(TabModelTest, AddTabFromStateForTheSubListSavesOnlyTheSubList) {
     EXPECT_FALSE(outcome.loadMain);
     EXPECT_EQ(3, model.Selection(Pane::Sub));
     EXPECT_EQ(1, model.Selection(Pane::Main));
-    EXPECT_EQ(kIcon, model.Tab(1)->view.style);
-    EXPECT_EQ(kTile, model.Tab(2)->view.style);
+    EXPECT_EQ(kIconStyle, model.Tab(1)->view.style);
+    EXPECT_EQ(kTileStyle, model.Tab(2)->view.style);
     EXPECT_EQ("R", panes.sub.shown.folder->DisplayName());
 }
 
@@ -427,7 +427,7 @@ TEST_F(TabModelTest, NewDesktopTabAppendsTheDesktopSelected) {
 TEST_F(TabModelTest, NavigateReplacesTheTabsFolderAndTitle) {
     AddTabs({"A", "B"});
     SelectMain(1);
-    panes.main.style = kComment;
+    panes.main.style = kCommentStyle;
     panes.main.columns = {300, 301, 0, 0, 0};
     bar.calls.clear();
     std::weak_ptr<FakeFolder> old = folders["A"];
@@ -444,7 +444,7 @@ TEST_F(TabModelTest, NavigateReplacesTheTabsFolderAndTitle) {
     EXPECT_EQ("Alias", model.Tab(1)->title);
     EXPECT_TRUE(old.expired());
     // The list's view went into the tab before it moved on.
-    EXPECT_EQ(kComment, model.Tab(1)->view.style);
+    EXPECT_EQ(kCommentStyle, model.Tab(1)->view.style);
     EXPECT_EQ(300, model.Tab(1)->view.columnWidths[5]);
     EXPECT_EQ(301, model.Tab(1)->view.columnWidths[6]);
     EXPECT_EQ(next, panes.main.shown.folder);
@@ -453,7 +453,7 @@ TEST_F(TabModelTest, NavigateReplacesTheTabsFolderAndTitle) {
 
 TEST_F(TabModelTest, NavigateToAnInaccessibleFolderChangesNothing) {
     AddTabs({"A"});
-    panes.main.style = kList;
+    panes.main.style = kListStyle;
     bar.calls.clear();
     int shows = panes.main.shows;
     auto gone = MakeFolder("Gone");
@@ -463,7 +463,7 @@ TEST_F(TabModelTest, NavigateToAnInaccessibleFolderChangesNothing) {
     EXPECT_EQ(Sound::None, outcome.sound);
     EXPECT_FALSE(outcome.loadMain);
     EXPECT_EQ("A", Names());
-    EXPECT_EQ(kIcon, model.Tab(1)->view.style);
+    EXPECT_EQ(kIconStyle, model.Tab(1)->view.style);
     EXPECT_EQ(shows, panes.main.shows);
     EXPECT_TRUE(bar.calls.empty());
 }
@@ -485,7 +485,7 @@ TEST_F(TabModelTest, LockedTabOpensANewTabWithTheListsView) {
     AddTabs({"A", "B", "C"});
     SelectMain(2);
     model.ToggleLock(2);
-    panes.main.style = kDetails;
+    panes.main.style = kDetailsStyle;
     panes.main.sort.column = 3;
     panes.main.sort.directions = {0, 0, 0, 1, 0};
     panes.main.columns = {200, 60, 90, 140, 40};
@@ -502,7 +502,7 @@ TEST_F(TabModelTest, LockedTabOpensANewTabWithTheListsView) {
     const TabRecord& added = *model.Tab(4);
     EXPECT_FALSE(added.locked);
     EXPECT_EQ("Inner", added.title);
-    EXPECT_EQ(kDetails, added.view.style);
+    EXPECT_EQ(kDetailsStyle, added.view.style);
     EXPECT_EQ(3, added.view.sort.column);
     EXPECT_EQ(panes.main.sort.directions, added.view.sort.directions);
     EXPECT_EQ((std::array<int, 7>{200, 60, 90, 140, 40, 150, 150}), added.view.columnWidths);
@@ -830,7 +830,7 @@ TEST_F(TabModelTest, ClosingReleasesTheFolderAndHistory) {
 TEST_F(TabModelTest, ClosingATabAwayFromTheListsKeepsThem) {
     AddTabs({"A", "B", "C", "D", "E"});
     ShowTwoPane(3, 5);
-    panes.main.style = kList;
+    panes.main.style = kListStyle;
     Outcome outcome = model.CloseTab(1);
     EXPECT_TRUE(outcome.done);
     EXPECT_FALSE(outcome.loadMain);
@@ -839,7 +839,7 @@ TEST_F(TabModelTest, ClosingATabAwayFromTheListsKeepsThem) {
     EXPECT_EQ("C", NameAt(model.Selection(Pane::Main)));
     EXPECT_EQ("E", NameAt(model.Selection(Pane::Sub)));
     // The main list stays on its tab, so its state is not written back.
-    EXPECT_EQ(kIcon, model.Tab(2)->view.style);
+    EXPECT_EQ(kIconStyle, model.Tab(2)->view.style);
 
     EXPECT_TRUE(model.CloseTab(3).done);  // between the two
     EXPECT_EQ("B C E", Names());
@@ -898,9 +898,9 @@ TEST_F(TabModelTest, ClosingTheMainTabNeverLandsOnTheSubTab) {
 TEST_F(TabModelTest, ClosingOneOfTwoTabsSavesTheMainListIntoItsTab) {
     AddTabs({"A", "B"});
     SelectMain(2);
-    panes.main.style = kThumbnail;
+    panes.main.style = kThumbnailStyle;
     model.CloseTab(1);  // the main list's tab stays, but the list is loaded again
-    EXPECT_EQ(kThumbnail, model.Tab(1)->view.style);
+    EXPECT_EQ(kThumbnailStyle, model.Tab(1)->view.style);
 }
 
 TEST_F(TabModelTest, RememberedSubTabFollowsItsTabWhileTwoPaneIsOff) {
@@ -1038,7 +1038,7 @@ TEST_F(TabModelTest, CloseUnlockedAcrossBothSelections) {
     model.ToggleLock(2);
     model.ToggleLock(5);
     ShowTwoPane(3, 4);
-    panes.main.style = kComment;
+    panes.main.style = kCommentStyle;
     Outcome outcome = model.CloseTabs(CloseKind::Unlocked);
     EXPECT_TRUE(outcome.done);
     EXPECT_TRUE(outcome.leaveTwoPane);
@@ -1048,8 +1048,8 @@ TEST_F(TabModelTest, CloseUnlockedAcrossBothSelections) {
     EXPECT_EQ(-1, model.Selection(Pane::Sub));
     EXPECT_EQ("B", NameAt(model.Selection(Pane::Main)));
     // Neither survivor was the main list's tab, so neither took its state.
-    EXPECT_EQ(kIcon, model.Tab(1)->view.style);
-    EXPECT_EQ(kIcon, model.Tab(2)->view.style);
+    EXPECT_EQ(kIconStyle, model.Tab(1)->view.style);
+    EXPECT_EQ(kIconStyle, model.Tab(2)->view.style);
     EXPECT_EQ(NameAt(model.Selection(Pane::Main)), panes.main.shown.folder->DisplayName());
 }
 
@@ -1064,12 +1064,12 @@ TEST_F(TabModelTest, CloseUnlockedWithNoneLockedLeavesOne) {
 TEST_F(TabModelTest, CloseTabsSavesTheListsIntoSurvivingTabs) {
     AddTabs({"A", "B", "C"});
     ShowTwoPane(2, 3);
-    panes.main.style = kList;
-    panes.sub.style = kTile;
+    panes.main.style = kListStyle;
+    panes.sub.style = kTileStyle;
     model.CloseTabs(CloseKind::Unselected);
     EXPECT_EQ("B C", Names());
-    EXPECT_EQ(kList, model.Tab(1)->view.style);
-    EXPECT_EQ(kTile, model.Tab(2)->view.style);
+    EXPECT_EQ(kListStyle, model.Tab(1)->view.style);
+    EXPECT_EQ(kTileStyle, model.Tab(2)->view.style);
 }
 
 TEST_F(TabModelTest, UnknownCloseKindDoesNothing) {
@@ -1121,13 +1121,13 @@ TEST_F(TabModelTest, MovingCarriesTheHistoryAndSavesTheLists) {
     SelectMain(1);
     auto x = MakeFolder("X");
     model.NavigateRemembering(Pane::Main, x);  // tab 1 shows X and remembers A
-    panes.main.style = kList;
+    panes.main.style = kListStyle;
     model.MoveTab(1, 3);
     EXPECT_EQ("B C X", Names());
     ASSERT_EQ(1u, model.History(3).size());
     EXPECT_EQ(folders["A"], model.History(3)[0]);
     EXPECT_TRUE(model.History(1).empty());
-    EXPECT_EQ(kList, model.Tab(3)->view.style);
+    EXPECT_EQ(kListStyle, model.Tab(3)->view.style);
 }
 
 TEST_F(TabModelTest, MovesThatAreNoMoves) {
@@ -1264,19 +1264,19 @@ TEST_F(TabModelTest, SaveViewStateTakesTheWidthsOfTheStyleShown) {
     panes.main.sort.column = 2;
     panes.main.sort.directions = {1, 0, 0, 0, 1};
 
-    panes.main.style = kList;
+    panes.main.style = kListStyle;
     model.SaveViewState(Pane::Main);
     const TabRecord& tab = *model.Tab(1);
-    EXPECT_EQ(kList, tab.view.style);
+    EXPECT_EQ(kListStyle, tab.view.style);
     EXPECT_EQ(2, tab.view.sort.column);
     EXPECT_EQ(panes.main.sort.directions, tab.view.sort.directions);
     EXPECT_EQ(kDefaultColumnWidths, tab.view.columnWidths);
 
-    panes.main.style = kDetails;
+    panes.main.style = kDetailsStyle;
     model.SaveViewState(Pane::Main);
     EXPECT_EQ((std::array<int, 7>{11, 12, 13, 14, 15, 150, 150}), tab.view.columnWidths);
 
-    panes.main.style = kComment;
+    panes.main.style = kCommentStyle;
     panes.main.columns = {21, 22, 0, 0, 0};
     model.SaveViewState(Pane::Main);
     EXPECT_EQ((std::array<int, 7>{11, 12, 13, 14, 15, 21, 22}), tab.view.columnWidths);
@@ -1285,12 +1285,12 @@ TEST_F(TabModelTest, SaveViewStateTakesTheWidthsOfTheStyleShown) {
 TEST_F(TabModelTest, SubListIsSavedOnlyWhileShown) {
     AddTabs({"A", "B"});
     ASSERT_TRUE(model.Select(Pane::Sub, 1));
-    panes.sub.style = kThumbnail;
+    panes.sub.style = kThumbnailStyle;
     model.SaveViewState(Pane::Sub);
-    EXPECT_EQ(kIcon, model.Tab(1)->view.style);
+    EXPECT_EQ(kIconStyle, model.Tab(1)->view.style);
     panes.twoPane = true;
     model.SaveViewState(Pane::Sub);
-    EXPECT_EQ(kThumbnail, model.Tab(1)->view.style);
+    EXPECT_EQ(kThumbnailStyle, model.Tab(1)->view.style);
 }
 
 TEST_F(TabModelTest, ApplyShowsEachListItsTabWithinRange) {
@@ -1308,8 +1308,8 @@ TEST_F(TabModelTest, ApplyShowsEachListItsTabWithinRange) {
     EXPECT_EQ(record.folder, panes.main.shown.folder);
     EXPECT_EQ("Odd", panes.main.shown.title);
     EXPECT_TRUE(panes.main.shown.locked);
-    EXPECT_EQ(kDetails, panes.main.shown.view.style);
-    EXPECT_EQ(4, panes.main.shown.view.sort.column);
+    EXPECT_EQ(kDetailsStyle, panes.main.shown.view.style);
+    EXPECT_EQ(0, panes.main.shown.view.sort.column);
     // The tab itself keeps what it holds.
     EXPECT_EQ(9, model.Tab(1)->view.style);
     EXPECT_EQ(subShows, panes.sub.shows);
