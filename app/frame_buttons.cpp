@@ -87,8 +87,13 @@ void MainWindow::CreateFrameButtons() {
             POINT at = buttons_.twoPane->BottomLeftOnScreen();
             ShowSplitDirectionMenu(at.x, at.y);
         });
-    buttons_.gestures = ModeButton(theme_, ButtonKind::GestureToggle, mainWindow, 195, kGesturesButtonId,
-                                   "マウスジェスチャーOn／Off", nullptr, nullptr);
+    buttons_.gestures = ModeButton(
+        theme_, ButtonKind::GestureToggle, mainWindow, 195, kGesturesButtonId, "マウスジェスチャーOn／Off",
+        [this] {
+            gesturesOn_ = !gesturesOn_;
+            RefreshModeButtons();
+        },
+        [this] { return gesturesOn_; });
     buttons_.properties =
         Make(theme_, ButtonKind::Properties, {}, mainWindow, kLeftColumnX, 225, kPropertiesButtonId, "プロパティ表示");
 }

@@ -10,6 +10,6 @@ LRESULT MainWindow::ReceiveHandOver(const COPYDATASTRUCT* record) {
     std::vector<ItemIdList> lists;
     for (const std::string& path : handover::ReadRecord(record->dwData, record->lpData, record->cbData))
         lists.push_back(PathToItemList(path.c_str()));
-    OpenPathsAsTabs(lists);
+    if (OpenPathsAsTabs(lists) > 0) LoadPane(tabs::Pane::Main);
     return 0;
 }

@@ -19,11 +19,12 @@ void InitialiseCommonControls() {
 }  // namespace
 
 void MainWindow::ChooseShownTabs(bool anyTabOpened) {
-    if (!anyTabOpened && tabs_.Count() == 0) {
-        tabs_.SetShown(tabs_.OpenDesktopTab(), -1);
+    if (!anyTabOpened && tabModel_.Count() == 0) {
+        tabModel_.NewDesktopTab();
         return;
     }
-    tabs_.SetShown(1, -1);
+    tabModel_.Select(tabs::Pane::Main, 1);
+    tabModel_.Select(tabs::Pane::Sub, -1);
 }
 
 void MainWindow::RecordWindowState() {
@@ -45,12 +46,15 @@ int MainWindow::OpenPathsAsTabs(const std::vector<ItemIdList>& paths) {
     for (const ItemIdList& path : paths) {
         if (!path) continue;
         if (IsDesktopList(path.Get())) {
-            opened += tabs_.OpenDesktopTab() != 0;
+            opened += tabModel_.NewDesktopTab().done;
             continue;
         }
         ComPtr<IShellFolder> parent;
         ItemIdList child;
-        if (SplitItemList(path.Get(), parent, child)) opened += tabs_.OpenItemAsTab(parent.Get(), child.Get()) != 0;
+        if (!SplitItemList(path.Get(), parent, child)) continue;
+        // Files are not run from a start path: their folder opens with them selected.
+        tabs::OpenOutcome outcome = tabModel_.OpenItemAsTab(ItemOf(parent.Get(), child.Get()), false, false, -1);
+        opened += outcome.done;
     }
     return opened;
 }
@@ -72,6 +76,13 @@ void MainWindow::RunCreationSequence() {
     mainList_.Create(window_, listShared, context_.fonts.list, settings.mainListStyle);
     subList_.Create(window_, listShared, context_.fonts.list, settings.subListStyle);
     context_.comments = LoadComments(context_.folder.DataFile(kCommentFileName));
+    for (tabs::Pane pane : {tabs::Pane::Main, tabs::Pane::Sub}) {
+        ListPane& list = ListOf(pane);
+        list.SetHost(this);
+        list.Model().SetShowHidden(settings.showHidden != 0);
+        list.Model().SetUnreadableAction([this, pane] { Carry(tabModel_.CloseSelectedTab(pane)); });
+    }
+    tabModel_.SetDefaultStyle(settings.listDefaultStyle);
     bars_.Create(window_, context_.instance);
     CreateFrameButtons();
     favourites_.Create(window_);
@@ -80,11 +91,13 @@ void MainWindow::RunCreationSequence() {
     startPaths_.clear();
     ChooseShownTabs(anyTabOpened);
 
-    ChooseStartLayout(tabs_.SubTab() != -1);
+    ChooseStartLayout(tabModel_.Selection(tabs::Pane::Sub) != -1);
     RefreshModeButtons();
     SetWindowPos(window_, nullptr, settings.windowX, settings.windowY, settings.windowWidth, settings.windowHeight,
                  SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
     LayOut(false);
+    LoadPane(tabs::Pane::Main);
+    if (tabModel_.Selection(tabs::Pane::Sub) != -1) LoadPane(tabs::Pane::Sub);
     startMaximisedRequest_ = settings.windowMaximized != 0;
     tree_.SetTextColour(static_cast<COLORREF>(settings.treeTextColour));
     SetFocus(mainList_.Window());
@@ -104,7 +117,6 @@ void MainWindow::RunDestructionSequence() {
     SaveSettingsFile(context_.folder, context_.settings, context_.fonts);
     SaveComments(context_.folder.DataFile(kCommentFileName), context_.comments);
     buttons_ = FrameButtons{};
-    tabs_.Clear();
     tray_.Remove();
     UnregisterProgramHotKey(window_);
     if (context_.instanceMutex.Valid()) {

@@ -11,10 +11,16 @@ void MainWindow::Place(HWND window, const layout::Box& box) {
 
 void MainWindow::AfterModeSwitch(const layout::SwitchResult& result) {
     if (!result.changed) return;
-    if (result.closeSubList) tabs_.SetShown(tabs_.MainTab(), -1);
+    const tabs::Pane main = tabs::Pane::Main, sub = tabs::Pane::Sub;
+    if (result.closeSubList) {
+        tabModel_.SaveViewState(sub);
+        tabModel_.Select(sub, -1);
+    }
     if (result.openSubList)
-        tabs_.SetShown(tabs_.MainTab(), layout::ChooseSubTab(tabs_.SubTab(), tabs_.MainTab(), tabs_.Count()));
+        tabModel_.Select(sub,
+                         layout::ChooseSubTab(tabModel_.Selection(sub), tabModel_.Selection(main), tabModel_.Count()));
     LayOut(true);
+    if (result.openSubList) LoadPane(sub);
     RefreshModeButtons();
     if (bars_.tabBar) InvalidateRect(bars_.tabBar, nullptr, FALSE);
 }
@@ -99,7 +105,7 @@ void MainWindow::ToggleFavouritesMode() {
     AfterModeSwitch(layout::ToggleFavourites(layout_.modes, layout_.sizes, client.right - client.left));
 }
 
-void MainWindow::ToggleTwoPaneMode() { AfterModeSwitch(layout::ToggleTwoPane(layout_.modes, tabs_.Count())); }
+void MainWindow::ToggleTwoPaneMode() { AfterModeSwitch(layout::ToggleTwoPane(layout_.modes, tabModel_.Count())); }
 
 void MainWindow::ToggleHiddenFiles() {
     context_.sounds.PlayEventSound(SoundEvent::BTN);

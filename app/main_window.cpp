@@ -21,7 +21,8 @@ void LimitToWorkArea(MINMAXINFO* limits) {
 
 }  // namespace
 
-MainWindow::MainWindow(AppContext& context) : context_(context) {}
+MainWindow::MainWindow(AppContext& context)
+    : context_(context), tabModel_(*this, aliases_, *this, std::make_shared<ShellTabFolder>(DesktopFolder())) {}
 
 MainWindow::~MainWindow() {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);

@@ -17,13 +17,16 @@
 #include "panes/favourites/favourites_pane.h"
 #include "panes/list/list_lock.h"
 #include "panes/list/list_pane.h"
-#include "panes/tabs/tab_model.h"
+#include "core/alias_table.h"
+#include "core/tab_model.h"
+#include "panes/list/list_host.h"
+#include "panes/tabs/shell_tab_folder.h"
 #include "panes/tree/folder_tree.h"
 #include "ui/theme.h"
 
 extern const char kMainWindowClass[];
 
-class MainWindow {
+class MainWindow : private tabs::TabBarView, private tabs::TabPanes, private ListHost {
 public:
     explicit MainWindow(AppContext& context);
     // Destroys the window if it is still there; the object is unbound from it either way.
@@ -50,7 +53,8 @@ public:
     ListPane& SubList() { return subList_; }
     FolderTreePane& Tree() { return tree_; }
     FavouritesPane& Favourites() { return favourites_; }
-    TabList& Tabs() { return tabs_; }
+    tabs::TabModel& Tabs() { return tabModel_; }
+    ListPane& ListOf(tabs::Pane pane) { return pane == tabs::Pane::Main ? mainList_ : subList_; }
     ListLock& Lock() { return listLock_; }
     FrameButtons& Buttons() { return buttons_; }
 
@@ -73,6 +77,8 @@ public:
     void ToggleHiddenFiles();
     void ToggleExtendedTips();
     layout::Rect ClientArea() const;
+
+    bool GesturesOn() const { return gesturesOn_; }
 
     // The window's own behaviour in place of a system caption.
     void ToggleMaximise();
@@ -103,6 +109,13 @@ public:
     void ShowCaptionMenu(int x, int y);
     void ShowSplitDirectionMenu(int x, int y);
     void ShowTooltipItemsMenu(int x, int y);
+
+    // Does what a tab operation leaves to its caller: the sound, leaving the two-pane view, loading
+    // the lists, running a file and selecting an item.
+    void Carry(const tabs::Outcome& outcome);
+    void Carry(const tabs::OpenOutcome& outcome);
+    // The list shows its tab: the tab's view state, then its folder.
+    void LoadPane(tabs::Pane pane);
 
     // The notification-area icon, added once the window is shown.
     void AddTrayIcon();
@@ -135,10 +148,40 @@ private:
     void AfterModeSwitch(const layout::SwitchResult& result);
     void Place(HWND window, const layout::Box& box);
 
+    // The tab bar's part in the tab operations. Until the bar draws tabs it shows them all on one
+    // row, not as a launcher, and only needs repainting.
+    void LayoutTabBar() override {}
+    void ShowRowOf(tabs::Pane) override {}
+    void Invalidate() override;
+    bool LauncherMode() const override { return false; }
+    bool OnDisplayedRow(int) const override { return true; }
+
+    // The lists' part in the tab operations.
+    bool TwoPane() const override { return layout_.modes.mode == layout::kTwoPane; }
+    int ViewStyle(tabs::Pane pane) const override;
+    tabs::SortOrder Sort(tabs::Pane pane) const override;
+    int ColumnWidth(tabs::Pane pane, int column) const override;
+    void ShowTab(tabs::Pane pane, const tabs::TabRecord& tab) override;
+
+    // What the lists ask of the window.
+    bool NavigatePane(ListPane& list, ComPtr<IShellFolder> folder, bool rememberCurrent) override;
+    bool TabLocked(const ListPane& list) const override;
+    void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) override;
+    void ToggleGestures(ListPane& list) override;
+
+    tabs::Pane PaneOf(const ListPane& list) const { return &list == &subList_ ? tabs::Pane::Sub : tabs::Pane::Main; }
+    const ListPane& ListOf(tabs::Pane pane) const { return pane == tabs::Pane::Main ? mainList_ : subList_; }
+    tabs::ItemPtr ItemOf(IShellFolder* parent, PCUITEMID_CHILD child) const;
+    void Run(const tabs::ItemPtr& item);
+    void SelectInMainList(const tabs::ItemPtr& item);
+
     AppContext& context_;
     HWND window_ = nullptr;
     std::vector<ItemIdList> startPaths_;
     bool startMaximisedRequest_ = false;
+    // The mouse gestures in the lists, switched by the gesture button and by a double-click on a
+    // list's empty space.
+    bool gesturesOn_ = true;
 
     Theme theme_;
     MainLayout layout_;
@@ -146,7 +189,8 @@ private:
     TrayIcon tray_;
     BarWindows bars_;
     ListLock listLock_;
-    TabList tabs_;
+    AliasTable aliases_;
+    tabs::TabModel tabModel_;
     ListPane mainList_{kMainListId, listLock_};
     ListPane subList_{kSubListId, listLock_};
     FolderTreePane tree_;

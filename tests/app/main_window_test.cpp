@@ -7,7 +7,6 @@
 #include "win/program_folder.h"
 #include "panes/favourites/favourites_pane.h"
 #include "panes/list/list_pane.h"
-#include "panes/tabs/tab_model.h"
 #include "shell/shell_services.h"
 #include "tests/support/recording_menu.h"
 #include "tests/support/program_fixture.h"
@@ -170,7 +169,7 @@ TEST_F(MainWindowTest, TwoPaneLayoutsBelowAndBesideAndTheirSavedSizes) {
         ASSERT_EQ(2, RunningMain().Tabs().Count());
         RunningMain().ToggleTwoPaneMode();
         EXPECT_EQ(layout::kTwoPane, RunningMain().Layout().modes.mode);
-        EXPECT_EQ(2, RunningMain().Tabs().SubTab());
+        EXPECT_EQ(2, RunningMain().Tabs().Selection(tabs::Pane::Sub));
         ExpectLayoutApplied(program.Window());
         EXPECT_FALSE(RunningMain().Layout().splitterVertical);
         EXPECT_EQ(100, RunningMain().Layout().sizes.subHeight);
@@ -187,7 +186,7 @@ TEST_F(MainWindowTest, TwoPaneLayoutsBelowAndBesideAndTheirSavedSizes) {
     RunningMain().ToggleTwoPaneMode();
     EXPECT_EQ(layout::kListsOnly, RunningMain().Layout().modes.mode);
     EXPECT_FALSE(IsWindowVisible(RunningMain().SubList().Window()));
-    EXPECT_EQ(-1, RunningMain().Tabs().SubTab());
+    EXPECT_EQ(-1, RunningMain().Tabs().Selection(tabs::Pane::Sub));
 }
 
 TEST_F(MainWindowTest, OneTabLeavesTheTwoPaneSwitchAlone) {

@@ -84,6 +84,8 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreRepairedAndOthersKeptAcrossARun) {
     Set("LIST_TIP", "DATE", "1");
     Set("TAB", "BARNUM", "5");
     Set("LISTSTYLE", "MAIN", "-1");
+    // The main list shows its tab, which a new tab makes in the default style.
+    Set("LIST", "DEFSTYLE", "4");
     {
         RunningProgram program(Options());
         ASSERT_TRUE(program.Window());
@@ -156,6 +158,8 @@ TEST_F(SettingsFileTest, ListStylesAreSavedFromTheListsLayout) {
     EXPECT_EQ("3", Value("LISTSTYLE", "SUB"));
     Set("LISTSTYLE", "MAIN", "-1");
     Set("LISTSTYLE", "SUB", "1");
+    // The main list shows its tab, whose style is the default for new tabs; the sub list shows none.
+    Set("LIST", "DEFSTYLE", "4");
     {
         RunningProgram program(Options());
         ASSERT_TRUE(program.Window());

@@ -4,15 +4,13 @@
 #include "core/handover.h"
 #include "app/main_window.h"
 #include "win/program_folder.h"
-#include "panes/tabs/tab_model.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
 
 std::string PathOfTab(int tab) {
-    char path[MAX_PATH] = {};
-    SHGetPathFromIDListA(RunningMain().Tabs().Folder(tab), path);
-    return path;
+    const tabs::TabRecord* record = RunningMain().Tabs().Tab(tab);
+    return record ? record->folder->Path() : std::string();
 }
 
 // Records every hand-over record that reaches the main window before passing it on.
@@ -65,9 +63,10 @@ TEST_F(StartupTest, NoArgumentsOpensExactlyTheDesktopTab) {
     RunningProgram program(options);
     ASSERT_TRUE(program.Window());
     ASSERT_EQ(1, RunningMain().Tabs().Count());
-    EXPECT_EQ(0, RunningMain().Tabs().Folder(1)->mkid.cb);
-    EXPECT_EQ(1, RunningMain().Tabs().MainTab());
-    EXPECT_EQ(-1, RunningMain().Tabs().SubTab());
+    ItemIdList shown = OwnItemList(ShellTabFolder::ShellFolderOf(RunningMain().Tabs().Tab(1)->folder));
+    EXPECT_TRUE(IsDesktopList(shown.Get()));
+    EXPECT_EQ(1, RunningMain().Tabs().Selection(tabs::Pane::Main));
+    EXPECT_EQ(-1, RunningMain().Tabs().Selection(tabs::Pane::Sub));
 }
 
 TEST_F(StartupTest, MinimisedStartStartsHidden) {

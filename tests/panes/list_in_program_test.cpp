@@ -9,6 +9,7 @@
 #include "shell/shell_services.h"
 #include "tests/shell/shell_test_fixture.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -24,9 +25,11 @@ std::string ItemText(HWND list, int row, int column) {
     return text;
 }
 
-TEST_F(ListInProgramTest, TheMainWindowMakesBothListsInTheirSavedStylesWithTheirEditors) {
-    Set("LISTSTYLE", "MAIN", "-1");
+TEST_F(ListInProgramTest, TheListsStartInTheirSavedStylesAndTheMainListTakesItsTabsStyle) {
+    Set("LISTSTYLE", "MAIN", "3");
     Set("LISTSTYLE", "SUB", "1");
+    // A new tab takes the default style (comment), and the main list shows its tab.
+    Set("LIST", "DEFSTYLE", "4");
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
     ListPane& main = RunningMain().MainList();
@@ -44,6 +47,7 @@ TEST_F(ListInProgramTest, TheMainWindowPassesEachListsNotificationsToItsOwnPane)
     WriteBytes(second + "\\sub.txt", "s");
     Set("LISTSTYLE", "MAIN", "1");
     Set("LISTSTYLE", "SUB", "1");
+    Set("LIST", "DEFSTYLE", "3");
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
     ListPane& main = RunningMain().MainList();
@@ -64,6 +68,76 @@ TEST_F(ListInProgramTest, TheMainWindowPassesEachListsNotificationsToItsOwnPane)
     request.item.cchTextMax = sizeof text;
     EXPECT_EQ(0, SendMessageA(program.Window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request)));
     EXPECT_STREQ("unanswered", text);
+}
+
+}  // namespace
+
+namespace {
+
+int RowNamed(ListPane& list, const std::string& name) {
+    FolderList& model = list.Model();
+    for (size_t row = 0; row < model.Count(); ++row)
+        if (model.Name(row) == name) return static_cast<int>(row);
+    return -1;
+}
+
+void DoubleClickRow(HWND list, int row) {
+    RECT cell{};
+    cell.left = LVIR_LABEL;
+    SendMessageA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+    POINT centre{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    POINT screen = centre;
+    ClientToScreen(list, &screen);
+    SetCursorPos(screen.x, screen.y);
+    LPARAM at = MAKELPARAM(centre.x, centre.y);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+    PumpUntil([] { return false; }, 50);
+}
+
+TEST_F(ListInProgramTest, AFolderGivenAtStartIsListedAndADoubleClickOpensItsSubfolder) {
+    std::string folder = MakeFolder("作業");
+    MakeFolder("作業\\写真");
+    WriteBytes(folder + "\\メモ.txt", "memo");
+    WriteBytes(folder + "\\写真\\旅行.jpg", "jpeg");
+    Set("LISTSTYLE", "MAIN", "1");
+    StartOptions options = Options();
+    options.arguments = {folder};
+    RunningProgram program(options);
+    ASSERT_TRUE(program.Window());
+    ListPane& main = RunningMain().MainList();
+    EXPECT_EQ(2, static_cast<int>(SendMessageA(main.Window(), LVM_GETITEMCOUNT, 0, 0)));
+    int photos = RowNamed(main, "写真");
+    ASSERT_NE(-1, photos);
+    EXPECT_NE(-1, RowNamed(main, "メモ.txt"));
+    EXPECT_EQ("メモ.txt", ItemText(main.Window(), RowNamed(main, "メモ.txt"), 0));
+
+    DoubleClickRow(main.Window(), photos);
+    ASSERT_EQ(1u, main.Model().Count());
+    EXPECT_EQ("旅行.jpg", main.Model().Name(0));
+    tabs::TabModel& tabs = RunningMain().Tabs();
+    ASSERT_EQ(1, tabs.Count());
+    EXPECT_EQ(folder + "\\写真", tabs.Tab(1)->folder->Path());
+    ASSERT_EQ(1u, tabs.History(1).size()) << "the folder left is remembered";
+    EXPECT_EQ(folder, tabs.History(1).front()->Path());
+}
+
+TEST_F(ListInProgramTest, TheTwoPaneViewShowsTheSubTabInTheSubList) {
+    std::string first = MakeFolder("左");
+    std::string second = MakeFolder("右");
+    WriteBytes(second + "\\右の.txt", "r");
+    StartOptions options = Options();
+    options.arguments = {first, second};
+    RunningProgram program(options);
+    ASSERT_TRUE(program.Window());
+    EXPECT_EQ(0u, RunningMain().MainList().Model().Count());
+    RunningMain().ToggleTwoPaneMode();
+    tabs::TabModel& tabs = RunningMain().Tabs();
+    ASSERT_EQ(2, tabs.Selection(tabs::Pane::Sub));
+    ASSERT_EQ(1u, RunningMain().SubList().Model().Count());
+    EXPECT_EQ("右の.txt", RunningMain().SubList().Model().Name(0));
 }
 
 }  // namespace

@@ -301,12 +301,12 @@ TEST_F(ListPaneStyleTest, EachListKeepsItsOwnStyleAndSavesItByItsLayout) {
     EXPECT_EQ(static_cast<DWORD>(LVS_LIST), LayoutBits(sub.Window()));
 }
 
-TEST_F(ListPaneStyleTest, AStyleOutsideTheKnownOnesIsTheIconStyle) {
+TEST_F(ListPaneStyleTest, AStyleOutsideTheKnownOnesIsTheDetailsStyle) {
     CreateList(9);
-    EXPECT_EQ(kIconStyle, pane_.Style());
+    EXPECT_EQ(kDetailsStyle, pane_.Style());
     pane_.SetViewStyle(-2, false);
-    EXPECT_EQ(kIconStyle, pane_.Style());
-    EXPECT_EQ(static_cast<DWORD>(LVS_ICON), LayoutBits(List()));
+    EXPECT_EQ(kDetailsStyle, pane_.Style());
+    EXPECT_EQ(static_cast<DWORD>(LVS_REPORT), LayoutBits(List()));
 }
 
 TEST_F(ListPaneStyleTest, TheControlForgetsThePanesFontWhenThePaneGoes) {

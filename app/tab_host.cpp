@@ -1,0 +1,117 @@
+// The main window's side of the tab operations: it shows the tabs in the lists, carries out what
+// each operation leaves to its caller, and answers what the lists ask of it.
+#include "app/main_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace {
+
+ComPtr<IShellFolder> Referenced(IShellFolder* folder) {
+    if (folder) folder->AddRef();
+    return ComPtr<IShellFolder>(folder);
+}
+
+}  // namespace
+
+void MainWindow::Invalidate() {
+    if (bars_.tabBar) InvalidateRect(bars_.tabBar, nullptr, FALSE);
+}
+
+int MainWindow::ViewStyle(tabs::Pane pane) const { return ListOf(pane).Style(); }
+
+tabs::SortOrder MainWindow::Sort(tabs::Pane pane) const { return ListOf(pane).ViewState().sort; }
+
+int MainWindow::ColumnWidth(tabs::Pane pane, int column) const {
+    return static_cast<int>(SendMessageA(ListOf(pane).Window(), LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+void MainWindow::ShowTab(tabs::Pane pane, const tabs::TabRecord& tab) { ListOf(pane).TakeViewState(tab.view); }
+
+void MainWindow::LoadPane(tabs::Pane pane) {
+    const tabs::TabRecord* tab = tabModel_.Tab(tabModel_.Selection(pane));
+    if (!tab) return;
+    ListPane& list = ListOf(pane);
+    list.TakeViewState(ShownViewState(tab->view));
+    list.Show(Referenced(ShellTabFolder::ShellFolderOf(tab->folder)));
+    // A fill in either list ends the single selection of both.
+    ListOf(pane == tabs::Pane::Main ? tabs::Pane::Sub : tabs::Pane::Main).Model().lastSingleSelection = -1;
+}
+
+void MainWindow::Carry(const tabs::Outcome& outcome) {
+    if (outcome.sound != tabs::Sound::None) context_.sounds.PlayEventSound(static_cast<int>(outcome.sound));
+    if (outcome.leaveTwoPane && layout_.modes.mode == layout::kTwoPane) {
+        tabModel_.Select(tabs::Pane::Sub, -1);
+        ToggleTwoPaneMode();
+    }
+    if (outcome.loadMain) LoadPane(tabs::Pane::Main);
+    if (outcome.loadSub && layout_.modes.mode == layout::kTwoPane) LoadPane(tabs::Pane::Sub);
+    Invalidate();
+}
+
+void MainWindow::Carry(const tabs::OpenOutcome& outcome) {
+    Carry(static_cast<const tabs::Outcome&>(outcome));
+    if (outcome.run) Run(outcome.run);
+    if (!outcome.openPath.empty())
+        ShellExecuteA(window_, "open", outcome.openPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (outcome.select) SelectInMainList(outcome.select);
+}
+
+tabs::ItemPtr MainWindow::ItemOf(IShellFolder* parent, PCUITEMID_CHILD child) const {
+    ItemIdList copy = CloneItemList(child);
+    if (!parent || !copy) return nullptr;
+    return std::make_shared<ShellTabItem>(context_.shell, Referenced(parent), std::move(copy));
+}
+
+void MainWindow::Run(const tabs::ItemPtr& item) {
+    auto* shellItem = static_cast<ShellTabItem*>(item.get());
+    ItemIdList absolute = AbsoluteItemList(shellItem->ParentFolder(), shellItem->Child());
+    if (!absolute) return;
+    SHELLEXECUTEINFOA request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_IDLIST;
+    request.hwnd = window_;
+    request.lpIDList = absolute.Get();
+    request.nShow = SW_SHOWNORMAL;
+    ShellExecuteExA(&request);
+}
+
+void MainWindow::SelectInMainList(const tabs::ItemPtr& item) {
+    auto* shellItem = static_cast<ShellTabItem*>(item.get());
+    FolderList& model = mainList_.Model();
+    if (!model.Folder()) return;
+    for (size_t row = 0; row < model.Count(); ++row) {
+        if (model.Folder()->CompareIDs(0, model.Item(row), shellItem->Child()) != 0) continue;
+        LVITEMA state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(mainList_.Window(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+        SendMessageA(mainList_.Window(), LVM_ENSUREVISIBLE, row, FALSE);
+        return;
+    }
+}
+
+bool MainWindow::NavigatePane(ListPane& list, ComPtr<IShellFolder> folder, bool rememberCurrent) {
+    tabs::FolderPtr target = std::make_shared<ShellTabFolder>(std::move(folder));
+    tabs::Pane pane = PaneOf(list);
+    tabs::Outcome outcome =
+        rememberCurrent ? tabModel_.NavigateRemembering(pane, target) : tabModel_.NavigatePane(pane, target);
+    Carry(outcome);
+    return outcome.done;
+}
+
+bool MainWindow::TabLocked(const ListPane& list) const {
+    const tabs::TabRecord* tab = tabModel_.Tab(tabModel_.Selection(PaneOf(list)));
+    return tab && tab->locked;
+}
+
+void MainWindow::OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) {
+    tabModel_.SaveViewState(PaneOf(list));
+    for (ItemIdList& item : items) Carry(tabModel_.OpenItemAsTab(ItemOf(parent.Get(), item.Get()), true, false, -1));
+}
+
+void MainWindow::ToggleGestures(ListPane&) {
+    context_.sounds.PlayEventSound(SoundEvent::BTN);
+    gesturesOn_ = !gesturesOn_;
+    RefreshModeButtons();
+}
