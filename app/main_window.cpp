@@ -172,6 +172,14 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_HOTKEY: HandleHotKey(wParam); return 0;
     case kTrayCallbackMessage: HandleTrayCallback(wParam, lParam); return 0;
+    case kReloadListMessage: {
+        // Only our own lists reload, whatever window a late message names.
+        HWND list = reinterpret_cast<HWND>(lParam);
+        if (list && list == mainList_.Window()) mainList_.Reload();
+        else if (list && list == subList_.Window())
+            subList_.Reload();
+        return 0;
+    }
     default: return Default(message, wParam, lParam);
     }
 }

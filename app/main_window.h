@@ -26,6 +26,9 @@
 
 extern const char kMainWindowClass[];
 
+// Posted by the change watchers: reload the list view given in lParam from its current folder.
+constexpr UINT kReloadListMessage = WM_APP + 1;
+
 class MainWindow : private tabs::TabBarView, private tabs::TabPanes, private ListHost {
 public:
     explicit MainWindow(AppContext& context);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/main_window.h"
 #include "panes/list/list_pane.h"
 #include "shell/shell_services.h"
 #include "tests/shell/shell_test_fixture.h"
@@ -138,6 +139,27 @@ TEST_F(ListInProgramTest, TheTwoPaneViewShowsTheSubTabInTheSubList) {
     ASSERT_EQ(2, tabs.Selection(tabs::Pane::Sub));
     ASSERT_EQ(1u, RunningMain().SubList().Model().Count());
     EXPECT_EQ("右の.txt", RunningMain().SubList().Model().Name(0));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ListInProgramTest, TheReloadMessageReadsTheNamedListAgainAndIgnoresOtherWindows) {
+    std::string folder = MakeFolder("変化");
+    WriteBytes(folder + "\\一.txt", "1");
+    StartOptions options = Options();
+    options.arguments = {folder};
+    RunningProgram program(options);
+    ASSERT_TRUE(program.Window());
+    ListPane& main = RunningMain().MainList();
+    ASSERT_EQ(1u, main.Model().Count());
+    WriteBytes(folder + "\\二.txt", "2");
+    SendMessageA(program.Window(), kReloadListMessage, 0, reinterpret_cast<LPARAM>(program.Window()));
+    EXPECT_EQ(1u, main.Model().Count());
+    PostMessageA(program.Window(), kReloadListMessage, 0, reinterpret_cast<LPARAM>(main.Window()));
+    EXPECT_TRUE(PumpUntil([&] { return main.Model().Count() == 2; }, 3000));
+    EXPECT_EQ(2, static_cast<int>(SendMessageA(main.Window(), LVM_GETITEMCOUNT, 0, 0)));
 }
 
 }  // namespace
