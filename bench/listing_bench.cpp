@@ -126,6 +126,8 @@ SIZE_T MedianPrivate(std::vector<Sample> samples) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Each figure is printed as soon as it is known: making the large folder takes minutes.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     std::string here = FolderOf(ModulePath());
     char temp[MAX_PATH];
