@@ -111,27 +111,37 @@ void FolderList::ClearItemStates() {
     SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
 }
 
-bool FolderList::Fill(ComPtr<IShellFolder> folder) {
-    ListLock::Scope locked(lock_);
-    WaitCursor waiting;
-    Use inUse(*this);
+// The folder's items read, sorted, named and measured aside, so that the model never shows a
+// half-read folder. False, with the tab's closing asked for, when the folder cannot be read.
+bool FolderList::Read(IShellFolder* folder, Contents& read) {
     ComPtr<IEnumIDList> enumerator;
-    if (!StartEnumeration(folder.Get(), enumerator)) {
+    if (!StartEnumeration(folder, enumerator)) {
         FolderUnreadable();
         return false;
     }
-    Contents read;
     PITEMID_CHILD item = nullptr;
     while (enumerator->Next(1, &item, nullptr) == S_OK) read.items.emplace_back(item);
     enumerator.Reset();
-    Sort(folder.Get(), read.items);
-    NameAndMeasure(folder.Get(), read);
+    Sort(folder, read.items);
+    NameAndMeasure(folder, read);
+    return true;
+}
 
-    folder_ = std::move(folder);
+void FolderList::TakeContents(Contents& read) {
     items_ = std::move(read.items);
     names_ = std::move(read.names);
     totalSize_ = read.totalSize;
     widestName_ = read.widestName;
+}
+
+bool FolderList::Fill(ComPtr<IShellFolder> folder) {
+    ListLock::Scope locked(lock_);
+    WaitCursor waiting;
+    Use inUse(*this);
+    Contents read;
+    if (!Read(folder.Get(), read)) return false;
+    folder_ = std::move(folder);
+    TakeContents(read);
     ClearItemStates();
     lastSingleSelection = -1;
     SendMessageA(list_, LVM_SETITEMCOUNT, items_.size(), LVSICF_NOSCROLL);
@@ -151,22 +161,9 @@ bool FolderList::ReloadNow() {
     ListLock::Scope locked(lock_);
     WaitCursor waiting;
     Use inUse(*this);
-    ComPtr<IEnumIDList> enumerator;
-    if (!StartEnumeration(folder_.Get(), enumerator)) {
-        FolderUnreadable();
-        return false;
-    }
     Contents read;
-    PITEMID_CHILD item = nullptr;
-    while (enumerator->Next(1, &item, nullptr) == S_OK) read.items.emplace_back(item);
-    enumerator.Reset();
-    Sort(folder_.Get(), read.items);
-    NameAndMeasure(folder_.Get(), read);
-
-    items_ = std::move(read.items);
-    names_ = std::move(read.names);
-    totalSize_ = read.totalSize;
-    widestName_ = read.widestName;
+    if (!Read(folder_.Get(), read)) return false;
+    TakeContents(read);
     SendMessageA(list_, LVM_SETITEMCOUNT, items_.size(), LVSICF_NOSCROLL);
     ClearItemStates();
     lastSingleSelection = -1;

@@ -82,6 +82,8 @@ private:
     };
 
     bool StartEnumeration(IShellFolder* folder, ComPtr<IEnumIDList>& enumerator);
+    bool Read(IShellFolder* folder, Contents& read);
+    void TakeContents(Contents& read);
     void Sort(IShellFolder* folder, std::vector<ItemIdList>& items) const;
     void NameAndMeasure(IShellFolder* folder, Contents& contents) const;
     void FolderUnreadable();

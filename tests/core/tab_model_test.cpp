@@ -171,16 +171,6 @@ protected:
 
 // ----- The view state helpers -----
 
-TEST(TabViewState, DefaultStyleSettingFollowsTheDialogOrder) {
-    EXPECT_EQ(kIconStyle, StyleForDefaultSetting(0));
-    EXPECT_EQ(kTileStyle, StyleForDefaultSetting(1));
-    EXPECT_EQ(kListStyle, StyleForDefaultSetting(2));
-    EXPECT_EQ(kDetailsStyle, StyleForDefaultSetting(3));
-    EXPECT_EQ(kCommentStyle, StyleForDefaultSetting(4));
-    EXPECT_EQ(kDetailsStyle, StyleForDefaultSetting(5));
-    EXPECT_EQ(kDetailsStyle, StyleForDefaultSetting(-1));
-}
-
 TEST(TabViewState, ShownStateKeepsTheSortColumnAndStyleInRange) {
     ListViewState state;
     state.style = kThumbnailStyle;
