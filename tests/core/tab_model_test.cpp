@@ -169,35 +169,6 @@ protected:
     std::map<std::string, std::shared_ptr<FakeFolder>> folders;
 };
 
-// ----- The view state helpers -----
-
-TEST(TabViewState, ShownStateKeepsTheSortColumnAndStyleInRange) {
-    ListViewState state;
-    state.style = kThumbnailStyle;
-    state.sort.column = 4;
-    state.sort.directions = {1, 0, 1, 0, 1};
-    state.columnWidths = {1, 2, 3, 4, 5, 6, 7};
-    ListViewState shown = ShownViewState(state);
-    EXPECT_EQ(kThumbnailStyle, shown.style);
-    EXPECT_EQ(4, shown.sort.column);
-    EXPECT_EQ(state.sort.directions, shown.sort.directions);
-    EXPECT_EQ(state.columnWidths, shown.columnWidths);
-
-    state.style = kCommentStyle;
-    state.sort.column = 0;
-    EXPECT_EQ(kCommentStyle, ShownViewState(state).style);
-    EXPECT_EQ(0, ShownViewState(state).sort.column);
-
-    state.style = 5;
-    state.sort.column = 5;
-    EXPECT_EQ(kDetailsStyle, ShownViewState(state).style);
-    EXPECT_EQ(0, ShownViewState(state).sort.column);
-    state.style = -2;
-    state.sort.column = -7;
-    EXPECT_EQ(kDetailsStyle, ShownViewState(state).style);
-    EXPECT_EQ(0, ShownViewState(state).sort.column);
-}
-
 TEST(TabViewState, SoundsAreNumberedAsTheSoundKeys) {
     size_t count = 0;
     const SettingKey* keys = SettingKeys(&count);
