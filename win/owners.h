@@ -152,6 +152,11 @@ public:
     ComPtr() = default;
     // Takes over one reference.
     explicit ComPtr(T* pointer) : pointer_(pointer) {}
+    // A reference of the caller's own to an object that someone else holds.
+    static ComPtr Share(T* pointer) {
+        if (pointer) pointer->AddRef();
+        return ComPtr(pointer);
+    }
     ~ComPtr() { Reset(); }
     ComPtr(const ComPtr& other) : pointer_(other.pointer_) {
         if (pointer_) pointer_->AddRef();

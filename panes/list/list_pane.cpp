@@ -9,6 +9,7 @@
 
 #include "core/dbcs_text.h"
 #include "core/display_format.h"
+#include "panes/list/item_details.h"
 #include "res/ids.h"
 #include "shell/file_time_text.h"
 #include "shell/item_comments.h"
@@ -43,6 +44,7 @@ const Column kCommentColumns[kCommentColumnCount] = {{"名前", LVCFMT_LEFT}, {"
 constexpr int kShortcutsFollowed = 8;
 
 constexpr COLORREF kIconWellColour = 0xE1E1E1;
+constexpr COLORREF kFrameColour = 0xE6E6E6;
 constexpr COLORREF kCommentMarkMask = 0;
 
 // A reference of the caller's own to a folder that someone else holds.
@@ -52,37 +54,6 @@ ComPtr<IShellFolder> Share(IShellFolder* folder) {
 }
 
 bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
-
-bool ReadFindData(IShellFolder* folder, PCUITEMID_CHILD item, WIN32_FIND_DATAA& found) {
-    return SUCCEEDED(SHGetDataFromIDListA(folder, item, SHGDFIL_FINDDATA, &found, sizeof found));
-}
-
-std::string SizeText(IShellFolder* folder, PCUITEMID_CHILD item) {
-    WIN32_FIND_DATAA found{};
-    if (IsFolderItem(folder, item) || !ReadFindData(folder, item, found)) return std::string();
-    return FormatSizeRoundedUp(static_cast<int64_t>(FindDataSize(folder, item, found)));
-}
-
-std::string TypeText(IShellFolder* folder, PCUITEMID_CHILD item) {
-    ItemIdList absolute = AbsoluteItemList(folder, item);
-    SHFILEINFOA info{};
-    if (!absolute ||
-        !SHGetFileInfoA(reinterpret_cast<LPCSTR>(absolute.Get()), 0, &info, sizeof info, SHGFI_TYPENAME | SHGFI_PIDL))
-        return std::string();
-    return info.szTypeName;
-}
-
-std::string DateText(IShellFolder* folder, PCUITEMID_CHILD item) {
-    WIN32_FIND_DATAA found{};
-    if (!ReadFindData(folder, item, found)) return std::string();
-    return FormatFileTime(found.ftLastWriteTime);
-}
-
-std::string AttributeText(IShellFolder* folder, PCUITEMID_CHILD item) {
-    WIN32_FIND_DATAA found{};
-    if (!ReadFindData(folder, item, found)) return std::string();
-    return FormatAttributes(found.dwFileAttributes);
-}
 
 int TextWidth(HDC dc, HFONT font, const std::string& text) {
     SelectedObject selected(dc, font);
@@ -158,6 +129,7 @@ void ListPane::CreateLook(const Settings& settings) {
     look_.nullPen.Reset(CreatePen(PS_NULL, 0, 0));
     look_.alternateRow.Reset(CreateSolidBrush(static_cast<COLORREF>(settings.listAlternateColour)));
     look_.iconWell.Reset(CreateSolidBrush(kIconWellColour));
+    look_.frame.Reset(CreateSolidBrush(kFrameColour));
 }
 
 bool ListPane::Show(ComPtr<IShellFolder> folder) {
@@ -374,8 +346,6 @@ LRESULT ListPane::OnBeginDrag(const NMLISTVIEW&) { return 0; }
 
 LRESULT ListPane::OnRightClick(const NMITEMACTIVATE&) { return 0; }
 
-LRESULT ListPane::OnCustomDraw(NMLVCUSTOMDRAW&) { return CDRF_DODEFAULT; }
-
 LRESULT ListPane::OnKeyDown(const NMLVKEYDOWN& key) {
     LRESULT handled = OnListKey(key.wVKey);
     switch (SelectionRecordForKey(key.wVKey, KeyDown(VK_CONTROL), KeyDown(VK_MENU))) {
@@ -405,7 +375,10 @@ void ListPane::OnItemChanged(const NMLISTVIEW& change) {
 }
 
 LRESULT ListPane::OnClick(const NMITEMACTIVATE& click) {
-    model_.lastSingleSelection = RowAt(click.ptAction);
+    int row = RowAt(click.ptAction);
+    // The first click selects a thumbnail; a second one on its caption edits the comment.
+    if (row != -1 && row == model_.lastSingleSelection) OpenCaptionComment(row, click.ptAction);
+    model_.lastSingleSelection = row;
     if (!commentMode_) return 0;
     CommitCommentEdit();
     LVHITTESTINFO hit{};

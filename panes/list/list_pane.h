@@ -14,6 +14,7 @@
 #include "panes/list/folder_list.h"
 #include "panes/list/list_host.h"
 #include "panes/list/list_lock.h"
+#include "panes/list/thumbnail_source.h"
 #include "shell/shell_services.h"
 #include "ui/theme.h"
 #include "win/owners.h"
@@ -39,7 +40,8 @@ struct ListLook {
     // Image 0 marks an item that has a comment.
     ImageList commentMarks;
     Pen dottedPen, nullPen;
-    Brush alternateRow, iconWell;
+    // The striped rows, the icon square of tiles, and the thumbnail frames and caption ruling.
+    Brush alternateRow, iconWell, frame;
 };
 
 class ListPane {
@@ -54,6 +56,8 @@ public:
     void Create(HWND mainWindow, const ListPaneShared& shared, const LOGFONTA& font, int style);
     // Until a host is set, items are not opened.
     void SetHost(ListHost* host) { host_ = host; }
+    // Until a source is set, the thumbnail style draws every item's placeholder.
+    void SetThumbnails(ThumbnailSource* thumbnails) { thumbnails_ = thumbnails; }
     HWND Window() const { return window_; }
     HWND CommentEditor() const { return editor_; }
     FolderList& Model() { return model_; }
@@ -101,6 +105,11 @@ public:
     // Every WM_NOTIFY of the control; what it does not handle gets the default answer.
     LRESULT OnNotify(NMHDR* header);
 
+    // The colour of an item's name by its attributes and the colour settings.
+    COLORREF ItemTextColour(IShellFolder* folder, PCUITEMID_CHILD item) const;
+    // A click below the picture of a polaroid cell edits the item's comment in a box under the cell.
+    void OpenCaptionComment(int row, POINT clickPoint);
+
 private:
     static LRESULT ListProcedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT EditorProcedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -127,11 +136,42 @@ private:
     void OnColumnClick(const NMLISTVIEW& click);
 
     // Notifications whose handling belongs to the parts of the list still to come: the item
-    // tooltips, dragging items out, the context menus and the owner drawing.
+    // tooltips, dragging items out and the context menus.
     LRESULT OnGetInfoTip(NMLVGETINFOTIPA& request);
     LRESULT OnBeginDrag(const NMLISTVIEW& drag);
     LRESULT OnRightClick(const NMITEMACTIVATE& click);
+
+    // Which of the marks an item can carry it is drawn with, the first that it has of these.
+    enum class Highlight { None, Dropped, Selected, Focused };
+    // What every style's drawing needs of one item, read once when the control asks.
+    struct ItemPaint {
+        HDC dc = nullptr;
+        int row = -1;
+        IShellFolder* folder = nullptr;
+        PCUITEMID_CHILD item = nullptr;
+        Highlight highlight = Highlight::None;
+        int icon = -1;
+        UINT iconStyle = 0;
+        COLORREF textColour = 0;
+        RECT iconBox{}, bounds{}, label{};
+    };
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
+    bool BeginItemPaint(const NMLVCUSTOMDRAW& draw, ItemPaint& paint);
+    RECT ItemRect(int row, int part) const;
+    UINT IconDrawStyle(const ItemPaint& paint) const;
+    HBRUSH SelectionBrush() const;
+    HFONT DetailFont() const;
+    void DrawSmallIcon(const ItemPaint& paint, int x, int y) const;
+    void DrawLargeIcon(const ItemPaint& paint, int x, int y) const;
+    void DrawIcon(const ItemPaint& paint);
+    void DrawTile(const ItemPaint& paint);
+    void DrawList(const ItemPaint& paint);
+    HBRUSH DrawRowBand(const ItemPaint& paint);
+    void DrawRowName(const ItemPaint& paint);
+    void DrawDetailsRow(const ItemPaint& paint);
+    void DrawCommentRow(const ItemPaint& paint);
+    void DrawThumbnail(const ItemPaint& paint);
+    void DrawCaption(const ItemPaint& paint);
 
     void OpenRow(int row, bool rememberFolder);
     void OpenItem(IShellFolder* folder, PCUITEMID_CHILD item, bool rememberCurrent, int shortcutsFollowed);
@@ -146,6 +186,7 @@ private:
     HWND window_ = nullptr;
     HWND editor_ = nullptr;
     ListHost* host_ = nullptr;
+    ThumbnailSource* thumbnails_ = nullptr;
     Theme* theme_ = nullptr;
     const Settings* settings_ = nullptr;
     CommentTable* comments_ = nullptr;
