@@ -3,12 +3,14 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "app/fonts.h"
 #include "core/comments.h"
 #include "app/sounds.h"
 #include "core/settings_table.h"
+#include "shell/shell_execute.h"
 #include "shell/shell_services.h"
 #include "win/owners.h"
 #include "win/platform.h"
@@ -24,6 +26,9 @@ struct AppContext {
     Platform platform = CurrentPlatform();
     // COM and OLE start here and end after everything below is gone.
     ShellServices shell;
+    // Files and addresses that the user opens go to the shell through this; tests put one that
+    // records them in its place.
+    std::unique_ptr<ShellExecutor> executor = std::make_unique<ShellExecutor>();
     Settings settings = DefaultSettings();
     FontChoices fonts = DefaultFontChoices();
     EventSounds sounds{settings, folder};

@@ -114,7 +114,7 @@ public:
     void ShowTooltipItemsMenu(int x, int y);
 
     // Does what a tab operation leaves to its caller: the sound, leaving the two-pane view, loading
-    // the lists, running a file and selecting an item.
+    // the lists, running a file, opening an address and selecting an item.
     void Carry(const tabs::Outcome& outcome);
     void Carry(const tabs::OpenOutcome& outcome);
     // The list shows its tab: the tab's view state, then its folder.
@@ -167,7 +167,7 @@ private:
     void ShowTab(tabs::Pane pane, const tabs::TabRecord& tab) override;
 
     // What the lists ask of the window.
-    bool NavigatePane(ListPane& list, ComPtr<IShellFolder> folder, bool rememberCurrent) override;
+    void OpenItem(ListPane& list, ComPtr<IShellFolder> folder, ItemIdList item, bool rememberFolder) override;
     bool TabLocked(const ListPane& list) const override;
     void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) override;
     void ToggleGestures(ListPane& list) override;

@@ -3,7 +3,10 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
+
+#include <memory>
+
+#include "shell/shell_execute.h"
 
 namespace {
 
@@ -52,8 +55,7 @@ void MainWindow::Carry(const tabs::Outcome& outcome) {
 void MainWindow::Carry(const tabs::OpenOutcome& outcome) {
     Carry(static_cast<const tabs::Outcome&>(outcome));
     if (outcome.run) Run(outcome.run);
-    if (!outcome.openPath.empty())
-        ShellExecuteA(window_, "open", outcome.openPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (!outcome.openPath.empty()) OpenAddress(*context_.executor, outcome.openPath);
     if (outcome.select) SelectInMainList(outcome.select);
 }
 
@@ -65,15 +67,7 @@ tabs::ItemPtr MainWindow::ItemOf(IShellFolder* parent, PCUITEMID_CHILD child) co
 
 void MainWindow::Run(const tabs::ItemPtr& item) {
     auto* shellItem = static_cast<ShellTabItem*>(item.get());
-    ItemIdList absolute = AbsoluteItemList(shellItem->ParentFolder(), shellItem->Child());
-    if (!absolute) return;
-    SHELLEXECUTEINFOA request{};
-    request.cbSize = sizeof request;
-    request.fMask = SEE_MASK_IDLIST;
-    request.hwnd = window_;
-    request.lpIDList = absolute.Get();
-    request.nShow = SW_SHOWNORMAL;
-    ShellExecuteExA(&request);
+    RunItem(*context_.executor, window_, shellItem->ParentFolder(), shellItem->Child());
 }
 
 void MainWindow::SelectInMainList(const tabs::ItemPtr& item) {
@@ -91,13 +85,10 @@ void MainWindow::SelectInMainList(const tabs::ItemPtr& item) {
     }
 }
 
-bool MainWindow::NavigatePane(ListPane& list, ComPtr<IShellFolder> folder, bool rememberCurrent) {
-    tabs::FolderPtr target = std::make_shared<ShellTabFolder>(std::move(folder));
-    tabs::Pane pane = PaneOf(list);
-    tabs::Outcome outcome =
-        rememberCurrent ? tabModel_.NavigateRemembering(pane, target) : tabModel_.NavigatePane(pane, target);
-    Carry(outcome);
-    return outcome.done;
+void MainWindow::OpenItem(ListPane& list, ComPtr<IShellFolder> folder, ItemIdList item, bool rememberFolder) {
+    if (!folder || !item) return;
+    auto opened = std::make_shared<ShellTabItem>(context_.shell, std::move(folder), std::move(item));
+    Carry(tabModel_.OpenItemInPane(PaneOf(list), opened, rememberFolder));
 }
 
 bool MainWindow::TabLocked(const ListPane& list) const {

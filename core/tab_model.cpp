@@ -254,23 +254,24 @@ Outcome TabModel::NavigateRemembering(Pane pane, const FolderPtr& folder) {
     return outcome;
 }
 
-OpenOutcome TabModel::OpenItemInPane(Pane pane, const ItemPtr& item) {
+OpenOutcome TabModel::OpenItemInPane(Pane pane, const ItemPtr& item, bool rememberFolder) {
     if (!item) return OpenOutcome();
-    return OpenInPane(pane, item, 0);
+    return OpenInPane(pane, item, rememberFolder, 0);
 }
 
-OpenOutcome TabModel::OpenInPane(Pane pane, const ItemPtr& item, int hops) {
+OpenOutcome TabModel::OpenInPane(Pane pane, const ItemPtr& item, bool rememberFolder, int hops) {
     OpenOutcome outcome;
     if (item->IsFolder()) {
-        if (FolderPtr folder = item->BindFolder()) TakeOutcome(outcome, NavigatePane(pane, folder));
+        FolderPtr folder = item->BindFolder();
+        if (folder)
+            TakeOutcome(outcome, rememberFolder ? NavigateRemembering(pane, folder) : NavigatePane(pane, folder));
         return outcome;
     }
     if (item->IsShortcut()) {
         if (hops >= kMaxShortcutHops) return outcome;
         ShortcutTarget target = item->Resolve();
         if (target.folder && target.child) {
-            if (!target.child->IsFolder()) return OpenInPane(pane, target.child, hops + 1);
-            if (FolderPtr folder = target.child->BindFolder()) TakeOutcome(outcome, NavigateRemembering(pane, folder));
+            outcome = OpenInPane(pane, target.child, true, hops + 1);
         } else if (target.folder) {
             TakeOutcome(outcome, NavigateRemembering(pane, target.folder));
         } else if (!target.path.empty()) {

@@ -179,8 +179,10 @@ public:
     // As NavigatePane, and the folder the list leaves goes onto the front of its tab's history when
     // the navigation worked.
     Outcome NavigateRemembering(Pane pane, const FolderPtr& folder);
-    // A folder is shown in the list, a shortcut is followed and anything else is run.
-    OpenOutcome OpenItemInPane(Pane pane, const ItemPtr& item);
+    // A folder is shown in the list, a shortcut is followed and anything else is run. With
+    // rememberFolder a folder item is shown as NavigateRemembering shows it; a shortcut that leads
+    // to a folder always is.
+    OpenOutcome OpenItemInPane(Pane pane, const ItemPtr& item, bool rememberFolder);
     // Navigates to the newest history entry, or to entry `entry` (1 = newest), and drops the entries
     // down to that one when the navigation worked.
     Outcome GoBack(Pane pane) { return GoToHistoryEntry(pane, 1); }
@@ -216,7 +218,7 @@ private:
     int Insert(TabRecord record, int position);
     bool CloseAt(int position, bool& twoPane, bool& left, bool& reloadMain);
     OpenOutcome OpenAsTab(const ItemPtr& item, bool executeFiles, bool locked, int position, int hops);
-    OpenOutcome OpenInPane(Pane pane, const ItemPtr& item, int hops);
+    OpenOutcome OpenInPane(Pane pane, const ItemPtr& item, bool rememberFolder, int hops);
 
     TabBarView& bar_;
     TabAliases& aliases_;

@@ -1,5 +1,7 @@
 #include "shell/folder_binding.h"
 
+#include <string>
+
 #include "shell/item_lists.h"
 #include "shell/item_names.h"
 #include "shell/shell_services.h"
@@ -43,6 +45,15 @@ ComPtr<IShellFolder> BindChildFolder(IShellFolder* folder, PCUITEMID_CHILD child
     if (absolute && SUCCEEDED(bound->QueryInterface(IID_IPersistFolder, persist.PutVoid())))
         persist->Initialize(absolute.Get());
     return bound;
+}
+
+ComPtr<IShellFolder> BindFolderItem(IShellFolder* folder, PCUITEMID_CHILD child) {
+    ComPtr<IShellFolder> bound = BindChildFolder(folder, child);
+    if (bound || !IsFolderItem(folder, child)) return bound;
+    std::string path = ItemPath(folder, child);
+    if (path.empty()) return bound;
+    ItemIdList parsed(ILCreateFromPathA(path.c_str()));
+    return BindFolder(parsed.Get());
 }
 
 ItemIdList OwnItemList(IShellFolder* folder) {

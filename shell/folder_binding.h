@@ -14,6 +14,11 @@ ComPtr<IShellFolder> BindFolder(PCIDLIST_ABSOLUTE absolute);
 // The folder of a child, told its own absolute list so that OwnItemList works on it.
 ComPtr<IShellFolder> BindChildFolder(IShellFolder* folder, PCUITEMID_CHILD child);
 
+// As BindChildFolder, for a child that is to be opened as a folder wherever it came from. A
+// shortcut may keep its target as a bare path, whose item the folder calls a folder but refuses to
+// bind (Wine's shell links do); the path parsed again gives an item that binds.
+ComPtr<IShellFolder> BindFolderItem(IShellFolder* folder, PCUITEMID_CHILD child);
+
 // The folder's absolute list; the desktop's list for a folder that cannot say (it has no
 // IPersistFolder2), null when it can say but fails.
 ItemIdList OwnItemList(IShellFolder* folder);

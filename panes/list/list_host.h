@@ -1,8 +1,7 @@
-// What a folder list asks of the program around it: the tabs through which it shows folders, the
-// mouse gestures, and the shell that starts files. The main window answers; tests record.
+// What a folder list asks of the program around it: the tabs through which it shows folders and
+// opens items, and the mouse gestures. The main window answers; tests record.
 #pragma once
 #include <windows.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include <vector>
@@ -15,11 +14,11 @@ class ListHost {
 public:
     virtual ~ListHost() = default;
 
-    // Shows a folder in the list through the tab that the list shows: the tab takes the folder,
-    // or, when it is locked, a new tab is opened for it. With rememberCurrent the folder shown now
-    // goes to the front of the tab's back history first. False, with nothing changed and nothing
-    // remembered, when the folder cannot be shown.
-    virtual bool NavigatePane(ListPane& list, ComPtr<IShellFolder> folder, bool rememberCurrent) = 0;
+    // Opens one item of a folder through the tab that the list shows: a folder, or a shortcut to
+    // one, is shown in the list (a locked tab opens a new tab for it), a shortcut to an address
+    // opens the address, and anything else is started by the shell. With rememberFolder a folder
+    // item sends the folder shown now to the front of the tab's back history once it is shown.
+    virtual void OpenItem(ListPane& list, ComPtr<IShellFolder> folder, ItemIdList item, bool rememberFolder) = 0;
     virtual bool TabLocked(const ListPane& list) const = 0;
     // Writes the list's view state into its tab, opens each item in order as a new tab at the end
     // of the row (folders and shortcuts to folders become tabs, files are started) and brings the
@@ -27,6 +26,4 @@ public:
     virtual void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) = 0;
     // A double-click on the list's empty space switches the mouse gestures on or off.
     virtual void ToggleGestures(ListPane& list) = 0;
-    // Starts a file, or opens an address, with the shell; true when the shell took it.
-    virtual bool Execute(SHELLEXECUTEINFOA& request) { return ShellExecuteExA(&request) != FALSE; }
 };

@@ -40,9 +40,6 @@ const Column kDetailsColumns[kDetailsColumnCount] = {
 };
 const Column kCommentColumns[kCommentColumnCount] = {{"名前", LVCFMT_LEFT}, {"コメント", LVCFMT_LEFT}};
 
-// Shortcuts that lead to shortcuts are followed only this far, so that a ring of them ends.
-constexpr int kShortcutsFollowed = 8;
-
 constexpr COLORREF kIconWellColour = 0xE1E1E1;
 constexpr COLORREF kFrameColour = 0xE6E6E6;
 constexpr COLORREF kCommentMarkMask = 0;
@@ -62,28 +59,6 @@ int TextWidth(HDC dc, HFONT font, const std::string& text) {
     return extent.cx;
 }
 
-// A shortcut may keep its target as a bare path, whose item the folder then refuses to bind
-// although it calls it a folder (Wine's shell links do); the path parsed again gives one it binds.
-ComPtr<IShellFolder> BindFolderItem(IShellFolder* folder, PCUITEMID_CHILD item) {
-    ComPtr<IShellFolder> bound = BindChildFolder(folder, item);
-    if (bound) return bound;
-    ComPtr<IShellFolder> desktop = DesktopFolder();
-    std::wstring path = SystemTextToWide(ItemPath(folder, item));
-    if (!desktop || path.empty()) return bound;
-    ULONG eaten = 0;
-    PIDLIST_RELATIVE parsed = nullptr;
-    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, &path[0], &eaten, &parsed, nullptr))) return bound;
-    ItemIdList list(parsed);
-    return BindFolder(list.Get());
-}
-
-// A drive's root reads "C:" as a path, which as a directory would mean the drive's current one.
-std::string DirectoryOf(IShellFolder* folder) {
-    std::string directory = ItemPath(folder);
-    if (directory.size() == 2 && directory[1] == ':') directory += '\\';
-    return directory;
-}
-
 }  // namespace
 
 ListPane::ListPane(int controlId, ListLock& lock) : controlId_(controlId), model_(lock, state_.sort) {}
@@ -97,7 +72,6 @@ void ListPane::Create(HWND mainWindow, const ListPaneShared& shared, const LOGFO
     theme_ = &shared.theme;
     settings_ = &shared.settings;
     comments_ = &shared.comments;
-    shell_ = &shared.shell;
     window_ = CreateWindowExA(0, WC_LISTVIEWA, "", kListWindowStyle, 0, 0, 0, 0, mainWindow,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), nullptr, nullptr);
     int editorId = controlId_ == kSubListId ? kSubCommentEditId : kMainCommentEditId;
@@ -403,12 +377,7 @@ void ListPane::OnColumnClick(const NMLISTVIEW& click) {
 }
 
 void ListPane::OpenRow(int row, bool rememberFolder) {
-    if (!ShowsRow(row)) return;
-    // Copies: opening may pump messages, and a reload meanwhile would free the model's own.
-    ComPtr<IShellFolder> folder = Share(model_.Folder());
-    ItemIdList item = CloneItemList(model_.Item(static_cast<size_t>(row)));
-    if (!item) return;
-    OpenItemInList(folder.Get(), item.Get(), rememberFolder && IsFolderItem(folder.Get(), item.Get()));
+    if (ShowsRow(row)) OpenItemInList(model_.Folder(), model_.Item(static_cast<size_t>(row)), rememberFolder);
 }
 
 void ListPane::OpenSelection() {
@@ -429,59 +398,11 @@ void ListPane::OpenSelection() {
     Reload();
 }
 
-void ListPane::OpenItemInList(IShellFolder* folder, PCUITEMID_CHILD item, bool rememberCurrent) {
-    OpenItem(folder, item, rememberCurrent, 0);
-}
-
-void ListPane::OpenItem(IShellFolder* folder, PCUITEMID_CHILD item, bool rememberCurrent, int shortcutsFollowed) {
+void ListPane::OpenItemInList(IShellFolder* folder, PCUITEMID_CHILD item, bool rememberFolder) {
     if (!host_ || !folder || !item) return;
-    if (IsFolderItem(folder, item)) {
-        ComPtr<IShellFolder> bound = BindFolderItem(folder, item);
-        if (bound) host_->NavigatePane(*this, std::move(bound), rememberCurrent);
-        return;
-    }
-    if (IsShortcutItem(folder, item)) {
-        ComPtr<IShellFolder> targetFolder;
-        ItemIdList targetChild;
-        std::string address;
-        if (!ResolveShortcut(*shell_, folder, item, targetFolder, targetChild, address)) {
-            if (!address.empty()) OpenAddress(address);
-            return;
-        }
-        if (!targetChild) {
-            host_->NavigatePane(*this, std::move(targetFolder), true);
-            return;
-        }
-        if (shortcutsFollowed >= kShortcutsFollowed) return;
-        OpenItem(targetFolder.Get(), targetChild.Get(), IsFolderItem(targetFolder.Get(), targetChild.Get()),
-                 shortcutsFollowed + 1);
-        return;
-    }
-    RunItem(folder, item);
-}
-
-void ListPane::RunItem(IShellFolder* folder, PCUITEMID_CHILD item) {
-    std::string path = ItemPath(folder, item);
-    std::string directory = DirectoryOf(folder);
-    ItemIdList absolute = AbsoluteItemList(folder, item);
-    SHELLEXECUTEINFOA request{};
-    request.cbSize = sizeof request;
-    request.fMask = SEE_MASK_INVOKEIDLIST;
-    request.hwnd = GetParent(window_);
-    request.lpFile = path.c_str();
-    request.lpDirectory = directory.c_str();
-    request.nShow = SW_SHOWNORMAL;
-    request.lpIDList = absolute.Get();
-    host_->Execute(request);
-}
-
-void ListPane::OpenAddress(const std::string& address) {
-    SHELLEXECUTEINFOA request{};
-    request.cbSize = sizeof request;
-    request.lpVerb = "open";
-    request.lpFile = address.c_str();
-    request.nShow = SW_SHOWNORMAL;
-    host_->Execute(request);
+    // Copies: opening may pump messages, and a reload meanwhile would free the model's own.
+    ItemIdList copy = CloneItemList(item);
+    if (copy) host_->OpenItem(*this, Share(folder), std::move(copy), rememberFolder);
 }
 
 void ListPane::BeginCommentEdit(int row) {

@@ -31,7 +31,6 @@ struct ListPaneShared {
     Theme& theme;
     const Settings& settings;
     CommentTable& comments;
-    const ShellServices& shell;
 };
 
 // The pens, brushes, fonts and images with which the lists draw their items.
@@ -87,10 +86,10 @@ public:
     // remembered for later changes of style.
     void SizeListColumns(int widestName);
 
-    // Opens one item as the list does: a folder, or a shortcut to one, is shown in the list, a
-    // shortcut to an address is opened, and anything else is started by the shell. With
-    // rememberCurrent the folder shown now goes to the tab's back history when a folder is shown.
-    void OpenItemInList(IShellFolder* folder, PCUITEMID_CHILD item, bool rememberCurrent);
+    // Opens one item as the list does, through the host's tabs: a folder, or a shortcut to one, is
+    // shown in the list, a shortcut to an address is opened, and anything else is started by the
+    // shell. With rememberFolder a folder item sends the folder shown now to the tab's back history.
+    void OpenItemInList(IShellFolder* folder, PCUITEMID_CHILD item, bool rememberFolder);
     // Enter: one selected row opens as a double-click does, several open as tabs.
     void OpenSelection();
 
@@ -174,9 +173,6 @@ private:
     void DrawCaption(const ItemPaint& paint);
 
     void OpenRow(int row, bool rememberFolder);
-    void OpenItem(IShellFolder* folder, PCUITEMID_CHILD item, bool rememberCurrent, int shortcutsFollowed);
-    void RunItem(IShellFolder* folder, PCUITEMID_CHILD item);
-    void OpenAddress(const std::string& address);
 
     void PlaceEditor();
     void FollowEditor();
@@ -190,7 +186,6 @@ private:
     Theme* theme_ = nullptr;
     const Settings* settings_ = nullptr;
     CommentTable* comments_ = nullptr;
-    const ShellServices* shell_ = nullptr;
     Font font_;
     ListLook look_;
 

@@ -31,14 +31,8 @@ bool ShellTabItem::IsFolder() const { return IsFolderItem(parent_.Get(), child_.
 bool ShellTabItem::IsShortcut() const { return IsShortcutItem(parent_.Get(), child_.Get()); }
 
 tabs::FolderPtr ShellTabItem::BindFolder() {
-    ComPtr<IShellFolder> folder = BindChildFolder(parent_.Get(), child_.Get());
-    if (folder) return std::make_shared<ShellTabFolder>(std::move(folder));
-    // A shortcut's target may come as a bare list that the shell cannot bind (Wine builds such lists
-    // from the stored path); the folder at that path, parsed afresh, still opens.
-    std::string path = ItemPath(parent_.Get(), child_.Get());
-    if (path.empty()) return nullptr;
-    ItemIdList parsed(ILCreateFromPathA(path.c_str()));
-    return parsed ? ShellTabFolder::FromList(parsed.Get()) : nullptr;
+    ComPtr<IShellFolder> folder = BindFolderItem(parent_.Get(), child_.Get());
+    return folder ? std::make_shared<ShellTabFolder>(std::move(folder)) : nullptr;
 }
 
 tabs::FolderPtr ShellTabItem::Parent() { return parent_ ? std::make_shared<ShellTabFolder>(parent_) : nullptr; }

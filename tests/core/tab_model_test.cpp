@@ -642,7 +642,7 @@ TEST_F(TabModelTest, ShortcutRingIsNotFollowedForEver) {
     first->target.child = second;
     second->target.child = first;
     EXPECT_FALSE(model.OpenItemAsTab(first, true, false, -1).done);
-    EXPECT_FALSE(model.OpenItemInPane(Pane::Main, first).done);
+    EXPECT_FALSE(model.OpenItemInPane(Pane::Main, first, true).done);
     EXPECT_EQ("A", Names());
     EXPECT_TRUE(model.History(1).empty());
     // Break the ring so that the shared pointers let go of each other.
@@ -674,18 +674,39 @@ TEST_F(TabModelTest, OpenFileAsTabRunsItOrOpensItsFolder) {
 
 TEST_F(TabModelTest, OpenItemInPaneNavigatesOrRuns) {
     AddTabs({"A"});
-    OpenOutcome folder = model.OpenItemInPane(Pane::Main, FolderItem("Docs"));
+    OpenOutcome folder = model.OpenItemInPane(Pane::Main, FolderItem("Docs"), false);
     EXPECT_TRUE(folder.done);
     EXPECT_EQ(Sound::CD, folder.sound);
     EXPECT_EQ("Docs", Names());
-    // The callers push the folder for a plain folder item themselves.
     EXPECT_TRUE(model.History(1).empty());
 
     auto file = FileItem("Holder");
-    OpenOutcome run = model.OpenItemInPane(Pane::Main, file);
+    OpenOutcome run = model.OpenItemInPane(Pane::Main, file, true);
     EXPECT_TRUE(run.done);
     EXPECT_EQ(file, run.run);
     EXPECT_EQ("Docs", Names());
+    EXPECT_TRUE(model.History(1).empty()) << "only a folder that is shown is remembered";
+}
+
+TEST_F(TabModelTest, OpenFolderInPaneRemembersTheFolderItLeavesWhenAsked) {
+    AddTabs({"A"});
+    EXPECT_TRUE(model.OpenItemInPane(Pane::Main, FolderItem("Docs"), true).done);
+    EXPECT_EQ("Docs", Names());
+    ASSERT_EQ(1u, model.History(1).size());
+    EXPECT_EQ(folders["A"], model.History(1)[0]);
+
+    auto gone = FolderItem("Gone");
+    folders["Gone"]->accessible = false;
+    EXPECT_FALSE(model.OpenItemInPane(Pane::Main, gone, true).done);
+    EXPECT_EQ(1u, model.History(1).size()) << "a folder that cannot be shown is not remembered";
+
+    // A locked tab keeps its folder and still remembers; the list moves on in a new tab.
+    ASSERT_TRUE(model.ToggleLock(1).done);
+    EXPECT_TRUE(model.OpenItemInPane(Pane::Main, FolderItem("Music"), true).done);
+    EXPECT_EQ("Docs Music", Names());
+    EXPECT_EQ(2, model.Selection(Pane::Main));
+    EXPECT_EQ(2u, model.History(1).size());
+    EXPECT_TRUE(model.History(2).empty());
 }
 
 TEST_F(TabModelTest, OpenShortcutInPaneRemembersTheFolderItLeaves) {
@@ -694,7 +715,7 @@ TEST_F(TabModelTest, OpenShortcutInPaneRemembersTheFolderItLeaves) {
     toChild->shortcut = true;
     toChild->target.folder = MakeFolder("Parent");
     toChild->target.child = FolderItem("Target");
-    EXPECT_TRUE(model.OpenItemInPane(Pane::Main, toChild).done);
+    EXPECT_TRUE(model.OpenItemInPane(Pane::Main, toChild, false).done);
     EXPECT_EQ("Target", Names());
     ASSERT_EQ(1u, model.History(1).size());
     EXPECT_EQ(folders["A"], model.History(1)[0]);
@@ -702,7 +723,7 @@ TEST_F(TabModelTest, OpenShortcutInPaneRemembersTheFolderItLeaves) {
     auto toFolder = std::make_shared<FakeItem>();
     toFolder->shortcut = true;
     toFolder->target.folder = MakeFolder("Root");
-    EXPECT_TRUE(model.OpenItemInPane(Pane::Main, toFolder).done);
+    EXPECT_TRUE(model.OpenItemInPane(Pane::Main, toFolder, false).done);
     EXPECT_EQ("Root", Names());
     EXPECT_EQ(2u, model.History(1).size());
 
@@ -711,7 +732,7 @@ TEST_F(TabModelTest, OpenShortcutInPaneRemembersTheFolderItLeaves) {
     toGone->shortcut = true;
     toGone->target.folder = MakeFolder("Gone");
     static_cast<FakeFolder&>(*toGone->target.folder).accessible = false;
-    EXPECT_FALSE(model.OpenItemInPane(Pane::Main, toGone).done);
+    EXPECT_FALSE(model.OpenItemInPane(Pane::Main, toGone, false).done);
     EXPECT_EQ(2u, model.History(1).size());
     EXPECT_EQ("Root", Names());
 
@@ -720,7 +741,7 @@ TEST_F(TabModelTest, OpenShortcutInPaneRemembersTheFolderItLeaves) {
     toFile->target.folder = MakeFolder("Holder");
     auto file = FileItem("Holder");
     toFile->target.child = file;
-    OpenOutcome run = model.OpenItemInPane(Pane::Main, toFile);
+    OpenOutcome run = model.OpenItemInPane(Pane::Main, toFile, false);
     EXPECT_TRUE(run.done);
     EXPECT_EQ(file, run.run);
     EXPECT_EQ(2u, model.History(1).size());
@@ -728,12 +749,28 @@ TEST_F(TabModelTest, OpenShortcutInPaneRemembersTheFolderItLeaves) {
     auto url = std::make_shared<FakeItem>();
     url->shortcut = true;
     url->target.path = "http://example.com/";
-    OpenOutcome open = model.OpenItemInPane(Pane::Main, url);
+    OpenOutcome open = model.OpenItemInPane(Pane::Main, url, false);
     EXPECT_TRUE(open.done);
     EXPECT_EQ("http://example.com/", open.openPath);
     url->target.path.clear();
-    EXPECT_FALSE(model.OpenItemInPane(Pane::Main, url).done);
+    EXPECT_FALSE(model.OpenItemInPane(Pane::Main, url, false).done);
     EXPECT_EQ("Root", Names());
+}
+
+TEST_F(TabModelTest, AShortcutToAShortcutIsFollowedToItsFolder) {
+    AddTabs({"A"});
+    auto inner = std::make_shared<FakeItem>();
+    inner->shortcut = true;
+    inner->target.folder = MakeFolder("Parent");
+    inner->target.child = FolderItem("Target");
+    auto outer = std::make_shared<FakeItem>();
+    outer->shortcut = true;
+    outer->target.folder = MakeFolder("Links");
+    outer->target.child = inner;
+    EXPECT_TRUE(model.OpenItemInPane(Pane::Main, outer, false).done);
+    EXPECT_EQ("Target", Names());
+    ASSERT_EQ(1u, model.History(1).size());
+    EXPECT_EQ(folders["A"], model.History(1)[0]);
 }
 
 // ----- Closing one tab -----

@@ -9,6 +9,7 @@
 #include "panes/list/list_pane.h"
 #include "shell/shell_services.h"
 #include "tests/shell/shell_test_fixture.h"
+#include "tests/support/list_input.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/test_support.h"
 
@@ -69,33 +70,6 @@ TEST_F(ListInProgramTest, TheMainWindowPassesEachListsNotificationsToItsOwnPane)
     request.item.cchTextMax = sizeof text;
     EXPECT_EQ(0, SendMessageA(program.Window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request)));
     EXPECT_STREQ("unanswered", text);
-}
-
-}  // namespace
-
-namespace {
-
-int RowNamed(ListPane& list, const std::string& name) {
-    FolderList& model = list.Model();
-    for (size_t row = 0; row < model.Count(); ++row)
-        if (model.Name(row) == name) return static_cast<int>(row);
-    return -1;
-}
-
-void DoubleClickRow(HWND list, int row) {
-    RECT cell{};
-    cell.left = LVIR_LABEL;
-    SendMessageA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
-    POINT centre{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
-    POINT screen = centre;
-    ClientToScreen(list, &screen);
-    SetCursorPos(screen.x, screen.y);
-    LPARAM at = MAKELPARAM(centre.x, centre.y);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
-    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
-    PumpUntil([] { return false; }, 50);
 }
 
 TEST_F(ListInProgramTest, AFolderGivenAtStartIsListedAndADoubleClickOpensItsSubfolder) {

@@ -12,24 +12,14 @@ LOGFONTA ListFont() {
     return font;
 }
 
-bool RecordingListHost::NavigatePane(ListPane&, ComPtr<IShellFolder> folder, bool rememberCurrent) {
-    navigations.push_back(Navigation{ItemPath(folder.Get()), rememberCurrent});
-    return true;
+void RecordingListHost::OpenItem(ListPane&, ComPtr<IShellFolder> folder, ItemIdList item, bool rememberFolder) {
+    openings.push_back(Opening{ItemPath(folder.Get(), item.Get()), rememberFolder});
 }
 
 void RecordingListHost::OpenItemsAsTabs(ListPane&, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) {
     std::vector<std::string> paths;
     for (const ItemIdList& item : items) paths.push_back(ItemPath(parent.Get(), item.Get()));
     tabCalls.push_back(paths);
-}
-
-bool RecordingListHost::Execute(SHELLEXECUTEINFOA& request) {
-    char listPath[MAX_PATH] = {};
-    if (request.lpIDList) SHGetPathFromIDListA(static_cast<PCIDLIST_ABSOLUTE>(request.lpIDList), listPath);
-    executions.push_back(Execution{request.lpVerb ? request.lpVerb : "", request.lpFile ? request.lpFile : "",
-                                   request.lpDirectory ? request.lpDirectory : "", listPath, request.fMask,
-                                   request.hwnd, request.nShow});
-    return true;
 }
 
 NotifyRouter::NotifyRouter(HWND parent, ListPane& list) : list_(list) {

@@ -1,10 +1,9 @@
 // A folder list on a test window as the main window makes it: the shared theme, settings and
 // comments, the shell services, the notifications of its control routed to it, and a host that
-// records what the list asks of the tabs and the shell instead of doing it.
+// records what the list asks of the tabs instead of doing it.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -23,32 +22,21 @@ LOGFONTA ListFont();
 
 class RecordingListHost : public ListHost {
 public:
-    struct Navigation {
+    struct Opening {
+        // The item's full path.
         std::string path;
-        bool remembered;
-    };
-    struct Execution {
-        std::string verb;
-        std::string file;
-        std::string directory;
-        // The path of the absolute identifier list handed over, empty for none.
-        std::string listPath;
-        ULONG mask;
-        HWND owner;
-        int show;
+        bool rememberFolder;
     };
 
-    bool NavigatePane(ListPane& list, ComPtr<IShellFolder> folder, bool rememberCurrent) override;
+    void OpenItem(ListPane& list, ComPtr<IShellFolder> folder, ItemIdList item, bool rememberFolder) override;
     bool TabLocked(const ListPane&) const override { return locked; }
     void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) override;
     void ToggleGestures(ListPane&) override { ++gestureToggles; }
-    bool Execute(SHELLEXECUTEINFOA& request) override;
 
     bool locked = false;
-    std::vector<Navigation> navigations;
+    std::vector<Opening> openings;
     // The full paths of the items of each call, in the order given.
     std::vector<std::vector<std::string>> tabCalls;
-    std::vector<Execution> executions;
     int gestureToggles = 0;
 };
 
@@ -70,7 +58,7 @@ class ListPaneFixture : public ShellFixture {
 protected:
     void SetUp() override;
 
-    ListPaneShared Shared() { return ListPaneShared{theme_, settings_, comments_, *shell_}; }
+    ListPaneShared Shared() { return ListPaneShared{theme_, settings_, comments_}; }
     // Makes the list in a style, sized to the host, with its notifications and host.
     void CreateList(int style);
     ComPtr<IShellFolder> FolderAt(const std::string& path) const { return BindFolder(ShellListOf(path).Get()); }

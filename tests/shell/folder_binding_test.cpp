@@ -39,6 +39,35 @@ TEST_F(FolderBindingTest, BindChildRefusesFilesAndMissingArguments) {
     EXPECT_FALSE(BindChildFolder(nullptr, note.Get()));
 }
 
+TEST_F(FolderBindingTest, AShortcutsFolderTargetBindsWhetherTheLinkKeepsItsPathOrItsList) {
+    ASSERT_TRUE(SavePathLink(PathOf("表へ.lnk"), tablePath_));
+    ASSERT_TRUE(SaveListLink(PathOf("表へ (一覧).lnk"), tablePath_));
+    ComPtr<IShellFolder> links = BindFolder(ShellListOf(temp_.Path()).Get());
+    ASSERT_TRUE(links);
+    for (const char* name : {"表へ.lnk", "表へ (一覧).lnk"}) {
+        ItemIdList link = ChildOf(PathOf(name));
+        ComPtr<IShellFolder> targetFolder;
+        ItemIdList target;
+        std::string url;
+        ASSERT_TRUE(ResolveShortcut(*shell_, links.Get(), link.Get(), targetFolder, target, url)) << name;
+        ASSERT_TRUE(IsFolderItem(targetFolder.Get(), target.Get())) << name;
+        ComPtr<IShellFolder> table = BindFolderItem(targetFolder.Get(), target.Get());
+        ASSERT_TRUE(table) << name;
+        EXPECT_EQ(tablePath_, ItemPath(table.Get())) << name;
+        EXPECT_TRUE(ILIsEqual(ShellListOf(tablePath_).Get(), OwnItemList(table.Get()).Get())) << name;
+    }
+}
+
+TEST_F(FolderBindingTest, BindFolderItemRefusesFilesAndMissingArguments) {
+    ItemIdList note = ChildOf(notePath_);
+    EXPECT_FALSE(BindFolderItem(documents_.Get(), note.Get()));
+    EXPECT_FALSE(BindFolderItem(documents_.Get(), nullptr));
+    EXPECT_FALSE(BindFolderItem(nullptr, note.Get()));
+    ComPtr<IShellFolder> table = BindFolderItem(documents_.Get(), ChildOf(tablePath_).Get());
+    ASSERT_TRUE(table);
+    EXPECT_EQ(tablePath_, ItemPath(table.Get()));
+}
+
 TEST_F(FolderBindingTest, EmptyListBindsTheDesktop) {
     ItemIdList empty = AllocateItemList(2);
     ComPtr<IShellFolder> desktop = BindFolder(empty.Get());

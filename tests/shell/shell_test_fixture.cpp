@@ -24,12 +24,35 @@ std::string ShellFixture::MakeFile(const std::string& relative, const std::strin
 }
 
 bool ShellFixture::MakeLink(const std::string& relative, const std::string& target) {
+    return SavePathLink(PathOf(relative), target);
+}
+
+namespace {
+
+bool SaveLink(const std::string& linkPath, const std::string& target, bool keepList) {
     ComPtr<IShellLinkA> link;
     ComPtr<IPersistFile> file;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.PutVoid())) ||
         FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid())))
         return false;
-    return SUCCEEDED(link->SetPath(target.c_str())) && SUCCEEDED(file->Save(Wide(PathOf(relative)).c_str(), TRUE));
+    ItemIdList list = ShellListOf(target);
+    HRESULT set = keepList ? (list ? link->SetIDList(list.Get()) : E_FAIL) : link->SetPath(target.c_str());
+    return SUCCEEDED(set) && SUCCEEDED(file->Save(Wide(linkPath).c_str(), TRUE));
+}
+
+}  // namespace
+
+bool SavePathLink(const std::string& linkPath, const std::string& target) { return SaveLink(linkPath, target, false); }
+
+bool SaveListLink(const std::string& linkPath, const std::string& target) { return SaveLink(linkPath, target, true); }
+
+bool RecordingExecutor::Execute(SHELLEXECUTEINFOA& request) {
+    char listPath[MAX_PATH] = {};
+    if (request.lpIDList) SHGetPathFromIDListA(static_cast<PCIDLIST_ABSOLUTE>(request.lpIDList), listPath);
+    requests.push_back(Request{request.lpVerb ? request.lpVerb : "", request.lpFile ? request.lpFile : "",
+                               request.lpDirectory ? request.lpDirectory : "", listPath, request.fMask, request.hwnd,
+                               request.nShow});
+    return true;
 }
 
 ItemIdList ShellListOf(const std::string& path) { return ItemIdList(ILCreateFromPathA(path.c_str())); }

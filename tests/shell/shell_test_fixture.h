@@ -9,7 +9,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "shell/shell_execute.h"
 #include "shell/shell_services.h"
 #include "win/owners.h"
 #include "tests/support/test_support.h"
@@ -37,3 +39,28 @@ std::string ShellPathOf(PCIDLIST_ABSOLUTE list);
 std::string ShellDisplayName(IShellFolder* folder, PCUITEMID_CHILD child, SHGDNF kind = SHGDN_NORMAL);
 bool SameBytes(PCUIDLIST_RELATIVE a, PCUIDLIST_RELATIVE b);
 std::wstring Wide(const std::string& text);
+
+// Saves a shell link that keeps its target as a path, as a link made from a path does; false when
+// the system cannot make one.
+bool SavePathLink(const std::string& linkPath, const std::string& target);
+// Saves a shell link that keeps its target's identifier list, as the system's own shortcuts do.
+bool SaveListLink(const std::string& linkPath, const std::string& target);
+
+// Keeps what each request asked of the shell instead of starting anything.
+class RecordingExecutor : public ShellExecutor {
+public:
+    struct Request {
+        std::string verb;
+        std::string file;
+        std::string directory;
+        // The path of the absolute identifier list handed over, empty for none.
+        std::string listPath;
+        ULONG mask;
+        HWND owner;
+        int show;
+    };
+
+    bool Execute(SHELLEXECUTEINFOA& request) override;
+
+    std::vector<Request> requests;
+};
