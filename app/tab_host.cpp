@@ -8,15 +8,6 @@
 
 #include "shell/shell_execute.h"
 
-namespace {
-
-ComPtr<IShellFolder> Referenced(IShellFolder* folder) {
-    if (folder) folder->AddRef();
-    return ComPtr<IShellFolder>(folder);
-}
-
-}  // namespace
-
 void MainWindow::Invalidate() {
     if (bars_.tabBar) InvalidateRect(bars_.tabBar, nullptr, FALSE);
 }
@@ -36,7 +27,7 @@ void MainWindow::LoadPane(tabs::Pane pane) {
     if (!tab) return;
     ListPane& list = ListOf(pane);
     list.TakeViewState(ShownViewState(tab->view));
-    list.Show(Referenced(ShellTabFolder::ShellFolderOf(tab->folder)));
+    list.Show(ComPtr<IShellFolder>::Share(ShellTabFolder::ShellFolderOf(tab->folder)));
     // A fill in either list ends the single selection of both.
     ListOf(pane == tabs::Pane::Main ? tabs::Pane::Sub : tabs::Pane::Main).Model().lastSingleSelection = -1;
 }
@@ -62,7 +53,7 @@ void MainWindow::Carry(const tabs::OpenOutcome& outcome) {
 tabs::ItemPtr MainWindow::ItemOf(IShellFolder* parent, PCUITEMID_CHILD child) const {
     ItemIdList copy = CloneItemList(child);
     if (!parent || !copy) return nullptr;
-    return std::make_shared<ShellTabItem>(context_.shell, Referenced(parent), std::move(copy));
+    return std::make_shared<ShellTabItem>(context_.shell, ComPtr<IShellFolder>::Share(parent), std::move(copy));
 }
 
 void MainWindow::Run(const tabs::ItemPtr& item) {

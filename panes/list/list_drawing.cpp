@@ -93,12 +93,11 @@ bool ListPane::BeginItemPaint(const NMLVCUSTOMDRAW& draw, ItemPaint& paint) {
     paint.dc = draw.nmcd.hdc;
     paint.folder = model_.Folder();
     paint.item = model_.Item(static_cast<size_t>(paint.row));
-    UINT state = static_cast<UINT>(
-        SendMessageA(window_, LVM_GETITEMSTATE, paint.row, LVIS_FOCUSED | LVIS_SELECTED | LVIS_DROPHILITED));
-    paint.highlight = (state & LVIS_DROPHILITED) ? Highlight::Dropped
-                      : (state & LVIS_SELECTED)  ? Highlight::Selected
-                      : (state & LVIS_FOCUSED)   ? Highlight::Focused
-                                                 : Highlight::None;
+    UINT state = static_cast<UINT>(SendMessageA(window_, LVM_GETITEMSTATE, paint.row, LVIS_FOCUSED | LVIS_SELECTED));
+    paint.highlight = paint.row == dropRow_          ? Highlight::Dropped
+                      : (state & LVIS_SELECTED) != 0 ? Highlight::Selected
+                      : (state & LVIS_FOCUSED) != 0  ? Highlight::Focused
+                                                     : Highlight::None;
     paint.icon = IconIndex(paint.folder, paint.item, 0, SHGFI_SYSICONINDEX);
     paint.iconStyle = IconDrawStyle(paint);
     paint.textColour = ItemTextColour(paint.folder, paint.item);
@@ -107,6 +106,13 @@ bool ListPane::BeginItemPaint(const NMLVCUSTOMDRAW& draw, ItemPaint& paint) {
     paint.label = ItemRect(paint.row, LVIR_LABEL);
     SetBkMode(paint.dc, TRANSPARENT);
     return true;
+}
+
+void ListPane::SetDropHighlight(int row) {
+    if (row == dropRow_) return;
+    if (dropRow_ >= 0) SendMessageA(window_, LVM_REDRAWITEMS, dropRow_, dropRow_);
+    dropRow_ = row;
+    if (dropRow_ >= 0) SendMessageA(window_, LVM_REDRAWITEMS, dropRow_, dropRow_);
 }
 
 RECT ListPane::ItemRect(int row, int part) const {

@@ -44,12 +44,6 @@ constexpr COLORREF kIconWellColour = 0xE1E1E1;
 constexpr COLORREF kFrameColour = 0xE6E6E6;
 constexpr COLORREF kCommentMarkMask = 0;
 
-// A reference of the caller's own to a folder that someone else holds.
-ComPtr<IShellFolder> Share(IShellFolder* folder) {
-    if (folder) folder->AddRef();
-    return ComPtr<IShellFolder>(folder);
-}
-
 bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 int TextWidth(HDC dc, HFONT font, const std::string& text) {
@@ -109,6 +103,7 @@ void ListPane::CreateLook(const Settings& settings) {
 bool ListPane::Show(ComPtr<IShellFolder> folder) {
     CommitCommentEdit();
     if (!model_.Fill(std::move(folder))) return false;
+    dropRow_ = -1;
     SetViewStyle(state_.style, false);
     SizeListColumns(model_.WidestName());
     return true;
@@ -116,6 +111,7 @@ bool ListPane::Show(ComPtr<IShellFolder> folder) {
 
 bool ListPane::Reload() {
     if (!model_.Reload()) return false;
+    dropRow_ = -1;
     SizeListColumns(model_.WidestName());
     return true;
 }
@@ -391,7 +387,7 @@ void ListPane::OpenSelection() {
         return;
     }
     CommitCommentEdit();
-    ComPtr<IShellFolder> folder = Share(model_.Folder());
+    ComPtr<IShellFolder> folder = ComPtr<IShellFolder>::Share(model_.Folder());
     std::vector<ItemIdList> items;
     for (int row : rows) items.push_back(CloneItemList(model_.Item(static_cast<size_t>(row))));
     host_->OpenItemsAsTabs(*this, std::move(folder), std::move(items));
@@ -402,13 +398,13 @@ void ListPane::OpenItemInList(IShellFolder* folder, PCUITEMID_CHILD item, bool r
     if (!host_ || !folder || !item) return;
     // Copies: opening may pump messages, and a reload meanwhile would free the model's own.
     ItemIdList copy = CloneItemList(item);
-    if (copy) host_->OpenItem(*this, Share(folder), std::move(copy), rememberFolder);
+    if (copy) host_->OpenItem(*this, ComPtr<IShellFolder>::Share(folder), std::move(copy), rememberFolder);
 }
 
 void ListPane::BeginCommentEdit(int row) {
     if (!commentMode_ || !ShowsRow(row)) return;
     CommitCommentEdit();
-    editFolder_ = Share(model_.Folder());
+    editFolder_ = ComPtr<IShellFolder>::Share(model_.Folder());
     editItem_ = CloneItemList(model_.Item(static_cast<size_t>(row)));
     if (!editItem_) {
         editFolder_.Reset();

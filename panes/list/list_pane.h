@@ -104,6 +104,11 @@ public:
     // Every WM_NOTIFY of the control; what it does not handle gets the default answer.
     LRESULT OnNotify(NMHDR* header);
 
+    // The row under a drag that may be dropped on, drawn outlined; -1 for none. The control keeps
+    // only the selection and the focus of an owner-data list, so the pane keeps this mark itself.
+    void SetDropHighlight(int row);
+    int DropHighlight() const { return dropRow_; }
+
     // The colour of an item's name by its attributes and the colour settings.
     COLORREF ItemTextColour(IShellFolder* folder, PCUITEMID_CHILD item) const;
     // A click below the picture of a polaroid cell edits the item's comment in a box under the cell.
@@ -183,6 +188,7 @@ private:
     HWND editor_ = nullptr;
     ListHost* host_ = nullptr;
     ThumbnailSource* thumbnails_ = nullptr;
+    int dropRow_ = -1;
     Theme* theme_ = nullptr;
     const Settings* settings_ = nullptr;
     CommentTable* comments_ = nullptr;

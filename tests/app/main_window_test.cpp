@@ -43,7 +43,7 @@ void ExpectPlaced(HWND child, const layout::Box& expected, const char* what) {
     EXPECT_EQ(expected.height, actual.height) << what;
 }
 
-void ExpectLayoutApplied(HWND mainWindow) {
+void ExpectLayoutApplied() {
     layout::Sizes sizes = RunningMain().Layout().sizes;
     layout::Placement p = layout::Place(RunningMain().Layout().modes.mode, RunningMain().ClientArea(), sizes);
     ExpectPlaced(RunningMain().Bars().tabBar, p.tabBar, "tab bar");
@@ -128,9 +128,9 @@ TEST_F(MainWindowTest, ListsOnlyLayoutPlacesTheRealWindows) {
     RunningProgram program(Options());
     ASSERT_TRUE(program.Window());
     EXPECT_EQ(layout::kListsOnly, RunningMain().Layout().modes.mode);
-    ExpectLayoutApplied(program.Window());
+    ExpectLayoutApplied();
     SetWindowPos(program.Window(), nullptr, 50, 50, 640, 480, SWP_NOZORDER);
-    ExpectLayoutApplied(program.Window());
+    ExpectLayoutApplied();
     EXPECT_EQ(640 - 2 - 39, Actual(RunningMain().MainList().Window()).width);
 }
 
@@ -147,10 +147,10 @@ TEST_F(MainWindowTest, TreeAndFavouritesModesComeFromTheSettings) {
         std::vector<HWND> treeButton = ButtonsWithId(program.Window(), 1120);
         ASSERT_EQ(1u, treeButton.size());
         EXPECT_EQ(0, SkinnedButtonImage(treeButton[0]));
-        ExpectLayoutApplied(program.Window());
+        ExpectLayoutApplied();
         RunningMain().ToggleFavouritesMode();
         EXPECT_EQ(layout::kFavourites, RunningMain().Layout().modes.mode);
-        ExpectLayoutApplied(program.Window());
+        ExpectLayoutApplied();
         EXPECT_EQ(1, SkinnedButtonImage(treeButton[0]));
     }
     EXPECT_EQ("0", Value("TREE", "EXIST"));
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, TwoPaneLayoutsBelowAndBesideAndTheirSavedSizes) {
         RunningMain().ToggleTwoPaneMode();
         EXPECT_EQ(layout::kTwoPane, RunningMain().Layout().modes.mode);
         EXPECT_EQ(2, RunningMain().Tabs().Selection(tabs::Pane::Sub));
-        ExpectLayoutApplied(program.Window());
+        ExpectLayoutApplied();
         EXPECT_FALSE(RunningMain().Layout().splitterVertical);
         EXPECT_EQ(100, RunningMain().Layout().sizes.subHeight);
     }
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, TwoPaneLayoutsBelowAndBesideAndTheirSavedSizes) {
     RunningProgram program(WithTwoFolders());
     RunningMain().ToggleTwoPaneMode();
     EXPECT_TRUE(RunningMain().Layout().splitterVertical);
-    ExpectLayoutApplied(program.Window());
+    ExpectLayoutApplied();
     EXPECT_EQ(200, Actual(RunningMain().SubList().Window()).width);
     RunningMain().ToggleTwoPaneMode();
     EXPECT_EQ(layout::kListsOnly, RunningMain().Layout().modes.mode);

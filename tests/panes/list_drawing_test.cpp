@@ -18,7 +18,9 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kFrameColour = 0xE6E6E6;
 constexpr COLORREF kIconWellColour = 0xE1E1E1;
 
-// The control's client area as it paints itself, with every item drawn by the list.
+// The control's client area as it paints itself, with every item drawn by the list. The control
+// places the items of some layouts only while it paints them, so the picture is the second paint,
+// as the screen shows it once the list has settled.
 class Snapshot {
 public:
     explicit Snapshot(HWND window) {
@@ -37,7 +39,11 @@ public:
         MemoryDC dc(nullptr);
         {
             SelectedObject selected(dc.Get(), canvas.Get());
-            SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+            RECT all{0, 0, width_, height_};
+            for (int paint = 0; paint < 2; ++paint) {
+                FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+                SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+            }
             GdiFlush();
         }
         const auto* pixels = static_cast<const uint32_t*>(bits);
@@ -143,6 +149,23 @@ TEST_F(ListDrawingTest, DetailsSelectionFillsTheRowAndTheOtherColumnsAreDrawnByT
     RECT sizeBand{unselected.left + nameWidth, unselected.top, unselected.left + nameWidth + sizeWidth,
                   unselected.bottom};
     EXPECT_GT(shot.Count(sizeBand, 0x646464), 0);
+}
+
+TEST_F(ListDrawingTest, TheRowUnderADragIsOutlinedAndFilledUntilTheFolderIsReadAgain) {
+    CreateList(kDetailsStyle);
+    ASSERT_TRUE(ShowFolder("files"));
+    ClearSelection();
+    pane_.SetDropHighlight(3);
+    Snapshot marked(List());
+    RECT row = ItemPart(3, LVIR_BOUNDS);
+    EXPECT_GT(marked.Count(row, kSelectionColour), 0);
+    EXPECT_GT(marked.Count(RECT{row.left, row.top, row.left + 1, row.bottom}, RGB(0, 0, 0)), 0) << "a dotted edge";
+    for (int other : {0, 1, 2, 4}) EXPECT_EQ(0, marked.Count(ItemPart(other, LVIR_BOUNDS), kSelectionColour)) << other;
+
+    ASSERT_TRUE(pane_.Reload());
+    EXPECT_EQ(-1, pane_.DropHighlight());
+    Snapshot cleared(List());
+    EXPECT_EQ(0, cleared.Count(ItemPart(3, LVIR_BOUNDS), kSelectionColour));
 }
 
 TEST_F(ListDrawingTest, NamesAreDrawnInTheirAttributeColours) {
