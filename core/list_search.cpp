@@ -8,12 +8,6 @@ char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - '
 
 }  // namespace
 
-bool IsSearchKey(int key) {
-    return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') || (key >= 96 && key <= 105) || key == 107 ||
-           key == 109 || key == 110 || (key >= 186 && key <= 190) || key == 192 || key == 219 ||
-           (key >= 221 && key <= 223);
-}
-
 void SearchState::Type(int virtualKey, char character) {
     if (!active || virtualKey == lastKey) {
         text.assign(1, character);

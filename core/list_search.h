@@ -1,6 +1,6 @@
 // The lists' incremental search by typed prefix and the arithmetic of the list keys that pick
-// another row or tab. No Windows header: built and tested natively too, so the virtual-key numbers
-// are written out here.
+// another row or tab (which keys search is the view state's IsSearchKey). No Windows header: built
+// and tested natively too.
 #pragma once
 #include <cstddef>
 #include <functional>
@@ -8,10 +8,6 @@
 #include <string_view>
 
 namespace search {
-
-// Letters, digits, keypad digits and signs, and the punctuation keys; only while neither Ctrl nor
-// Alt is held.
-bool IsSearchKey(int virtualKey);
 
 // The longest text that typing collects; further characters are ignored until the search ends.
 constexpr size_t kTextLimit = 127;

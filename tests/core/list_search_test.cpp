@@ -15,13 +15,6 @@ int Find(const std::vector<std::string>& names, int firstSelected, const std::st
 
 }  // namespace
 
-TEST(ListSearchTest, OnlyLettersDigitsKeypadAndPunctuationKeysSearch) {
-    for (int key : {int{'A'}, int{'Z'}, int{'0'}, int{'9'}, 96, 105, 107, 109, 110, 186, 190, 192, 219, 221, 223})
-        EXPECT_TRUE(IsSearchKey(key)) << key;
-    for (int key : {8, 9, 13, 27, 32, 37, 46, 106, 108, 111, 112, 191, 220, 'A' - 1, 'Z' + 1, 224})
-        EXPECT_FALSE(IsSearchKey(key)) << key;
-}
-
 TEST(ListSearchTest, TheSameKeyStartsAgainAndOtherKeysLengthenTheText) {
     SearchState state;
     state.Type('A', 'a');
