@@ -72,7 +72,7 @@ void MainWindow::RunCreationSequence() {
     theme_.CreateBitmapStrips(context_.instance);
     theme_.CreateMenuLook(context_.instance);
     theme_.buttonSound = [this] { context_.sounds.PlayEventSound(SoundEvent::BTN); };
-    ListPaneShared listShared{theme_, settings, context_.comments};
+    ListPaneShared listShared{theme_, settings, context_.comments, listSearch_};
     mainList_.Create(window_, listShared, context_.fonts.list, settings.mainListStyle);
     subList_.Create(window_, listShared, context_.fonts.list, settings.subListStyle);
     context_.comments = LoadComments(context_.folder.DataFile(kCommentFileName));

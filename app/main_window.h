@@ -92,7 +92,7 @@ public:
     void HandleTrayCallback(WPARAM iconId, LPARAM mouseMessage);
     void HandleHotKey(WPARAM hotKeyId);
     // Opens HELP\top.html beside the program, or says that it is missing.
-    void ShowHelp();
+    void ShowHelp() override;
     // The rectangle and maximised flag the settings file keeps for the window.
     void WindowRectangleToSave(RECT& rect, bool& maximised) const;
 
@@ -171,6 +171,10 @@ private:
     bool TabLocked(const ListPane& list) const override;
     void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) override;
     void ToggleGestures(ListPane& list) override;
+    bool ShowNextTab(ListPane& list) override;
+    void MoveFocusOn(ListPane& list) override;
+    void ToggleTwoPaneView() override { ToggleTwoPaneMode(); }
+    void ToggleTreePane() override { ToggleTreeMode(); }
 
     tabs::Pane PaneOf(const ListPane& list) const { return &list == &subList_ ? tabs::Pane::Sub : tabs::Pane::Main; }
     const ListPane& ListOf(tabs::Pane pane) const { return pane == tabs::Pane::Main ? mainList_ : subList_; }
@@ -193,6 +197,7 @@ private:
     BarWindows bars_;
     ListLock listLock_;
     AliasTable aliases_;
+    search::SearchState listSearch_;
     tabs::TabModel tabModel_;
     ListPane mainList_{kMainListId, listLock_};
     ListPane subList_{kSubListId, listLock_};

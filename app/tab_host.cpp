@@ -97,3 +97,24 @@ void MainWindow::ToggleGestures(ListPane&) {
     gesturesOn_ = !gesturesOn_;
     RefreshModeButtons();
 }
+
+bool MainWindow::ShowNextTab(ListPane& list) {
+    tabs::Pane pane = PaneOf(list);
+    tabs::Pane other = pane == tabs::Pane::Main ? tabs::Pane::Sub : tabs::Pane::Main;
+    int otherTab = TwoPane() ? tabModel_.Selection(other) - 1 : -1;
+    int next = search::NextTabInList(tabModel_.Count(), tabModel_.Selection(pane) - 1, otherTab);
+    if (next < 0) return false;
+    tabModel_.SaveViewState(pane);
+    tabModel_.Select(pane, next + 1);
+    Invalidate();
+    LoadPane(pane);
+    return true;
+}
+
+void MainWindow::MoveFocusOn(ListPane& list) {
+    if (&list == &mainList_ && TwoPane()) {
+        SetFocus(subList_.Window());
+        return;
+    }
+    SetFocus(layout_.modes.mode == layout::kTree ? tree_.Window() : favourites_.Window());
+}

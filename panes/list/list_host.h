@@ -1,5 +1,5 @@
 // What a folder list asks of the program around it: the tabs through which it shows folders and
-// opens items, and the mouse gestures. The main window answers; tests record.
+// opens items, the mouse gestures, and the window's panes that its keys reach. The main window answers; tests record.
 #pragma once
 #include <windows.h>
 #include <shlobj.h>
@@ -26,4 +26,14 @@ public:
     virtual void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) = 0;
     // A double-click on the list's empty space switches the mouse gestures on or off.
     virtual void ToggleGestures(ListPane& list) = 0;
+
+    // Ctrl+Tab: the list shows its next tab, never the one the other list shows; false when there
+    // is nothing to step to.
+    virtual bool ShowNextTab(ListPane& list) = 0;
+    // Tab: the keyboard focus goes on to the next pane.
+    virtual void MoveFocusOn(ListPane& list) = 0;
+    // The window's keys that the lists pass on: Ctrl+D, Ctrl+T and F1.
+    virtual void ToggleTwoPaneView() = 0;
+    virtual void ToggleTreePane() = 0;
+    virtual void ShowHelp() = 0;
 };

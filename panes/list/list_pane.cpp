@@ -66,6 +66,7 @@ void ListPane::Create(HWND mainWindow, const ListPaneShared& shared, const LOGFO
     theme_ = &shared.theme;
     settings_ = &shared.settings;
     comments_ = &shared.comments;
+    search_ = &shared.search;
     window_ = CreateWindowExA(0, WC_LISTVIEWA, "", kListWindowStyle, 0, 0, 0, 0, mainWindow,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), nullptr, nullptr);
     int editorId = controlId_ == kSubListId ? kSubCommentEditId : kMainCommentEditId;
@@ -293,6 +294,10 @@ LRESULT ListPane::OnNotify(NMHDR* header) {
     switch (header->code) {
     case LVN_GETINFOTIPA: return OnGetInfoTip(*reinterpret_cast<NMLVGETINFOTIPA*>(header));
     case LVN_KEYDOWN: return OnKeyDown(*reinterpret_cast<NMLVKEYDOWN*>(header));
+    // The program searches the names itself; the control's own search by typed characters finds
+    // nothing.
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW: return -1;
     case LVN_GETDISPINFOA: DisplayText(*reinterpret_cast<NMLVDISPINFOA*>(header)); return 1;
     case LVN_BEGINDRAG:
     case LVN_BEGINRDRAG: return OnBeginDrag(*reinterpret_cast<NMLISTVIEW*>(header));
@@ -316,9 +321,15 @@ LRESULT ListPane::OnBeginDrag(const NMLISTVIEW&) { return 0; }
 
 LRESULT ListPane::OnRightClick(const NMITEMACTIVATE&) { return 0; }
 
+// Keys that reach the control: only the selection record is left to do, the key handling having
+// passed them on.
 LRESULT ListPane::OnKeyDown(const NMLVKEYDOWN& key) {
-    LRESULT handled = OnListKey(key.wVKey);
-    switch (SelectionRecordForKey(key.wVKey, KeyDown(VK_CONTROL), KeyDown(VK_MENU))) {
+    RecordSelectionAfterKey(key.wVKey);
+    return 0;
+}
+
+void ListPane::RecordSelectionAfterKey(WORD key) {
+    switch (SelectionRecordForKey(key, KeyDown(VK_CONTROL), KeyDown(VK_MENU))) {
     case SelectionRecord::Now:
         model_.lastSingleSelection = SingleSelectedRow();
         recordAtNextChange_ = false;
@@ -326,14 +337,6 @@ LRESULT ListPane::OnKeyDown(const NMLVKEYDOWN& key) {
     case SelectionRecord::AtNextChange: recordAtNextChange_ = true; break;
     case SelectionRecord::None: break;
     }
-    return handled;
-}
-
-// Enter opens the selection; the list's other keys are the keyboard handling's.
-LRESULT ListPane::OnListKey(WORD key) {
-    if (key != VK_RETURN || KeyDown(VK_MENU)) return 0;
-    OpenSelection();
-    return 1;
 }
 
 void ListPane::OnItemChanged(const NMLISTVIEW& change) {
@@ -506,6 +509,16 @@ LRESULT ListPane::ListProcedure(void* context, HWND window, UINT message, WPARAM
         GetCursorPos(&cursor);
         ScreenToClient(window, &cursor);
         if (self->RowAt(cursor) != -1) return MA_NOACTIVATE;
+    }
+    // The keys are handled before the control sees them, so that a handled key is not also acted
+    // on by the control (its answer to its own key notification is not heeded).
+    if (message == WM_KEYDOWN && self->OnListKey(static_cast<WORD>(wParam))) {
+        self->RecordSelectionAfterKey(static_cast<WORD>(wParam));
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kSearchTimerId) {
+        self->EndSearch();
+        return 0;
     }
     return Subclass::CallNext(window, message, wParam, lParam);
 }

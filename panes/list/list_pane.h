@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/comments.h"
+#include "core/list_search.h"
 #include "core/list_view_state.h"
 #include "core/settings_table.h"
 #include "panes/list/folder_list.h"
@@ -24,6 +25,9 @@ constexpr int kMainListId = 1102;
 constexpr int kSubListId = 1103;
 constexpr int kMainCommentEditId = 1700;
 constexpr int kSubCommentEditId = 1701;
+// Set on the list that took the last search key; when it fires the typed text is done.
+constexpr UINT_PTR kSearchTimerId = 291;
+constexpr UINT kSearchPauseMs = 500;
 
 // What both lists read and write beside their own folders, owned by the main window and the
 // application, all living longer than the lists.
@@ -31,6 +35,8 @@ struct ListPaneShared {
     Theme& theme;
     const Settings& settings;
     CommentTable& comments;
+    // Typing in one list and then in the other goes on with the same search.
+    search::SearchState& search;
 };
 
 // The pens, brushes, fonts and images with which the lists draw their items.
@@ -101,6 +107,11 @@ public:
     void MoveCommentEdit(bool up);
     bool CommentEditActive() const { return editActive_; }
 
+    // Selects the first row after the selection whose name begins with the text, going round to
+    // the top; without keepSelection that row becomes the only selected one. Nothing changes when no
+    // name matches.
+    void SearchAndSelect(const std::string& text, bool keepSelection);
+
     // Every WM_NOTIFY of the control; what it does not handle gets the default answer.
     LRESULT OnNotify(NMHDR* header);
 
@@ -133,7 +144,14 @@ private:
     int RowAt(POINT clientPoint) const;
     int SingleSelectedRow() const;
     LRESULT OnKeyDown(const NMLVKEYDOWN& key);
+    void RecordSelectionAfterKey(WORD key);
+    // 1 when the key was handled, 0 when the control may act on it too.
     LRESULT OnListKey(WORD key);
+    void TypeSearchKey(WORD key);
+    void EndSearch();
+    void StepSelection();
+    void SelectOnly(int row);
+    void SelectAll();
     void OnItemChanged(const NMLISTVIEW& change);
     LRESULT OnClick(const NMITEMACTIVATE& click);
     void OnDoubleClick(const NMITEMACTIVATE& click);
@@ -192,6 +210,7 @@ private:
     Theme* theme_ = nullptr;
     const Settings* settings_ = nullptr;
     CommentTable* comments_ = nullptr;
+    search::SearchState* search_ = nullptr;
     Font font_;
     ListLook look_;
 

@@ -32,12 +32,22 @@ public:
     bool TabLocked(const ListPane&) const override { return locked; }
     void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) override;
     void ToggleGestures(ListPane&) override { ++gestureToggles; }
+    bool ShowNextTab(ListPane&) override {
+        ++nextTabRequests;
+        return nextTabAnswer;
+    }
+    void MoveFocusOn(ListPane&) override { ++focusMoves; }
+    void ToggleTwoPaneView() override { ++twoPaneToggles; }
+    void ToggleTreePane() override { ++treeToggles; }
+    void ShowHelp() override { ++helpRequests; }
 
     bool locked = false;
     std::vector<Opening> openings;
     // The full paths of the items of each call, in the order given.
     std::vector<std::vector<std::string>> tabCalls;
     int gestureToggles = 0;
+    bool nextTabAnswer = true;
+    int nextTabRequests = 0, focusMoves = 0, twoPaneToggles = 0, treeToggles = 0, helpRequests = 0;
 };
 
 // Passes the WM_NOTIFY messages of a list's control on its parent to the list, as the main
@@ -58,7 +68,7 @@ class ListPaneFixture : public ShellFixture {
 protected:
     void SetUp() override;
 
-    ListPaneShared Shared() { return ListPaneShared{theme_, settings_, comments_}; }
+    ListPaneShared Shared() { return ListPaneShared{theme_, settings_, comments_, search_}; }
     // Makes the list in a style, sized to the host, with its notifications and host.
     void CreateList(int style);
     ComPtr<IShellFolder> FolderAt(const std::string& path) const { return BindFolder(ShellListOf(path).Get()); }
@@ -81,6 +91,7 @@ protected:
     Theme theme_;
     Settings settings_ = DefaultSettings();
     CommentTable comments_;
+    search::SearchState search_;
     ControlTestHost host_;
     ListLock lock_;
     ListPane pane_{kMainListId, lock_};

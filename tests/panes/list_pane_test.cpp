@@ -652,9 +652,10 @@ TEST_F(ListPaneOpenTest, ClicksArrowsAndSpaceRememberTheOnlySelectedRow) {
     ASSERT_TRUE(Selected(2));
     EXPECT_EQ(2, pane_.Model().lastSingleSelection) << "an arrow key records the row it moves to";
 
-    SelectOnly({3});
+    SelectOnly({2});
     Type(VK_SPACE);
-    EXPECT_EQ(3, pane_.Model().lastSingleSelection);
+    ASSERT_TRUE(Selected(3));
+    EXPECT_EQ(3, pane_.Model().lastSingleSelection) << "Space records the row it steps to";
     SelectOnly({0, 1});
     Type(VK_SPACE);
     EXPECT_EQ(-1, pane_.Model().lastSingleSelection);
