@@ -171,6 +171,8 @@ private:
     bool TabLocked(const ListPane& list) const override;
     void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) override;
     void ToggleGestures(ListPane& list) override;
+    void GoUp(ListPane& list) override;
+    void GoBack(ListPane& list) override;
     bool ShowNextTab(ListPane& list) override;
     void MoveFocusOn(ListPane& list) override;
     void ToggleTwoPaneView() override { ToggleTwoPaneMode(); }

@@ -118,3 +118,19 @@ void MainWindow::MoveFocusOn(ListPane& list) {
     }
     SetFocus(layout_.modes.mode == layout::kTree ? tree_.Window() : favourites_.Window());
 }
+
+void MainWindow::GoUp(ListPane& list) {
+    ComPtr<IShellFolder> parent = ParentFolder(list.Model().Folder());
+    if (!parent) return;
+    context_.sounds.PlayEventSound(SoundEvent::BTN);
+    Carry(tabModel_.NavigateRemembering(PaneOf(list), std::make_shared<ShellTabFolder>(std::move(parent))));
+}
+
+void MainWindow::GoBack(ListPane& list) {
+    tabs::Pane pane = PaneOf(list);
+    if (pane == tabs::Pane::Sub && !TwoPane()) return;
+    int position = tabModel_.Selection(pane);
+    if (!tabModel_.Tab(position) || tabModel_.History(position).empty()) return;
+    context_.sounds.PlayEventSound(SoundEvent::BTN);
+    Carry(tabModel_.GoBack(pane));
+}

@@ -27,6 +27,10 @@ public:
     // A double-click on the list's empty space switches the mouse gestures on or off.
     virtual void ToggleGestures(ListPane& list) = 0;
 
+    // Backspace and Alt+Left: the list shows its folder's parent, remembering the folder, or the
+    // newest folder of its tab's back history.
+    virtual void GoUp(ListPane& list) = 0;
+    virtual void GoBack(ListPane& list) = 0;
     // Ctrl+Tab: the list shows its next tab, never the one the other list shows; false when there
     // is nothing to step to.
     virtual bool ShowNextTab(ListPane& list) = 0;

@@ -29,6 +29,13 @@ LRESULT ListPane::OnListKey(WORD key) {
         OpenSelection();
         return 1;
     case VK_SPACE: StepSelection(); return 1;
+    case VK_BACK:
+        if (!ctrl) host_->GoUp(*this);
+        return 1;
+    case VK_LEFT:
+        if (!alt) return 0;
+        if (!ctrl) host_->GoBack(*this);
+        return 1;
     case 'A':
         if (!ctrl) return 0;
         SelectAll();

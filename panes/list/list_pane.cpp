@@ -512,7 +512,9 @@ LRESULT ListPane::ListProcedure(void* context, HWND window, UINT message, WPARAM
     }
     // The keys are handled before the control sees them, so that a handled key is not also acted
     // on by the control (its answer to its own key notification is not heeded).
-    if (message == WM_KEYDOWN && self->OnListKey(static_cast<WORD>(wParam))) {
+    // With Alt held the keys come as system keys, which the control does not pass on at all.
+    bool altKey = message == WM_SYSKEYDOWN && (wParam == VK_LEFT || wParam == VK_RETURN);
+    if ((message == WM_KEYDOWN || altKey) && self->OnListKey(static_cast<WORD>(wParam))) {
         self->RecordSelectionAfterKey(static_cast<WORD>(wParam));
         return 0;
     }

@@ -32,6 +32,8 @@ public:
     bool TabLocked(const ListPane&) const override { return locked; }
     void OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) override;
     void ToggleGestures(ListPane&) override { ++gestureToggles; }
+    void GoUp(ListPane&) override { ++upRequests; }
+    void GoBack(ListPane&) override { ++backRequests; }
     bool ShowNextTab(ListPane&) override {
         ++nextTabRequests;
         return nextTabAnswer;
@@ -47,6 +49,7 @@ public:
     std::vector<std::vector<std::string>> tabCalls;
     int gestureToggles = 0;
     bool nextTabAnswer = true;
+    int upRequests = 0, backRequests = 0;
     int nextTabRequests = 0, focusMoves = 0, twoPaneToggles = 0, treeToggles = 0, helpRequests = 0;
 };
 
