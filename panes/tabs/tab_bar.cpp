@@ -155,7 +155,7 @@ LRESULT TabBar::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled
         break;
     case WM_MOUSEMOVE: OnMouseMove(point); break;
     case WM_LBUTTONDOWN: OnLeftDown(point); break;
-    case WM_LBUTTONUP: OnLeftUp(point); break;
+    case WM_LBUTTONUP: OnLeftUp(point, (wParam & MK_SHIFT) != 0); break;
     case WM_LBUTTONDBLCLK: OnDoubleClick(point); break;
     case WM_RBUTTONDOWN: OnRightDown(point); break;
     default: break;

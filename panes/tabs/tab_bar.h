@@ -109,7 +109,8 @@ private:
     // Mouse.
     void OnLeftDown(POINT point);
     void OnMouseMove(POINT point);
-    void OnLeftUp(POINT point);
+    // Shift as it was held when the button came up.
+    void OnLeftUp(POINT point, bool shift);
     void OnDoubleClick(POINT point);
     void OnRightDown(POINT point);
     void SelectTabAt(POINT point, bool shift);

@@ -43,7 +43,7 @@ void TabBar::OnMouseMove(POINT point) {
     }
 }
 
-void TabBar::OnLeftUp(POINT point) {
+void TabBar::OnLeftUp(POINT point, bool shift) {
     const bool wasDown = buttonDown_;
     const bool dragged = dragStarted_;
     const int pressed = pressed_;
@@ -68,7 +68,7 @@ void TabBar::OnLeftUp(POINT point) {
         Invalidate();
         return;
     }
-    SelectTabAt(point, GetKeyState(VK_SHIFT) < 0);
+    SelectTabAt(point, shift);
 }
 
 void TabBar::OnDoubleClick(POINT point) {
