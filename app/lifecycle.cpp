@@ -79,17 +79,20 @@ void MainWindow::RunCreationSequence() {
     for (tabs::Pane pane : {tabs::Pane::Main, tabs::Pane::Sub}) {
         ListPane& list = ListOf(pane);
         list.SetHost(this);
+        list.SetWheelOffer(&tabBar_);
         list.Model().SetShowHidden(settings.showHidden != 0);
         list.Model().SetUnreadableAction([this, pane] { Carry(tabModel_.CloseSelectedTab(pane)); });
     }
     tabModel_.SetDefaultStyle(settings.listDefaultStyle);
     bars_.Create(window_, context_.instance);
+    tabBar_.Create(bars_.tabBar, tabModel_, *this, context_.fonts.tab, context_.folder.DataFile(kLauncherFileName));
     CreateFrameButtons();
     favourites_.Create(window_);
 
     bool anyTabOpened = OpenPathsAsTabs(startPaths_) > 0;
     startPaths_.clear();
     ChooseShownTabs(anyTabOpened);
+    tabBar_.SetDisplayedRow(1);
 
     ChooseStartLayout(tabModel_.Selection(tabs::Pane::Sub) != -1);
     RefreshModeButtons();
@@ -116,6 +119,7 @@ void MainWindow::RunDestructionSequence() {
     RecordLayoutSettings();
     SaveSettingsFile(context_.folder, context_.settings, context_.fonts);
     SaveComments(context_.folder.DataFile(kCommentFileName), context_.comments);
+    tabBar_.Destroy();
     buttons_ = FrameButtons{};
     tray_.Remove();
     UnregisterProgramHotKey(window_);

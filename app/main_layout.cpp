@@ -105,6 +105,10 @@ void MainWindow::ToggleFavouritesMode() {
     AfterModeSwitch(layout::ToggleFavourites(layout_.modes, layout_.sizes, client.right - client.left));
 }
 
+void MainWindow::SwitchTwoPaneOn() {
+    if (layout_.modes.mode != layout::kTwoPane) ToggleTwoPaneMode();
+}
+
 void MainWindow::ToggleTwoPaneMode() { AfterModeSwitch(layout::ToggleTwoPane(layout_.modes, tabModel_.Count())); }
 
 void MainWindow::ToggleHiddenFiles() {

@@ -22,7 +22,9 @@ void LimitToWorkArea(MINMAXINFO* limits) {
 }  // namespace
 
 MainWindow::MainWindow(AppContext& context)
-    : context_(context), tabModel_(*this, aliases_, *this, std::make_shared<ShellTabFolder>(DesktopFolder())) {}
+    : context_(context),
+      tabBar_(theme_, context.settings, context.shell),
+      tabModel_(tabBar_, aliases_, *this, std::make_shared<ShellTabFolder>(DesktopFolder())) {}
 
 MainWindow::~MainWindow() {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
@@ -171,6 +173,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_HOTKEY: HandleHotKey(wParam); return 0;
+    case WM_MOUSEWHEEL:
+        if (tabBar_.TakeWheel(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, GET_WHEEL_DELTA_WPARAM(wParam)))
+            return 0;
+        return Default(message, wParam, lParam);
     case kTrayCallbackMessage: HandleTrayCallback(wParam, lParam); return 0;
     case kReloadListMessage: {
         // Only our own lists reload, whatever window a late message names.

@@ -21,6 +21,8 @@
 #include "core/tab_model.h"
 #include "panes/list/list_host.h"
 #include "panes/tabs/shell_tab_folder.h"
+#include "panes/tabs/tab_bar.h"
+#include "panes/tabs/tab_bar_host.h"
 #include "panes/tree/folder_tree.h"
 #include "ui/theme.h"
 
@@ -29,7 +31,7 @@ extern const char kMainWindowClass[];
 // Posted by the change watchers: reload the list view given in lParam from its current folder.
 constexpr UINT kReloadListMessage = WM_APP + 1;
 
-class MainWindow : private tabs::TabBarView, private tabs::TabPanes, private ListHost {
+class MainWindow : private tabs::TabPanes, private ListHost, private TabBarHost {
 public:
     explicit MainWindow(AppContext& context);
     // Destroys the window if it is still there; the object is unbound from it either way.
@@ -57,6 +59,7 @@ public:
     FolderTreePane& Tree() { return tree_; }
     FavouritesPane& Favourites() { return favourites_; }
     tabs::TabModel& Tabs() { return tabModel_; }
+    TabBar& Bar() { return tabBar_; }
     ListPane& ListOf(tabs::Pane pane) { return pane == tabs::Pane::Main ? mainList_ : subList_; }
     ListLock& Lock() { return listLock_; }
     FrameButtons& Buttons() { return buttons_; }
@@ -115,10 +118,10 @@ public:
 
     // Does what a tab operation leaves to its caller: the sound, leaving the two-pane view, loading
     // the lists, running a file, opening an address and selecting an item.
-    void Carry(const tabs::Outcome& outcome);
+    void Carry(const tabs::Outcome& outcome) override;
     void Carry(const tabs::OpenOutcome& outcome);
     // The list shows its tab: the tab's view state, then its folder.
-    void LoadPane(tabs::Pane pane);
+    void LoadPane(tabs::Pane pane) override;
 
     // The notification-area icon, added once the window is shown.
     void AddTrayIcon();
@@ -151,13 +154,14 @@ private:
     void AfterModeSwitch(const layout::SwitchResult& result);
     void Place(HWND window, const layout::Box& box);
 
-    // The tab bar's part in the tab operations. Until the bar draws tabs it shows them all on one
-    // row, not as a launcher, and only needs repainting.
-    void LayoutTabBar() override {}
-    void ShowRowOf(tabs::Pane) override {}
-    void Invalidate() override;
-    bool LauncherMode() const override { return false; }
-    bool OnDisplayedRow(int) const override { return true; }
+    // Repaints the tab bar.
+    void Invalidate();
+
+    // What the tab bar asks of the window.
+    void SwitchTwoPaneOn() override;
+    void PlaySound(tabs::Sound sound) override { context_.sounds.PlayEventSound(static_cast<int>(sound)); }
+    bool TwoPaneShown() const override { return TwoPane(); }
+    void RefreshTwoPaneButtons() override { RefreshModeButtons(); }
 
     // The lists' part in the tab operations.
     bool TwoPane() const override { return layout_.modes.mode == layout::kTwoPane; }
@@ -200,6 +204,8 @@ private:
     ListLock listLock_;
     AliasTable aliases_;
     search::SearchState listSearch_;
+    // Before the tab model, which lays it out.
+    TabBar tabBar_;
     tabs::TabModel tabModel_;
     ListPane mainList_{kMainListId, listLock_};
     ListPane subList_{kSubListId, listLock_};

@@ -89,7 +89,12 @@ bool MainWindow::TabLocked(const ListPane& list) const {
 
 void MainWindow::OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, std::vector<ItemIdList> items) {
     tabModel_.SaveViewState(PaneOf(list));
-    for (ItemIdList& item : items) Carry(tabModel_.OpenItemAsTab(ItemOf(parent.Get(), item.Get()), true, false, -1));
+    for (ItemIdList& item : items) {
+        tabs::OpenOutcome outcome = tabModel_.OpenItemAsTab(ItemOf(parent.Get(), item.Get()), true, false, -1);
+        if (outcome.toLauncher) tabBar_.AddLauncherEntry(parent.Get(), item.Get(), -1);
+        else
+            Carry(outcome);
+    }
 }
 
 void MainWindow::ToggleGestures(ListPane&) {

@@ -77,6 +77,12 @@ const TabRecord* TabModel::Tab(int position) const {
     return tab ? &tab->record : nullptr;
 }
 
+int TabModel::PositionOf(unsigned serial) const {
+    for (size_t index = 0; index < tabs_.size(); ++index)
+        if (tabs_[index].record.serial == serial) return static_cast<int>(index) + 1;
+    return -1;
+}
+
 bool TabModel::Shows(Pane pane) const {
     if (pane == Pane::Main) return At(main_) != nullptr;
     return panes_.TwoPane() && At(sub_) != nullptr;
@@ -129,6 +135,7 @@ TabRecord TabModel::NewRecord(const FolderPtr& folder, bool locked) const {
 
 int TabModel::Insert(TabRecord record, int position) {
     if (position < 1 || position > Count() + 1) position = Count() + 1;
+    record.serial = nextSerial_++;
     tabs_.insert(tabs_.begin() + (position - 1), {std::move(record), {}});
     // The lists keep showing the tabs they showed.
     if (main_ >= position) ++main_;

@@ -20,7 +20,7 @@ using SortOrder = ::SortState;
 using ::ListViewState;
 
 // The sound events that the tab operations ask for, numbered as the SOUND keys of t.ini.
-enum class Sound : int { None = -1, ADDTAB = 1, TABLOCK = 4, TABUNLOCK = 5, CD = 6 };
+enum class Sound : int { None = -1, ADDTAB = 1, DELTAB = 2, CHTAB = 3, TABLOCK = 4, TABUNLOCK = 5, CD = 6, BTN = 7 };
 
 // A folder that a tab shows; the Windows side holds the shell's folder object in it and releases
 // that when the last reference goes.
@@ -68,6 +68,9 @@ struct TabRecord {
     FolderPtr folder;
     bool locked = false;
     ListViewState view;
+    // Given when the tab is added and kept while it moves: names the tab across a menu or a dialog
+    // during which other tabs may come and go.
+    unsigned serial = 0;
 };
 
 // The tab bar window; it reads the tabs back from the model when it lays them out.
@@ -153,6 +156,8 @@ public:
 
     int Count() const { return static_cast<int>(tabs_.size()); }
     const TabRecord* Tab(int position) const;
+    // Where the tab with that serial stands now, or -1 when it has been closed.
+    int PositionOf(unsigned serial) const;
     int Selection(Pane pane) const { return pane == Pane::Main ? main_ : sub_; }
     // The bar's click rule and the two-pane switch choose tabs here; a sub selection may be -1.
     bool Select(Pane pane, int position);
@@ -228,6 +233,7 @@ private:
     std::vector<Entry> tabs_;
     int main_ = -1;
     int sub_ = -1;
+    unsigned nextSerial_ = 1;
     const std::deque<FolderPtr> noHistory_;
 };
 

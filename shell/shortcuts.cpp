@@ -13,9 +13,10 @@
 
 namespace {
 
-// No owner window is given; the link file's record is brought up to date when its target has
-// moved.
-constexpr DWORD kResolveFlags = SLR_UPDATE;
+// No owner window is given, so the shell must show nothing: a search dialog without an owner
+// would stand alone on the screen, even during start-up while the launcher loads. The link
+// file's record is brought up to date when its target has moved.
+constexpr DWORD kResolveFlags = static_cast<DWORD>(SLR_NO_UI) | static_cast<DWORD>(SLR_UPDATE);
 
 std::string InternetShortcutUrl(const std::wstring& path) {
     ComPtr<IUniformResourceLocatorA> locator;

@@ -14,6 +14,7 @@
 #include "core/settings_table.h"
 #include "panes/list/folder_list.h"
 #include "panes/list/list_host.h"
+#include "panes/list/wheel_offer.h"
 #include "panes/list/list_lock.h"
 #include "panes/list/thumbnail_source.h"
 #include "shell/shell_services.h"
@@ -61,6 +62,8 @@ public:
     void Create(HWND mainWindow, const ListPaneShared& shared, const LOGFONTA& font, int style);
     // Until a host is set, items are not opened.
     void SetHost(ListHost* host) { host_ = host; }
+    // Offered every turn of the wheel over the list before the list scrolls.
+    void SetWheelOffer(WheelOffer* offer) { wheelOffer_ = offer; }
     // Until a source is set, the thumbnail style draws every item's placeholder.
     void SetThumbnails(ThumbnailSource* thumbnails) { thumbnails_ = thumbnails; }
     HWND Window() const { return window_; }
@@ -205,6 +208,7 @@ private:
     HWND window_ = nullptr;
     HWND editor_ = nullptr;
     ListHost* host_ = nullptr;
+    WheelOffer* wheelOffer_ = nullptr;
     ThumbnailSource* thumbnails_ = nullptr;
     int dropRow_ = -1;
     Theme* theme_ = nullptr;

@@ -121,7 +121,8 @@ TEST_F(MainWindowTest, BarsShowTheirBackgroundUntilTheirOwnersDrawThem) {
     EXPECT_EQ(RGB(255, 255, 255), PaintedColour(RunningMain().Bars().treeHeader));
     EXPECT_EQ(RGB(255, 255, 255), PaintedColour(RunningMain().Bars().mainInfo));
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(RunningMain().Bars().mainHeader));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(RunningMain().Bars().tabBar));
+    // The tab bar draws itself, on the bar background of the settings (a plain colour by default).
+    EXPECT_EQ(static_cast<COLORREF>(RunningMain().Config().backgroundTab), PaintedColour(RunningMain().Bars().tabBar));
 }
 
 TEST_F(MainWindowTest, ListsOnlyLayoutPlacesTheRealWindows) {

@@ -179,6 +179,9 @@ TEST(TabViewState, SoundsAreNumberedAsTheSoundKeys) {
     EXPECT_EQ(events.at("TABLOCK"), static_cast<int>(Sound::TABLOCK));
     EXPECT_EQ(events.at("TABUNLOCK"), static_cast<int>(Sound::TABUNLOCK));
     EXPECT_EQ(events.at("CD"), static_cast<int>(Sound::CD));
+    EXPECT_EQ(events.at("DELTAB"), static_cast<int>(Sound::DELTAB));
+    EXPECT_EQ(events.at("CHTAB"), static_cast<int>(Sound::CHTAB));
+    EXPECT_EQ(events.at("BTN"), static_cast<int>(Sound::BTN));
 }
 
 // ----- Adding tabs -----
@@ -1100,6 +1103,28 @@ TEST_F(TabModelTest, MovingATabMakesItTheMainTab) {
     EXPECT_EQ("B A C D E", Names());
     EXPECT_EQ(1, model.Selection(Pane::Main));
     EXPECT_EQ("D", NameAt(model.Selection(Pane::Sub)));
+}
+
+// A menu shown for a tab names it by its serial: the tab is found again wherever it went meanwhile.
+TEST_F(TabModelTest, ATabsSerialFollowsItThroughMovesAndClosesOfOthers) {
+    AddTabs({"A", "B", "C", "D"});
+    const unsigned c = model.Tab(3)->serial;
+    EXPECT_NE(model.Tab(2)->serial, c);
+    model.MoveTab(3, 1);
+    EXPECT_EQ(1, model.PositionOf(c));
+    ASSERT_TRUE(model.CloseTab(2).done);
+    EXPECT_EQ(1, model.PositionOf(c));
+    AddTabs({"E"});
+    model.MoveTab(model.Count(), 1);
+    EXPECT_EQ(2, model.PositionOf(c));
+    EXPECT_EQ("C", NameAt(model.PositionOf(c)));
+    ASSERT_TRUE(model.CloseTab(2).done);
+    EXPECT_EQ(-1, model.PositionOf(c));
+    // No two tabs share a serial, and a closed tab's serial is not given again.
+    std::set<unsigned> serials;
+    for (int position = 1; position <= model.Count(); ++position) serials.insert(model.Tab(position)->serial);
+    EXPECT_EQ(static_cast<size_t>(model.Count()), serials.size());
+    EXPECT_EQ(0u, serials.count(c));
 }
 
 TEST_F(TabModelTest, MovingTheSubTabBelongsToTheSubList) {

@@ -1,0 +1,20 @@
+// What the tab bar asks of the window around it: carrying out the tab operations' outcomes, the
+// lists, the two-pane view and the sounds. The main window answers; tests record.
+#pragma once
+#include "core/tab_model.h"
+
+class TabBarHost {
+public:
+    virtual ~TabBarHost() = default;
+    // Plays the sound, leaves the two-pane view and loads the lists as the outcome says.
+    virtual void Carry(const tabs::Outcome& outcome) = 0;
+    // The list shows its tab: the tab's view state, then its folder.
+    virtual void LoadPane(tabs::Pane pane) = 0;
+    // The two-pane view comes on for the sub selection, which is loaded; the left pane it replaces
+    // comes back when the view is left. The main window is laid out again.
+    virtual void SwitchTwoPaneOn() = 0;
+    virtual void PlaySound(tabs::Sound sound) = 0;
+    virtual bool TwoPaneShown() const = 0;
+    // The mode buttons show whether the two-pane view is on.
+    virtual void RefreshTwoPaneButtons() = 0;
+};
