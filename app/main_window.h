@@ -154,9 +154,6 @@ private:
     void AfterModeSwitch(const layout::SwitchResult& result);
     void Place(HWND window, const layout::Box& box);
 
-    // Repaints the tab bar.
-    void Invalidate();
-
     // What the tab bar asks of the window.
     void SwitchTwoPaneOn() override;
     void PlaySound(tabs::Sound sound) override { context_.sounds.PlayEventSound(static_cast<int>(sound)); }

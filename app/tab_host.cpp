@@ -8,10 +8,6 @@
 
 #include "shell/shell_execute.h"
 
-void MainWindow::Invalidate() {
-    if (bars_.tabBar) InvalidateRect(bars_.tabBar, nullptr, FALSE);
-}
-
 int MainWindow::ViewStyle(tabs::Pane pane) const { return ListOf(pane).Style(); }
 
 tabs::SortOrder MainWindow::Sort(tabs::Pane pane) const { return ListOf(pane).ViewState().sort; }
@@ -40,7 +36,7 @@ void MainWindow::Carry(const tabs::Outcome& outcome) {
     }
     if (outcome.loadMain) LoadPane(tabs::Pane::Main);
     if (outcome.loadSub && layout_.modes.mode == layout::kTwoPane) LoadPane(tabs::Pane::Sub);
-    Invalidate();
+    tabBar_.Invalidate();
 }
 
 void MainWindow::Carry(const tabs::OpenOutcome& outcome) {
@@ -111,7 +107,8 @@ bool MainWindow::ShowNextTab(ListPane& list) {
     if (next < 0) return false;
     tabModel_.SaveViewState(pane);
     tabModel_.Select(pane, next + 1);
-    Invalidate();
+    tabBar_.ShowRowOf(pane);
+    tabBar_.Invalidate();
     LoadPane(pane);
     return true;
 }
