@@ -6,6 +6,7 @@
 #include "app/comment_file.h"
 #include "app/hotkey.h"
 #include "app/settings_file.h"
+#include "app/tab_files.h"
 #include "app/translucency.h"
 
 namespace {
@@ -18,13 +19,26 @@ void InitialiseCommonControls() {
 
 }  // namespace
 
-void MainWindow::ChooseShownTabs(bool anyTabOpened) {
+void MainWindow::ChooseShownTabs(bool anyTabOpened, const RestoredTabs& restored) {
+    const Settings& settings = context_.settings;
     if (!anyTabOpened && tabModel_.Count() == 0) {
         tabModel_.NewDesktopTab();
+        ChooseStartLayout(false);
         return;
     }
-    tabModel_.Select(tabs::Pane::Main, 1);
-    tabModel_.Select(tabs::Pane::Sub, -1);
+    tabs::Selections shown{1, -1};
+    if (settings.tabRemind) {
+        tabs::Selections found = FindTabsOfFolders(tabModel_, restored.mainFolder, restored.subFolder);
+        shown = tablist::StartSelections(found.main, found.sub);
+    }
+    tabModel_.Select(tabs::Pane::Main, shown.main);
+    tabModel_.Select(tabs::Pane::Sub, shown.sub);
+    ChooseStartLayout(shown.sub != -1);
+    // Every restored tab was the main list's in turn; the lists take the chosen ones before the
+    // duplicates go, since closing tabs first saves what the lists hold into their tabs.
+    tabModel_.ApplyTabsToPanes();
+    if (settings.tabRemindNotDuplicated && tabModel_.CloseTabs(tabs::CloseKind::Duplicates).leaveTwoPane)
+        ChooseStartLayout(false);
 }
 
 void MainWindow::RecordWindowState() {
@@ -84,6 +98,12 @@ void MainWindow::RunCreationSequence() {
         list.Model().SetUnreadableAction([this, pane] { Carry(tabModel_.CloseSelectedTab(pane)); });
     }
     tabModel_.SetDefaultStyle(settings.listDefaultStyle);
+    // The aliases come first, so that the restored tabs take their titles from them.
+    aliases_ = LoadTabAliases(context_.folder.DataFile(kTabAliasFileName));
+    RestoredTabs restored;
+    if (settings.tabRemind)
+        restored =
+            LoadTabList(context_.folder.DataFile(kTabListFileName), settings.tabRemindOnlyLocked != 0, tabModel_);
     bars_.Create(window_, context_.instance);
     tabBar_.Create(bars_.tabBar, tabModel_, *this, context_.fonts.tab, context_.folder.DataFile(kLauncherFileName));
     CreateFrameButtons();
@@ -91,10 +111,9 @@ void MainWindow::RunCreationSequence() {
 
     bool anyTabOpened = OpenPathsAsTabs(startPaths_) > 0;
     startPaths_.clear();
-    ChooseShownTabs(anyTabOpened);
+    ChooseShownTabs(restored.added || anyTabOpened, restored);
     tabBar_.SetDisplayedRow(1);
 
-    ChooseStartLayout(tabModel_.Selection(tabs::Pane::Sub) != -1);
     RefreshModeButtons();
     SetWindowPos(window_, nullptr, settings.windowX, settings.windowY, settings.windowWidth, settings.windowHeight,
                  SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
@@ -119,6 +138,11 @@ void MainWindow::RunDestructionSequence() {
     RecordLayoutSettings();
     SaveSettingsFile(context_.folder, context_.settings, context_.fonts);
     SaveComments(context_.folder.DataFile(kCommentFileName), context_.comments);
+    // The file keeps what the lists show now, so their views go into their tabs first.
+    tabModel_.SaveViewState(tabs::Pane::Main);
+    tabModel_.SaveViewState(tabs::Pane::Sub);
+    SaveTabAliases(context_.folder.DataFile(kTabAliasFileName), aliases_);
+    SaveTabList(context_.folder.DataFile(kTabListFileName), tabModel_, TwoPane());
     tabBar_.Destroy();
     buttons_ = FrameButtons{};
     tray_.Remove();

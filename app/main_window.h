@@ -13,6 +13,7 @@
 #include "app/chrome.h"
 #include "app/frame_buttons.h"
 #include "app/main_layout.h"
+#include "app/tab_files.h"
 #include "app/tray.h"
 #include "panes/favourites/favourites_pane.h"
 #include "panes/list/list_lock.h"
@@ -138,7 +139,9 @@ private:
     void RunCreationSequence();
     void RunDestructionSequence();
     void RecordWindowState();
-    void ChooseShownTabs(bool anyTabOpened);
+    // The tabs that the lists show at start, the two-pane view with them, and the duplicates gone
+    // when the settings ask for it.
+    void ChooseShownTabs(bool anyTabOpened, const RestoredTabs& restored);
 
     LRESULT FrameHitTest(WPARAM wParam, LPARAM lParam);
     LRESULT RolledUpHitTest(LPARAM lParam);

@@ -1,13 +1,17 @@
 // Start-up benchmark: time from process start to the main window shown and idle, and peak
-// memory, for an empty data folder and for one a previous run wrote, with ratios against a bare
-// window process.
+// memory, for an empty data folder, for one a previous run wrote and for ones remembering 100 and
+// 1,000 tabs, with ratios against a bare window process and the cost of each remembered tab.
 #include <windows.h>
 #include <psapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "core/tab_list_file.h"
+#include "win/datafile_io.h"
 
 namespace {
 
@@ -89,6 +93,54 @@ void RemoveDataFolder(const std::string& folder) {
     RemoveDirectoryA(data.c_str());
 }
 
+// Folders for the remembered tabs, beside the data folder, each empty so that the main list's
+// fill costs the same in every case.
+std::vector<tablist::IdList> MakeTabFolders(const std::string& folder, int count) {
+    std::string root = folder + "tabs\\";
+    CreateDirectoryA(root.c_str(), nullptr);
+    std::vector<tablist::IdList> lists;
+    for (int i = 0; i < count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%04d", i);
+        std::string path = root + name;
+        CreateDirectoryA(path.c_str(), nullptr);
+        PIDLIST_ABSOLUTE list = ILCreateFromPathA(path.c_str());
+        if (!list) return {};
+        const uint8_t* bytes = reinterpret_cast<const uint8_t*>(list);
+        lists.emplace_back(bytes, bytes + ILGetSize(list));
+        ILFree(list);
+    }
+    return lists;
+}
+
+void RemoveTabFolders(const std::string& folder, int count) {
+    for (int i = 0; i < count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%04d", i);
+        RemoveDirectoryA((folder + "tabs\\" + name).c_str());
+    }
+    RemoveDirectoryA((folder + "tabs").c_str());
+}
+
+// A data folder holding only tablist.dat with the first `count` folders as tabs, written by the
+// program's own codec and writer; the view styles go round all six.
+bool WriteRememberedTabs(const std::string& folder, const std::vector<tablist::IdList>& folders, size_t count) {
+    RemoveDataFolder(folder);
+    CreateDirectoryA((folder + "data").c_str(), nullptr);
+    tablist::TabList list;
+    for (size_t i = 0; i < count && i < folders.size(); ++i) {
+        tablist::SavedTab tab;
+        tab.folder = folders[i];
+        tab.view.style = static_cast<int>(i % 6) - 1;
+        list.tabs.push_back(tab);
+    }
+    if (list.tabs.empty()) return false;
+    list.mainFolder = list.tabs.front().folder;
+    datafile::PayloadWriter payload;
+    tablist::EncodeTabList(list, payload);
+    return WriteDataFile(folder + "data\\tablist.dat", tablist::kVersion, payload);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,7 +157,15 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::vector<Sample> baseline, empty, written;
+    CoInitialize(nullptr);
+    const size_t kTabCounts[] = {100, 1000};
+    std::vector<tablist::IdList> tabFolders = MakeTabFolders(folder, 1000);
+    if (tabFolders.size() != 1000) {
+        std::printf("cannot make the folders of the remembered tabs\n");
+        return 1;
+    }
+
+    std::vector<Sample> baseline, empty, written, remembered[2];
     for (int run = 0; run < runs; ++run) {
         Sample sample;
         if (Measure("\"" + FolderOf(self) + "tessary_baseline.exe\"", kBaselineClass, sample))
@@ -113,17 +173,35 @@ int main(int argc, char** argv) {
         RemoveDataFolder(folder);
         if (Measure("\"" + program + "\"", "tessary", sample)) empty.push_back(sample);
         if (Measure("\"" + program + "\"", "tessary", sample)) written.push_back(sample);
+        for (size_t i = 0; i < 2; ++i) {
+            if (!WriteRememberedTabs(folder, tabFolders, kTabCounts[i])) {
+                std::printf("cannot write the tab list of %zu tabs\n", kTabCounts[i]);
+                return 1;
+            }
+            if (Measure("\"" + program + "\"", "tessary", sample)) remembered[i].push_back(sample);
+        }
     }
-    if (baseline.empty() || empty.empty() || written.empty()) {
+    if (baseline.empty() || empty.empty() || written.empty() || remembered[0].empty() || remembered[1].empty()) {
         std::printf("a process did not reach its message loop\n");
         return 1;
     }
     std::printf("start-up to idle main window, median of %d runs; ratios against a bare window process\n", runs);
     Sample base = Median(baseline);
+    Sample none = Median(empty);
     Report("bare window (baseline)", base, base);
-    Report("empty data folder", Median(empty), base);
+    Report("empty data folder", none, base);
     Report("data from a previous run", Median(written), base);
+    for (size_t i = 0; i < 2; ++i) {
+        char name[40];
+        std::snprintf(name, sizeof name, "%zu remembered tabs", kTabCounts[i]);
+        Sample tabs = Median(remembered[i]);
+        Report(name, tabs, base);
+        std::printf("%-28s %9.3f ms a tab over the empty data folder (goal: 1 ms or less)\n", "",
+                    (tabs.milliseconds - none.milliseconds) / static_cast<double>(kTabCounts[i]));
+    }
     RemoveDataFolder(folder);
+    RemoveTabFolders(folder, 1000);
+    CoUninitialize();
     DeleteFileA(program.c_str());
     RemoveDirectoryA(folder.c_str());
     return 0;

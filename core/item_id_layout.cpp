@@ -27,6 +27,19 @@ std::size_t ListBytes(const unsigned char* list) {
     return total + kTerminatorBytes;
 }
 
+bool IsWholeList(const unsigned char* bytes, std::size_t size) {
+    if (!bytes) return false;
+    std::size_t offset = 0;
+    while (size - offset >= kTerminatorBytes) {
+        std::uint16_t count;
+        std::memcpy(&count, bytes + offset, sizeof count);
+        if (count == 0) return offset + kTerminatorBytes == size;
+        if (count < kTerminatorBytes || count > size - offset) return false;
+        offset += count;
+    }
+    return false;
+}
+
 std::size_t ListDepth(const unsigned char* list) {
     if (!list) return 0;
     std::size_t depth = 1;

@@ -18,6 +18,11 @@ const unsigned char* NextItem(const unsigned char* item);
 // All bytes of the list including the terminator; 0 for null.
 std::size_t ListBytes(const unsigned char* list);
 
+// Whether size bytes hold exactly one list: every item fits, the terminator is the last two
+// bytes, and no count in between is too small to hold itself. A list read from a file is
+// walked by the shell without a limit, so only such a list may be handed on.
+bool IsWholeList(const unsigned char* bytes, std::size_t size);
+
 // The number of items plus one, so that the desktop has depth 1; 0 for null.
 std::size_t ListDepth(const unsigned char* list);
 

@@ -26,6 +26,9 @@ ListViewState ShownViewState(const ListViewState& state) {
     ListViewState shown = state;
     if (!KnownStyle(shown.style)) shown.style = kDetailsStyle;
     if (!Between(shown.sort.column, 0, kSortColumnCount - 1)) shown.sort.column = 0;
+    // The lists sort descending only for 1, so any other value is shown and kept as ascending.
+    for (int& direction : shown.sort.directions)
+        if (direction != 1) direction = 0;
     for (size_t i = 0; i < shown.columnWidths.size(); ++i)
         if (shown.columnWidths[i] < 0) shown.columnWidths[i] = kDefaultColumnWidths[i];
     return shown;

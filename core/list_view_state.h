@@ -45,8 +45,8 @@ int StyleForDefaultSetting(int defaultStyleSetting);
 ListViewState NewTabViewState(int defaultStyleSetting);
 
 // The state as a list can show it, whatever a hand-edited or damaged file held: a style outside
-// the six is the details style, a sort column outside the five is the name column, and a negative
-// width is the column's default.
+// the six is the details style, a sort column outside the five is the name column, a direction
+// other than 1 is ascending, and a negative width is the column's default.
 ListViewState ShownViewState(const ListViewState& state);
 
 // The list control's own layouts, numbered as its style bits.

@@ -1,6 +1,7 @@
 #include "core/tab_model.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 #include <set>
 #include <utility>
@@ -183,6 +184,14 @@ Outcome TabModel::AddTabFromState(const TabRecord& record, int takenFields, int 
     return outcome;
 }
 
+bool TabModel::AppendRemembered(const TabRecord& record) {
+    if (!record.folder || !record.folder->CanEnumerate()) return false;
+    TabRecord tab = NewRecord(record.folder, record.locked);
+    tab.view = record.view;
+    Insert(std::move(tab), -1);
+    return true;
+}
+
 OpenOutcome TabModel::OpenItemAsTab(const ItemPtr& item, bool executeFiles, bool locked, int position) {
     OpenOutcome outcome;
     if (!item) return outcome;
@@ -307,12 +316,11 @@ Outcome TabModel::GoToHistoryEntry(Pane pane, int entry) {
     return outcome;
 }
 
-bool TabModel::CloseAt(int position, bool& twoPane, bool& left, bool& reloadMain) {
-    if (Count() <= 1 || !At(position)) return false;
-    CloseSelections close = SelectionsAfterClose(Count(), {main_, sub_}, twoPane, position);
+bool TabModel::SelectAroundClose(int position, int count, bool& twoPane, bool& left, bool& reloadMain) {
+    if (count <= 1 || position < 1 || position > count) return false;
+    CloseSelections close = SelectionsAfterClose(count, {main_, sub_}, twoPane, position);
     main_ = close.next.main;
     sub_ = close.next.sub;
-    tabs_.erase(tabs_.begin() + (position - 1));
     if (close.leaveTwoPane) {
         twoPane = false;
         left = true;
@@ -327,7 +335,8 @@ Outcome TabModel::CloseTab(int position) {
     bool twoPane = panes_.TwoPane();
     if (SelectionsAfterClose(Count(), {main_, sub_}, twoPane, position).reloadMain) SaveViewState(Pane::Main);
     bool left = false;
-    CloseAt(position, twoPane, left, outcome.loadMain);
+    SelectAroundClose(position, Count(), twoPane, left, outcome.loadMain);
+    tabs_.erase(tabs_.begin() + (position - 1));
     ApplyTabsToPanes();
     outcome.leaveTwoPane = left;
     bar_.LayoutTabBar();
@@ -342,7 +351,7 @@ Outcome TabModel::CloseTabs(CloseKind kind) {
     // Every tab is judged as the tabs stand before the walk.
     const int count = Count();
     bool twoPane = panes_.TwoPane();
-    std::vector<bool> closing(static_cast<size_t>(count), false);
+    std::vector<char> closing(static_cast<size_t>(count), 0);
     std::set<std::string> keptPaths;
     for (int position = 1; position <= count; ++position) {
         const TabRecord& tab = At(position)->record;
@@ -363,9 +372,18 @@ Outcome TabModel::CloseTabs(CloseKind kind) {
     bool left = false;
     int closed = 0;
     for (int position = 1; position <= count; ++position) {
-        if (closing[static_cast<size_t>(position - 1)] && CloseAt(position - closed, twoPane, left, outcome.loadMain))
-            ++closed;
+        char& close = closing[static_cast<size_t>(position - 1)];
+        close = close && SelectAroundClose(position - closed, count - closed, twoPane, left, outcome.loadMain);
+        closed += close;
     }
+    // The tabs go in one pass, so that closing many of many tabs takes no longer than looking at them.
+    size_t kept = 0;
+    for (size_t tab = 0; tab < tabs_.size(); ++tab) {
+        if (closing[tab]) continue;
+        if (kept != tab) tabs_[kept] = std::move(tabs_[tab]);
+        ++kept;
+    }
+    tabs_.erase(tabs_.begin() + static_cast<std::ptrdiff_t>(kept), tabs_.end());
     outcome.done = closed > 0;
     outcome.leaveTwoPane = left;
     bar_.LayoutTabBar();

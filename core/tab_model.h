@@ -175,6 +175,10 @@ public:
     Outcome AddFolderTab(const FolderPtr& folder, bool locked, bool select, int position);
     // The record gives the folder and the fields chosen by TakenFields; the tab becomes the pane's.
     Outcome AddTabFromState(const TabRecord& record, int takenFields, int position, Pane pane);
+    // A remembered tab at the end with its lock and view state, as AddTabFromState adds one for the
+    // main list, but not handed to the lists: start-up adds them all, then picks the tabs that the
+    // lists show once. False when the folder cannot be shown.
+    bool AppendRemembered(const TabRecord& record);
     // A folder, or the folder a shortcut leads to, becomes a selected tab; a file is run, or without
     // executeFiles its folder opens as a tab with the file to select.
     OpenOutcome OpenItemAsTab(const ItemPtr& item, bool executeFiles, bool locked, int position);
@@ -221,7 +225,8 @@ private:
     std::string TitleOf(const TabFolder& folder) const;
     TabRecord NewRecord(const FolderPtr& folder, bool locked) const;
     int Insert(TabRecord record, int position);
-    bool CloseAt(int position, bool& twoPane, bool& left, bool& reloadMain);
+    // Moves the selections as closing tab `position` of `count` needs; the caller removes the tab.
+    bool SelectAroundClose(int position, int count, bool& twoPane, bool& left, bool& reloadMain);
     OpenOutcome OpenAsTab(const ItemPtr& item, bool executeFiles, bool locked, int position, int hops);
     OpenOutcome OpenInPane(Pane pane, const ItemPtr& item, bool rememberFolder, int hops);
 

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "core/dbcs_text.h"
+#include "win/system_text.h"
+
 tabs::FolderPtr ShellTabFolder::FromList(PCIDLIST_ABSOLUTE absolute) {
     ComPtr<IShellFolder> folder = ::BindFolder(absolute);
     if (!folder) return nullptr;
@@ -12,9 +15,33 @@ IShellFolder* ShellTabFolder::ShellFolderOf(const tabs::FolderPtr& folder) {
     return folder ? static_cast<ShellTabFolder*>(folder.get())->Folder() : nullptr;
 }
 
+PCIDLIST_ABSOLUTE ShellTabFolder::OwnList() const {
+    if (!ownKnown_) {
+        own_ = OwnItemList(folder_.Get());
+        ownKnown_ = true;
+    }
+    return own_.Get();
+}
+
+const std::string& ShellTabFolder::FileSystemPath() const {
+    if (!fileSystemPathKnown_) {
+        PCIDLIST_ABSOLUTE own = OwnList();
+        char path[MAX_PATH] = {};
+        if (own && SHGetPathFromIDListA(own, path)) fileSystemPath_ = path;
+        fileSystemPathKnown_ = true;
+    }
+    return fileSystemPath_;
+}
+
+bool ShellTabFolder::StillThere() const {
+    const std::string& path = FileSystemPath();
+    if (!path.empty()) return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ItemExists(folder_.Get());
+}
+
 bool ShellTabFolder::CanEnumerate() {
     // A folder gone from the disk cannot be shown, although some shells still enumerate it empty.
-    if (!folder_ || !ItemExists(folder_.Get())) return false;
+    if (!folder_ || !StillThere()) return false;
     ComPtr<IEnumIDList> contents;
     HRESULT result = folder_->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, contents.Put());
     return result == S_OK && contents;
@@ -22,7 +49,16 @@ bool ShellTabFolder::CanEnumerate() {
 
 std::string ShellTabFolder::DisplayName() const { return ::DisplayName(folder_.Get()); }
 
-std::string ShellTabFolder::Path() const { return ItemPath(folder_.Get()); }
+std::string ShellTabFolder::Path() const {
+    if (!pathKnown_) {
+        // As ItemPath gives it, without asking the shell for the file-system path again.
+        const std::string& fileSystemPath = FileSystemPath();
+        path_ = fileSystemPath.empty() ? ItemPath(folder_.Get())
+                                       : dbcs::DropTrailingBackslash(fileSystemPath, &IsSystemLeadByte);
+        pathKnown_ = true;
+    }
+    return path_;
+}
 
 bool ShellTabItem::Exists() const { return ItemExists(parent_.Get(), child_.Get()); }
 

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <memory>
+#include <string>
 
 #include "core/tab_model.h"
 #include "shell/shell_services.h"
@@ -20,11 +21,28 @@ public:
     // Only S_OK counts: S_FALSE without an enumerator, a cancelled prompt and any other code fail.
     bool CanEnumerate() override;
     std::string DisplayName() const override;
+    // Asked of the shell once: a folder object stays where it was bound, and the tab model asks for
+    // the path of every tab whenever it looks for aliases or duplicates.
     std::string Path() const override;
     IShellFolder* Folder() const { return folder_.Get(); }
+    // The folder's absolute list, asked of the folder once for the same reason; null when it
+    // cannot say.
+    PCIDLIST_ABSOLUTE OwnList() const;
 
 private:
+    // Empty for a folder outside the file system.
+    const std::string& FileSystemPath() const;
+    // A folder with a file-system path is looked for on disk, which is what the shell's own
+    // validation comes down to at a fraction of its cost; any other asks the shell.
+    bool StillThere() const;
+
     ComPtr<IShellFolder> folder_;
+    mutable ItemIdList own_;
+    mutable bool ownKnown_ = false;
+    mutable std::string fileSystemPath_;
+    mutable bool fileSystemPathKnown_ = false;
+    mutable std::string path_;
+    mutable bool pathKnown_ = false;
 };
 
 class ShellTabItem : public tabs::TabItem {

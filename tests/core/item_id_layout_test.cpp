@@ -73,4 +73,28 @@ TEST(ItemIdLayoutTest, CountTooSmallToHoldItselfEndsTheList) {
     EXPECT_EQ(nullptr, idlayout::NextItem(list.data()));
 }
 
+TEST(ItemIdLayoutTest, WholeListEndsWithItsTerminatorExactlyAtItsSize) {
+    std::vector<unsigned char> list = MakeList({3, 0, 40});
+    EXPECT_TRUE(idlayout::IsWholeList(list.data(), list.size()));
+    std::vector<unsigned char> desktop = MakeList({});
+    EXPECT_TRUE(idlayout::IsWholeList(desktop.data(), desktop.size()));
+
+    // Bytes after the terminator, a terminator cut off, an item running past the end.
+    std::vector<unsigned char> trailing = list;
+    trailing.push_back(0);
+    EXPECT_FALSE(idlayout::IsWholeList(trailing.data(), trailing.size()));
+    EXPECT_FALSE(idlayout::IsWholeList(list.data(), list.size() - 1));
+    EXPECT_FALSE(idlayout::IsWholeList(list.data(), list.size() - 2));
+    std::vector<unsigned char> overlong = MakeList({3});
+    overlong[0] = 0xFF;
+    EXPECT_FALSE(idlayout::IsWholeList(overlong.data(), overlong.size()));
+
+    // A count of one would end the shell's walk early, so the size cannot be trusted.
+    std::vector<unsigned char> countOfOne = {1, 0, 0, 0};
+    EXPECT_FALSE(idlayout::IsWholeList(countOfOne.data(), countOfOne.size()));
+    EXPECT_FALSE(idlayout::IsWholeList(list.data(), 0));
+    EXPECT_FALSE(idlayout::IsWholeList(list.data(), 1));
+    EXPECT_FALSE(idlayout::IsWholeList(nullptr, 2));
+}
+
 }  // namespace

@@ -42,11 +42,13 @@ TEST(ListViewStateShown, MendsWhatNoListCanShow) {
     ListViewState state;
     state.style = 9;
     state.sort.column = 5;
+    state.sort.directions = {2, -1, 1, 0x7FFFFFFF, 0};
     state.columnWidths = {-1, 20, -300, 40, 50, -2, 70};
     ListViewState shown = ShownViewState(state);
     EXPECT_EQ(kDetailsStyle, shown.style);
     EXPECT_EQ(0, shown.sort.column);
     EXPECT_EQ(0, shown.sort.Direction());
+    EXPECT_EQ((std::array<int, kSortColumnCount>{0, 0, 1, 0, 0}), shown.sort.directions);
     EXPECT_EQ((std::array<int, kColumnWidthCount>{150, 20, 120, 40, 50, 150, 70}), shown.columnWidths);
 
     state.style = -2;

@@ -354,6 +354,51 @@ TEST_F(TabModelTest, AddTabFromStateTakesTheChosenFields) {
     EXPECT_EQ(4, model.Count());
 }
 
+TEST_F(TabModelTest, RememberedTabsGoAtTheEndWithAllTheirFieldsWithoutTouchingTheLists) {
+    AddTabs({"A"});
+    aliases.table["C:\\R"] = "別名";
+    const int shows = panes.main.shows;
+    bar.calls.clear();
+    TabRecord record;
+    record.folder = MakeFolder("R");
+    record.title = "ignored";
+    record.locked = true;
+    record.view.style = kCommentStyle;
+    record.view.sort.column = 4;
+    record.view.sort.directions = {0, 1, 0, 1, 0};
+    record.view.columnWidths = {7, 6, 5, 4, 3, 2, 1};
+    ASSERT_TRUE(model.AppendRemembered(record));
+    record.locked = false;
+    record.folder = MakeFolder("S");
+    ASSERT_TRUE(model.AppendRemembered(record));
+    record.folder = MakeFolder("Gone");
+    static_cast<FakeFolder&>(*record.folder).accessible = false;
+    EXPECT_FALSE(model.AppendRemembered(record));
+
+    EXPECT_EQ("A R S", Names());
+    const TabRecord& remembered = *model.Tab(2);
+    EXPECT_EQ("別名", remembered.title);
+    EXPECT_TRUE(remembered.locked);
+    EXPECT_FALSE(model.Tab(3)->locked);
+    EXPECT_EQ(kCommentStyle, remembered.view.style);
+    EXPECT_EQ(4, remembered.view.sort.column);
+    EXPECT_EQ(record.view.sort.directions, remembered.view.sort.directions);
+    EXPECT_EQ(record.view.columnWidths, remembered.view.columnWidths);
+    EXPECT_TRUE(model.History(2).empty());
+    EXPECT_EQ(1, model.Selection(Pane::Main));
+    EXPECT_EQ(shows, panes.main.shows);
+    EXPECT_TRUE(bar.calls.empty());
+}
+
+TEST_F(TabModelTest, TheFirstRememberedTabOfAnEmptyListBecomesTheMainListsTab) {
+    TabRecord record;
+    record.folder = MakeFolder("R");
+    ASSERT_TRUE(model.AppendRemembered(record));
+    EXPECT_EQ(1, model.Selection(Pane::Main));
+    EXPECT_EQ(-1, model.Selection(Pane::Sub));
+    EXPECT_EQ(0, panes.main.shows);
+}
+
 TEST_F(TabModelTest, AddTabFromStateForTheSubListSavesOnlyTheSubList) {
     AddTabs({"A", "B"});
     ShowTwoPane(1, 2);
@@ -1007,6 +1052,28 @@ TEST_F(TabModelTest, CloseDuplicatesKeepsTheFirstOfEachPath) {
     Outcome none = model.CloseTabs(CloseKind::Duplicates);
     EXPECT_FALSE(none.done);
     EXPECT_EQ("A B C", Names());
+}
+
+TEST_F(TabModelTest, CloseDuplicatesAmongManyTabsKeepsEachTabWithItsHistory) {
+    AddTabs({"A", "B", "C"});
+    // A thousand tabs over the three paths, each tab's history holding its own folder once.
+    for (int i = 0; i < 1000; ++i) {
+        const char* name = i % 3 == 0 ? "C" : i % 3 == 1 ? "A" : "B";
+        model.AddFolderTab(std::make_shared<FakeFolder>(name + std::to_string(i), std::string("C:\\") + name), false,
+                           false, -1);
+    }
+    for (int position = 1; position <= model.Count(); ++position) model.PushHistory(position);
+    ShowTwoPane(3, 500);
+    Outcome outcome = model.CloseTabs(CloseKind::Duplicates);
+    EXPECT_TRUE(outcome.done);
+    EXPECT_TRUE(outcome.leaveTwoPane);
+    EXPECT_EQ("A B C", Names());
+    for (int position = 1; position <= 3; ++position) {
+        ASSERT_EQ(1u, model.History(position).size());
+        EXPECT_EQ(model.Tab(position)->folder, model.History(position).front());
+    }
+    EXPECT_EQ(3, model.Selection(Pane::Main));
+    EXPECT_EQ(-1, model.Selection(Pane::Sub));
 }
 
 TEST_F(TabModelTest, CloseNotDisplayedKeepsThePlacedTabsOfTheDisplayedRow) {
