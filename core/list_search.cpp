@@ -26,7 +26,7 @@ bool StartsWith(std::string_view name, std::string_view text) {
 }
 
 int FindRow(size_t rowCount, int firstSelected, std::string_view text,
-            const std::function<std::string_view(size_t)>& nameOf) {
+            const std::function<std::string(size_t)>& nameOf) {
     size_t start = firstSelected >= 0 ? static_cast<size_t>(firstSelected) + 1 : 0;
     for (size_t row = start; row < rowCount; ++row)
         if (StartsWith(nameOf(row), text)) return static_cast<int>(row);

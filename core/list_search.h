@@ -32,7 +32,7 @@ bool StartsWith(std::string_view name, std::string_view text);
 // The row to select for the text: the first match after the first selected row (-1 for none), then
 // from the top up to and including that row; -1 when no name matches.
 int FindRow(size_t rowCount, int firstSelected, std::string_view text,
-            const std::function<std::string_view(size_t)>& nameOf);
+            const std::function<std::string(size_t)>& nameOf);
 
 // Space steps the only selected row on to the next one, from the last back to the first.
 int NextRow(int row, size_t rowCount);

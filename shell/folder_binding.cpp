@@ -16,10 +16,29 @@ bool HasAttribute(IShellFolder* folder, PCUITEMID_CHILD child, SFGAOF attribute)
 
 // True also when the item has no path to look for, leaving the answer to the shell.
 bool FileSystemItemPresent(IShellFolder* folder, PCUITEMID_CHILD child) {
-    ItemIdList absolute = AbsoluteItemList(folder, child);
+    std::string path = FileSystemPath(folder, child);
+    if (path.empty()) {
+        ItemIdList absolute = AbsoluteItemList(folder, child);
+        char shellPath[MAX_PATH] = {};
+        if (!absolute || !SHGetPathFromIDListA(absolute.Get(), shellPath) || !shellPath[0]) return true;
+        path = shellPath;
+    }
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The directory of a file-system folder; empty for a folder without one.
+std::string DirectoryOf(IShellFolder* folder) {
+    ItemIdList own = OwnItemList(folder);
     char path[MAX_PATH] = {};
-    if (!absolute || !SHGetPathFromIDListA(absolute.Get(), path) || !path[0]) return true;
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    if (!own || !SHGetPathFromIDListA(own.Get(), path)) return std::string();
+    return path;
+}
+
+bool OpensForListing(const std::string& directory) {
+    Handle opened(CreateFileA(directory.c_str(), FILE_LIST_DIRECTORY,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return opened.Valid();
 }
 
 }  // namespace
@@ -133,4 +152,13 @@ bool ItemExists(IShellFolder* folder, PCUITEMID_CHILD child) {
     ComPtr<IShellFolder> parent;
     ItemIdList last;
     return SplitItemList(own.Get(), parent, last) && ItemExists(parent.Get(), last.Get());
+}
+
+bool ContentsCanBeRead(IShellFolder* folder, HWND owner, SHCONTF flags) {
+    // A folder gone from the disk cannot be read, although some shells still enumerate it empty.
+    if (!folder || !ItemExists(folder)) return false;
+    std::string directory = DirectoryOf(folder);
+    if (!directory.empty()) return OpensForListing(directory);
+    ComPtr<IEnumIDList> contents;
+    return folder->EnumObjects(owner, flags, contents.Put()) == S_OK && contents;
 }

@@ -51,3 +51,11 @@ bool IsShortcutItem(IShellFolder* folder, PCUITEMID_CHILD child);
 
 // Whether the child is still there; without a child, whether the folder itself still is.
 bool ItemExists(IShellFolder* folder, PCUITEMID_CHILD child = nullptr);
+
+// Whether the folder's contents can be read: the folder is still there and an enumeration of it
+// would start. Some shells read every entry of a file-system folder as soon as its enumeration
+// starts (Wine's does), which for a large folder costs as much as showing it; such a folder is
+// answered by opening its directory for listing, which fails as the enumeration would (gone, no
+// access, no medium). Any other folder is asked to start one, with the owner for its prompts and
+// the flags given; only S_OK with an enumerator counts.
+bool ContentsCanBeRead(IShellFolder* folder, HWND owner, SHCONTF flags);

@@ -18,6 +18,11 @@ std::string DisplayName(IShellFolder* folder, PCUITEMID_CHILD child = nullptr);
 // The name the shell parses back; the desktop asks itself.
 std::string ParsingName(IShellFolder* folder, PCUITEMID_CHILD child = nullptr);
 
+// The path of a file-system item of a file-system folder other than the desktop, put together
+// from the folder's directory and the file name in the item's find data without looking the item
+// up; empty for any other item.
+std::string FileSystemPath(IShellFolder* folder, PCUITEMID_CHILD child);
+
 // The file-system path, or the display name of an item that has none, with one trailing
 // backslash dropped: a drive root reads "C:".
 std::string ItemPath(IShellFolder* folder, PCUITEMID_CHILD child = nullptr);

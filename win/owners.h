@@ -93,6 +93,23 @@ private:
     HDC dc_;
 };
 
+// Keeps a window from drawing for as long as it lives, then lets it draw again and invalidates it
+// whole, children and frame too, so that a run of changes is drawn once. Holds do not nest: the
+// first to end lets the window draw.
+class RedrawHeld {
+public:
+    explicit RedrawHeld(HWND window) : window_(window) { SendMessageA(window_, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawHeld() {
+        SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+    RedrawHeld(const RedrawHeld&) = delete;
+    RedrawHeld& operator=(const RedrawHeld&) = delete;
+
+private:
+    HWND window_;
+};
+
 class PaintDC {
 public:
     explicit PaintDC(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }

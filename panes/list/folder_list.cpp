@@ -3,16 +3,29 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
+#include <unordered_set>
 #include <utility>
 
+#include "core/character_widths.h"
 #include "core/item_order.h"
+#include "core/run_sort.h"
 #include "shell/shell_services.h"
+#include "win/system_text.h"
 
 namespace {
 
 constexpr SHCONTF kFolderContents = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS;
 
-const std::string kNoName;
+bool ReadFindData(IShellFolder* folder, PCUITEMID_CHILD item, WIN32_FIND_DATAA& found) {
+    return SUCCEEDED(SHGetDataFromIDListA(folder, item, SHGDFIL_FINDDATA, &found, sizeof found));
+}
+
+// A fresh copy of the shell's list goes into the arena and the shell's own is freed at once, so
+// that a folder of many items never holds two copies of them.
+PCUITEMID_CHILD KeepIn(ItemListArena& arena, ItemIdList item) {
+    return reinterpret_cast<PCUITEMID_CHILD>(arena.Add(reinterpret_cast<const unsigned char*>(item.Get())));
+}
 
 // The wait cursor for as long as a folder is read, then whatever was there before.
 class WaitCursor {
@@ -47,9 +60,19 @@ void FolderList::Attach(HWND list, HWND promptOwner, HFONT font) {
     font_ = font;
 }
 
-PCUITEMID_CHILD FolderList::Item(size_t row) const { return row < items_.size() ? items_[row].Get() : nullptr; }
+PCUITEMID_CHILD FolderList::Item(size_t row) const {
+    return row < contents_.rows.size() ? contents_.rows[row] : nullptr;
+}
 
-const std::string& FolderList::Name(size_t row) const { return row < names_.size() ? names_[row] : kNoName; }
+std::string FolderList::Name(size_t row) const {
+    PCUITEMID_CHILD item = Item(row);
+    if (!item) return std::string();
+    for (const auto& given : contents_.givenNames)
+        if (given.first == item) return given.second;
+    WIN32_FIND_DATAA found{};
+    if (ReadFindData(folder_.Get(), item, found)) return found.cFileName;
+    return DisplayName(folder_.Get(), item);
+}
 
 FolderList::Use::Use(FolderList& list) : list_(list) { ++list_.uses_; }
 
@@ -59,45 +82,55 @@ FolderList::Use::~Use() {
     list_.ReloadNow();
 }
 
+SHCONTF FolderList::ContentFlags() const { return kFolderContents | (showHidden_ ? SHCONTF_INCLUDEHIDDEN : 0); }
+
 // Only S_OK gives contents: some folders answer S_FALSE without an enumerator, and a prompt the
 // user cancelled is no folder either.
 bool FolderList::StartEnumeration(IShellFolder* folder, ComPtr<IEnumIDList>& enumerator) {
     // A folder gone from the disk is unreadable too, although some shells still enumerate it empty.
     if (!folder || !ItemExists(folder)) return false;
-    SHCONTF flags = kFolderContents | (showHidden_ ? SHCONTF_INCLUDEHIDDEN : 0);
-    HRESULT result = folder->EnumObjects(promptOwner_, flags, enumerator.Put());
+    HRESULT result = folder->EnumObjects(promptOwner_, ContentFlags(), enumerator.Put());
     if (result == S_OK && enumerator) return true;
     enumerator.Reset();
     return false;
 }
 
-void FolderList::Sort(IShellFolder* folder, std::vector<ItemIdList>& items) const {
+template <typename T, typename ItemOf>
+void FolderList::SortRows(IShellFolder* folder, std::vector<T>& rows, ItemOf itemOf) const {
     const LPARAM column = sort_.column;
     const int direction = sort_.Direction();
-    std::sort(items.begin(), items.end(), [&](const ItemIdList& a, const ItemIdList& b) {
-        HRESULT result = folder->CompareIDs(column, a.Get(), b.Get());
+    runsort::Sort(rows, [&](const T& a, const T& b) {
+        HRESULT result = folder->CompareIDs(column, itemOf(a), itemOf(b));
         return items::SortsBefore(static_cast<int32_t>(result), direction);
     });
 }
 
-void FolderList::NameAndMeasure(IShellFolder* folder, Contents& contents) const {
+// Every name is measured, but through the widths of its characters, each measured once: a call
+// into the font system a name would cost more than reading the whole folder's find data.
+void FolderList::Survey(IShellFolder* folder, Contents& contents) const {
     WindowDC dc(list_);
     SelectedObject selected(dc.Get(), font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
-    contents.names.clear();
-    contents.names.reserve(contents.items.size());
-    for (const ItemIdList& item : contents.items) {
+    TEXTMETRICA metrics{};
+    if (dc.Get()) GetTextMetricsA(dc.Get(), &metrics);
+    dbcs::CharacterWidths widths(
+        [&dc](const char* text, size_t bytes) {
+            SIZE extent{};
+            GetTextExtentPoint32A(dc.Get(), text, static_cast<int>(bytes), &extent);
+            return static_cast<int>(extent.cx);
+        },
+        metrics.tmOverhang, IsSystemLeadByte);
+    contents.totalSize = 0;
+    contents.widestName = 0;
+    for (PCUITEMID_CHILD item : contents.rows) {
         WIN32_FIND_DATAA found{};
-        std::string name;
-        if (SUCCEEDED(SHGetDataFromIDListA(folder, item.Get(), SHGDFIL_FINDDATA, &found, sizeof found))) {
-            name = found.cFileName;
-            contents.totalSize += FindDataSize(folder, item.Get(), found);
-        } else {
-            name = DisplayName(folder, item.Get());
+        int width = 0;
+        if (ReadFindData(folder, item, found)) {
+            contents.totalSize += FindDataSize(folder, item, found);
+            if (dc.Get()) width = widths.Width(found.cFileName, std::strlen(found.cFileName));
+        } else if (dc.Get()) {
+            width = widths.Width(DisplayName(folder, item));
         }
-        SIZE extent{};
-        if (dc.Get()) GetTextExtentPoint32A(dc.Get(), name.c_str(), static_cast<int>(name.size()), &extent);
-        contents.widestName = std::max(contents.widestName, static_cast<int>(extent.cx));
-        contents.names.push_back(std::move(name));
+        contents.widestName = std::max(contents.widestName, width);
     }
 }
 
@@ -111,8 +144,8 @@ void FolderList::ClearItemStates() {
     SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
 }
 
-// The folder's items read, sorted, named and measured aside, so that the model never shows a
-// half-read folder. False, with the tab's closing asked for, when the folder cannot be read.
+// The folder's items read, sorted and measured aside, so that the model never shows a half-read
+// folder. False, with the tab's closing asked for, when the folder cannot be read.
 bool FolderList::Read(IShellFolder* folder, Contents& read) {
     ComPtr<IEnumIDList> enumerator;
     if (!StartEnumeration(folder, enumerator)) {
@@ -120,18 +153,27 @@ bool FolderList::Read(IShellFolder* folder, Contents& read) {
         return false;
     }
     PITEMID_CHILD item = nullptr;
-    while (enumerator->Next(1, &item, nullptr) == S_OK) read.items.emplace_back(item);
+    while (enumerator->Next(1, &item, nullptr) == S_OK) read.rows.push_back(KeepIn(read.lists, ItemIdList(item)));
     enumerator.Reset();
-    Sort(folder, read.items);
-    NameAndMeasure(folder, read);
+    SortRows(folder, read.rows, [](PCUITEMID_CHILD row) { return row; });
+    Survey(folder, read);
     return true;
 }
 
-void FolderList::TakeContents(Contents& read) {
-    items_ = std::move(read.items);
-    names_ = std::move(read.names);
-    totalSize_ = read.totalSize;
-    widestName_ = read.widestName;
+// The control places the icons of a virtual list only when it arranges them, and invalidates each
+// icon it moves on the way, one call into the window system an icon: with a hundred thousand
+// items that takes seconds. Arranged while the list does not draw, they cost only their
+// positions, and the control finds them in place when it arranges them itself before it first
+// draws.
+void FolderList::ShowCount(DWORD flags) {
+    LONG_PTR layout = GetWindowLongPtrA(list_, GWL_STYLE) & LVS_TYPEMASK;
+    if (layout != LVS_ICON && layout != LVS_SMALLICON) {
+        SendMessageA(list_, LVM_SETITEMCOUNT, contents_.rows.size(), flags);
+        return;
+    }
+    RedrawHeld held(list_);
+    SendMessageA(list_, LVM_SETITEMCOUNT, contents_.rows.size(), flags);
+    SendMessageA(list_, LVM_ARRANGE, LVA_DEFAULT, 0);
 }
 
 bool FolderList::Fill(ComPtr<IShellFolder> folder) {
@@ -141,10 +183,10 @@ bool FolderList::Fill(ComPtr<IShellFolder> folder) {
     Contents read;
     if (!Read(folder.Get(), read)) return false;
     folder_ = std::move(folder);
-    TakeContents(read);
+    contents_ = std::move(read);
     ClearItemStates();
     lastSingleSelection = -1;
-    SendMessageA(list_, LVM_SETITEMCOUNT, items_.size(), LVSICF_NOSCROLL);
+    ShowCount(LVSICF_NOSCROLL);
     SendMessageA(list_, LVM_ENSUREVISIBLE, 0, FALSE);
     return true;
 }
@@ -163,8 +205,8 @@ bool FolderList::ReloadNow() {
     Use inUse(*this);
     Contents read;
     if (!Read(folder_.Get(), read)) return false;
-    TakeContents(read);
-    SendMessageA(list_, LVM_SETITEMCOUNT, items_.size(), LVSICF_NOSCROLL);
+    contents_ = std::move(read);
+    ShowCount(LVSICF_NOSCROLL);
     ClearItemStates();
     lastSingleSelection = -1;
     return true;
@@ -174,39 +216,31 @@ bool FolderList::Resort() {
     ListLock::Scope locked(lock_);
     WaitCursor waiting;
     Use inUse(*this);
-    ComPtr<IEnumIDList> proof;
-    if (!StartEnumeration(folder_.Get(), proof)) {
+    if (!ContentsCanBeRead(folder_.Get(), promptOwner_, ContentFlags())) {
         FolderUnreadable();
         return false;
     }
-    proof.Reset();
 
     struct Row {
-        ItemIdList item;
+        PCUITEMID_CHILD item;
         bool selected;
     };
     std::vector<Row> rows;
-    rows.reserve(items_.size());
-    for (size_t i = 0; i < items_.size(); ++i) {
-        UINT state = static_cast<UINT>(SendMessageA(list_, LVM_GETITEMSTATE, i, LVIS_SELECTED));
-        rows.push_back(Row{std::move(items_[i]), (state & LVIS_SELECTED) != 0});
-    }
+    rows.reserve(contents_.rows.size());
+    for (PCUITEMID_CHILD item : contents_.rows) rows.push_back(Row{item, false});
+    for (int row = -1; (row = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, row, LVNI_SELECTED))) != -1;)
+        if (static_cast<size_t>(row) < rows.size()) rows[static_cast<size_t>(row)].selected = true;
     IShellFolder* folder = folder_.Get();
-    const LPARAM column = sort_.column;
-    const int direction = sort_.Direction();
-    std::sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
-        HRESULT result = folder->CompareIDs(column, a.item.Get(), b.item.Get());
-        return items::SortsBefore(static_cast<int32_t>(result), direction);
-    });
+    SortRows(folder, rows, [](const Row& row) { return row.item; });
+    for (size_t i = 0; i < rows.size(); ++i) contents_.rows[i] = rows[i].item;
+    // Sorted in, appended items go by their find data's names like every other row; the total
+    // stays the one the folder was read with.
+    contents_.givenNames.clear();
+    uint64_t total = contents_.totalSize;
+    Survey(folder, contents_);
+    contents_.totalSize = total;
 
-    Contents sorted;
-    for (Row& row : rows) sorted.items.push_back(std::move(row.item));
-    NameAndMeasure(folder, sorted);
-    items_ = std::move(sorted.items);
-    names_ = std::move(sorted.names);
-    widestName_ = sorted.widestName;
-
-    SendMessageA(list_, LVM_SETITEMCOUNT, items_.size(), LVSICF_NOSCROLL);
+    ShowCount(LVSICF_NOSCROLL);
     ClearItemStates();
     LVITEMA selected{};
     selected.stateMask = LVIS_SELECTED;
@@ -217,17 +251,19 @@ bool FolderList::Resort() {
 }
 
 void FolderList::RemoveItems() {
-    std::vector<size_t> gone;
+    std::unordered_set<PCUITEMID_CHILD> gone;
     for (int row = -1; (row = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, row, LVNI_SELECTED))) != -1;) {
-        if (static_cast<size_t>(row) < items_.size() && !ItemExists(folder_.Get(), items_[row].Get()))
-            gone.push_back(static_cast<size_t>(row));
+        PCUITEMID_CHILD item = Item(static_cast<size_t>(row));
+        if (item && !ItemExists(folder_.Get(), item)) gone.insert(item);
     }
-    // Highest first, so that no index moves before it is used.
-    std::sort(gone.rbegin(), gone.rend());
-    for (size_t row : gone) {
-        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(row));
-        names_.erase(names_.begin() + static_cast<std::ptrdiff_t>(row));
-        SendMessageA(list_, LVM_SETITEMCOUNT, items_.size(), LVSICF_NOINVALIDATEALL);
+    if (!gone.empty()) {
+        auto isGone = [&gone](PCUITEMID_CHILD item) { return gone.count(item) != 0; };
+        std::vector<PCUITEMID_CHILD>& rows = contents_.rows;
+        rows.erase(std::remove_if(rows.begin(), rows.end(), isGone), rows.end());
+        auto& given = contents_.givenNames;
+        given.erase(std::remove_if(given.begin(), given.end(), [&](const auto& name) { return isGone(name.first); }),
+                    given.end());
+        ShowCount(LVSICF_NOINVALIDATEALL);
         LVITEMA cleared{};
         cleared.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&cleared));
@@ -238,7 +274,8 @@ void FolderList::RemoveItems() {
 
 void FolderList::AppendItem(ItemIdList item, std::string name) {
     if (!item) return;
-    items_.push_back(std::move(item));
-    names_.push_back(std::move(name));
-    SendMessageA(list_, LVM_SETITEMCOUNT, items_.size(), LVSICF_NOINVALIDATEALL);
+    PCUITEMID_CHILD kept = KeepIn(contents_.lists, std::move(item));
+    contents_.rows.push_back(kept);
+    contents_.givenNames.emplace_back(kept, std::move(name));
+    ShowCount(LVSICF_NOINVALIDATEALL);
 }

@@ -1,6 +1,7 @@
 // The model behind one folder list: the shell folder shown, its items' identifiers in display
-// order with their names, and the total of their sizes. The list view itself is virtual and asks
-// this model for everything it shows, so the model stays thin: an identifier and a name an item.
+// order, the width of the widest name and the total of their sizes. The list view itself is
+// virtual and asks this model for everything it shows, so the model stays thin: a copy of each
+// identifier in one arena and a pointer to it a row, about a hundred bytes an item.
 #pragma once
 #include <windows.h>
 #include <shlobj.h>
@@ -8,8 +9,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/item_list_arena.h"
 #include "core/list_view_state.h"
 #include "panes/list/list_lock.h"
 #include "win/owners.h"
@@ -47,12 +50,14 @@ public:
     void AppendItem(ItemIdList item, std::string name);
 
     IShellFolder* Folder() const { return folder_.Get(); }
-    size_t Count() const { return items_.size(); }
+    size_t Count() const { return contents_.rows.size(); }
+    // Stays good until the contents are replaced by a fill or a reload.
     PCUITEMID_CHILD Item(size_t row) const;
-    // Empty for a row beyond the end.
-    const std::string& Name(size_t row) const;
-    uint64_t TotalSize() const { return totalSize_; }
-    int WidestName() const { return widestName_; }
+    // The file name of the item's find data, the shell's display name for an item without find
+    // data, or the name an appended item came with. Empty for a row beyond the end.
+    std::string Name(size_t row) const;
+    uint64_t TotalSize() const { return contents_.totalSize; }
+    int WidestName() const { return contents_.widestName; }
     const SortState& Sort() const { return sort_; }
     // Signalled just before the list changes its folder's contents itself, so that the change
     // watcher does not reload it for that change.
@@ -75,17 +80,23 @@ public:
 
 private:
     struct Contents {
-        std::vector<ItemIdList> items;
-        std::vector<std::string> names;
+        // Every row's identifier list, freed all at once with the contents.
+        ItemListArena lists;
+        std::vector<PCUITEMID_CHILD> rows;
+        // Appended items keep the names they came with, which need not be their find data's.
+        std::vector<std::pair<PCUITEMID_CHILD, std::string>> givenNames;
         uint64_t totalSize = 0;
         int widestName = 0;
     };
 
+    SHCONTF ContentFlags() const;
     bool StartEnumeration(IShellFolder* folder, ComPtr<IEnumIDList>& enumerator);
     bool Read(IShellFolder* folder, Contents& read);
-    void TakeContents(Contents& read);
-    void Sort(IShellFolder* folder, std::vector<ItemIdList>& items) const;
-    void NameAndMeasure(IShellFolder* folder, Contents& contents) const;
+    template <typename T, typename ItemOf>
+    void SortRows(IShellFolder* folder, std::vector<T>& rows, ItemOf itemOf) const;
+    // The widest name and the total size of the rows.
+    void Survey(IShellFolder* folder, Contents& contents) const;
+    void ShowCount(DWORD flags);
     void FolderUnreadable();
     bool ReloadNow();
     void ClearItemStates();
@@ -98,10 +109,7 @@ private:
     std::function<void()> unreadable_;
 
     ComPtr<IShellFolder> folder_;
-    std::vector<ItemIdList> items_;
-    std::vector<std::string> names_;
-    uint64_t totalSize_ = 0;
-    int widestName_ = 0;
+    Contents contents_;
     const SortState& sort_;
     Handle ownChange_;
 

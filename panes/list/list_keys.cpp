@@ -69,8 +69,7 @@ void ListPane::SearchAndSelect(const std::string& text, bool keepSelection) {
     int firstSelected =
         static_cast<int>(SendMessageA(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     size_t rows = std::min(model_.Count(), static_cast<size_t>(SendMessageA(window_, LVM_GETITEMCOUNT, 0, 0)));
-    int row = search::FindRow(rows, firstSelected, text,
-                              [this](size_t index) { return std::string_view(model_.Name(index)); });
+    int row = search::FindRow(rows, firstSelected, text, [this](size_t index) { return model_.Name(index); });
     if (row < 0) return;
     if (keepSelection) {
         LVITEMA state{};

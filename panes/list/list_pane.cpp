@@ -173,6 +173,8 @@ HIMAGELIST ListPane::SpacingList(SpacingCells cells) const {
 }
 
 void ListPane::SetViewStyle(int style, bool arrange) {
+    // A change of layout moves every icon, and a drawing control invalidates each one it moves.
+    RedrawHeld held(window_);
     KeepColumnWidths();
     ListViewState wanted = state_;
     wanted.style = style;

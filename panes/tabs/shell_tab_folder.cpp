@@ -40,11 +40,7 @@ bool ShellTabFolder::StillThere() const {
 }
 
 bool ShellTabFolder::CanEnumerate() {
-    // A folder gone from the disk cannot be shown, although some shells still enumerate it empty.
-    if (!folder_ || !StillThere()) return false;
-    ComPtr<IEnumIDList> contents;
-    HRESULT result = folder_->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, contents.Put());
-    return result == S_OK && contents;
+    return ContentsCanBeRead(folder_.Get(), nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS);
 }
 
 std::string ShellTabFolder::DisplayName() const { return ::DisplayName(folder_.Get()); }

@@ -18,7 +18,8 @@ public:
     // Every folder the program gives the tab model is one of these.
     static IShellFolder* ShellFolderOf(const tabs::FolderPtr& folder);
 
-    // Only S_OK counts: S_FALSE without an enumerator, a cancelled prompt and any other code fail.
+    // A file-system folder whose directory opens for listing; any other folder when its
+    // enumeration starts with S_OK: S_FALSE without an enumerator and any other code fail.
     bool CanEnumerate() override;
     std::string DisplayName() const override;
     // Asked of the shell once: a folder object stays where it was bound, and the tab model asks for

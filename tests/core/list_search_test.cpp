@@ -10,7 +10,7 @@ using namespace search;
 namespace {
 
 int Find(const std::vector<std::string>& names, int firstSelected, const std::string& text) {
-    return FindRow(names.size(), firstSelected, text, [&](size_t row) { return std::string_view(names[row]); });
+    return FindRow(names.size(), firstSelected, text, [&](size_t row) { return names[row]; });
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <commctrl.h>
 #include <winioctl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "shell/shell_services.h"
 #include "tests/panes/list_pane_fixture.h"
+#include "win/text_extent.h"
 
 namespace {
 
@@ -63,6 +65,49 @@ TEST_F(FolderListTest, FillNamesMeasuresAndTotalsEveryItem) {
     EXPECT_GT(list_.WidestName(), 0);
     EXPECT_EQ("", list_.Name(3));
     EXPECT_EQ(nullptr, list_.Item(3));
+}
+
+TEST_F(FolderListTest, TheWidestNameIsTheWidestAsTheListFontMeasuresEachNameWhole) {
+    MakeFolder("幅");
+    std::vector<std::string> names = {"iiiiiiiiiiii.txt", "WWWW.txt",       "報告書の下書き.doc",
+                                      "ｶﾀｶﾅﾉﾅﾏｴ.txt",     "表示と予定.txt", "Mixed 名前 ｶﾅ.txt"};
+    for (const std::string& name : names) MakeFile("幅\\" + name);
+    ASSERT_TRUE(FillWith("幅"));
+    auto font = reinterpret_cast<HFONT>(SendMessageA(pane_.Window(), WM_GETFONT, 0, 0));
+    ASSERT_NE(nullptr, font);
+    int widest = 0;
+    for (const std::string& name : names)
+        widest = std::max(widest, static_cast<int>(MeasureText(pane_.Window(), font, name).cx));
+    EXPECT_EQ(widest, list_.WidestName());
+}
+
+// The rows point into one arena of identifier lists: appending grows it while the lists of the
+// rows before stay where they were, and a removal leaves the other rows' lists alone.
+TEST_F(FolderListTest, RowsKeepTheirItemsThroughAppendsAndRemovals) {
+    MakeFolder("多数");
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) MakeFile(std::string("多数\\") + name);
+    ASSERT_TRUE(FillWith("多数"));
+    std::vector<PCUITEMID_CHILD> held;
+    for (size_t row = 0; row < list_.Count(); ++row) held.push_back(list_.Item(row));
+    MakeFile("多数\\d.txt");
+    ItemIdList added = LastItem(ShellListOf(PathOf("多数\\d.txt")).Get());
+    for (int i = 0; i < 20; ++i) list_.AppendItem(CloneItemList(added.Get()), "d");
+    ASSERT_EQ(23u, list_.Count());
+    EXPECT_EQ(23, ShownCount());
+    for (size_t row = 0; row < held.size(); ++row) EXPECT_EQ(held[row], list_.Item(row));
+    std::vector<std::string> names = Names();
+    names.resize(4);
+    EXPECT_EQ((std::vector<std::string>{"a.txt", "b.txt", "c.txt", "d"}), names);
+    EXPECT_EQ(0, list_.Folder()->CompareIDs(0, list_.Item(22), added.Get()));
+
+    Select(RowOf("b.txt"));
+    DeleteFileA(PathOf("多数\\b.txt").c_str());
+    list_.RemoveItems();
+    ASSERT_EQ(22u, list_.Count());
+    EXPECT_EQ(held[0], list_.Item(0));
+    EXPECT_EQ(held[2], list_.Item(1));
+    EXPECT_EQ("c.txt", list_.Name(1));
+    EXPECT_EQ(0, list_.Folder()->CompareIDs(0, list_.Item(21), added.Get()));
 }
 
 TEST_F(FolderListTest, HiddenItemsAreListedOnlyWhenAskedFor) {

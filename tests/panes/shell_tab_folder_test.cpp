@@ -34,6 +34,12 @@ TEST_F(ShellTabFolderTest, AFolderAnswersWithTheShellsNameAndPathAndIsShownOnlyW
     EXPECT_FALSE(folder->CanEnumerate());
 }
 
+TEST_F(ShellTabFolderTest, AFolderWithoutADirectoryIsShownWhenItsEnumerationStarts) {
+    tabs::FolderPtr computer = ShellTabFolder::FromList(SpecialFolderList(CSIDL_DRIVES).Get());
+    ASSERT_TRUE(computer);
+    EXPECT_TRUE(computer->CanEnumerate());
+}
+
 TEST_F(ShellTabFolderTest, ItemsKnowWhetherTheyAreFoldersShortcutsAndStillThere) {
     MakeFolder("中身");
     MakeFile("メモ.txt");

@@ -6,6 +6,7 @@
 
 #include "shell/shell_services.h"
 #include "tests/shell/shell_test_fixture.h"
+#include "win/system_text.h"
 
 namespace {
 
@@ -72,6 +73,29 @@ TEST_F(ItemNamesTest, TrailingDoubleByteCharacterEndingInBackslashStaysWhole) {
     ASSERT_TRUE(bound);
     EXPECT_EQ(software, ItemPath(bound.Get()));
     EXPECT_EQ("ソ", DisplayName(bound.Get()));
+}
+
+// A file-system item's path is put together from its folder's directory and its own name; it is
+// the path the shell gives for the same item.
+TEST_F(ItemNamesTest, PathsOfFilesAndFoldersAreTheShellsPaths) {
+    MakeFolder("資料");
+    std::string file = MakeFile("資料\\報告書.txt");
+    std::string folder = MakeFolder("資料\\写真");
+    std::string table = MakeFile("表");
+    for (const std::string& path : {file, folder, table}) {
+        std::string withoutBackslash = dbcs::DropTrailingBackslash(path, &IsSystemLeadByte);
+        SplitPath(withoutBackslash);
+        EXPECT_EQ(withoutBackslash, ItemPath(parent_.Get(), child_.Get()));
+        ItemIdList absolute = AbsoluteItemList(parent_.Get(), child_.Get());
+        EXPECT_EQ(ShellPathOf(absolute.Get()), ItemPath(parent_.Get(), child_.Get()));
+        EXPECT_EQ(withoutBackslash, FileSystemPath(parent_.Get(), child_.Get()));
+    }
+    // An item outside the file system has no such path; the shell is asked for its path string.
+    ItemIdList computer = SpecialFolderList(CSIDL_DRIVES);
+    EXPECT_EQ("", FileSystemPath(DesktopFolder().Get(), computer.Get()));
+    // A drive's root directory already ends in its backslash.
+    SplitPath("C:\\users");
+    EXPECT_EQ("C:\\users", ItemPath(parent_.Get(), child_.Get()));
 }
 
 TEST_F(ItemNamesTest, ParsingNameOfFilesIsTheirPath) {
