@@ -33,12 +33,6 @@ const std::string& ShellTabFolder::FileSystemPath() const {
     return fileSystemPath_;
 }
 
-bool ShellTabFolder::StillThere() const {
-    const std::string& path = FileSystemPath();
-    if (!path.empty()) return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    return ItemExists(folder_.Get());
-}
-
 bool ShellTabFolder::CanEnumerate() {
     return ContentsCanBeRead(folder_.Get(), nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS);
 }

@@ -33,9 +33,6 @@ public:
 private:
     // Empty for a folder outside the file system.
     const std::string& FileSystemPath() const;
-    // A folder with a file-system path is looked for on disk, which is what the shell's own
-    // validation comes down to at a fraction of its cost; any other asks the shell.
-    bool StillThere() const;
 
     ComPtr<IShellFolder> folder_;
     mutable ItemIdList own_;
