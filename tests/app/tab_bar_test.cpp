@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "tests/support/program_fixture.h"
 #include "tests/support/test_support.h"
 #include "win/datafile_io.h"
+#include "win/subclass.h"
 
 namespace {
 
@@ -308,6 +310,51 @@ TEST_F(LauncherProgramTest, EntriesAreReadAtStartAndWrittenAtExitInTheirNewOrder
     std::memcpy(last.Get(), lists[1].data(), lists[1].size());
     EXPECT_EQ(folder_.Path() + "runner.exe", ShellPathOf(first.Get()));
     EXPECT_EQ(second, ShellPathOf(last.Get()));
+}
+
+// Drives the popup menus that the main window owns: each time one waits for input, the test may
+// change the tabs behind it and then picks an item by the keyboard.
+class MenuDriver {
+public:
+    MenuDriver(HWND owner, std::function<void()> meanwhile, int itemsDown)
+        : meanwhile_(std::move(meanwhile)), itemsDown_(itemsDown) {
+        subclass_.Attach(owner, &MenuDriver::Procedure, this);
+    }
+    int opened = 0;
+
+private:
+    static LRESULT Procedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = static_cast<MenuDriver*>(context);
+        if (message == WM_ENTERIDLE && wParam == MSGF_MENU && self->opened == 0) {
+            ++self->opened;
+            if (self->meanwhile_) self->meanwhile_();
+            HWND menu = reinterpret_cast<HWND>(lParam);
+            for (int step = 0; step < self->itemsDown_; ++step) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+        }
+        return Subclass::CallNext(window, message, wParam, lParam);
+    }
+    std::function<void()> meanwhile_;
+    int itemsDown_;
+    Subclass subclass_;
+};
+
+TEST_F(TabBarProgramTest, ATabMenuChoiceReachesItsTabEvenWhenTheTabsMovedWhileTheMenuWasOpen) {
+    std::vector<std::string> folders = {MakeFolder("甲"), MakeFolder("乙"), MakeFolder("丙")};
+    Start(folders);
+    ASSERT_EQ(3, Tabs().Count());
+    // The menu of 乙 offers rename, lock, close, sub selection; the second item is the lock.
+    MenuDriver driver(
+        program_->Window(), [this] { Main().Carry(Tabs().CloseTab(1)); }, 2);
+    MouseTo(TabPoint(2));
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    Pump(500);
+    ASSERT_EQ(1, driver.opened);
+    ASSERT_EQ(2, Tabs().Count());
+    EXPECT_EQ("乙", NameAt(1));
+    EXPECT_TRUE(Tabs().Tab(1)->locked) << "the tab that was chosen, wherever it now stands";
+    EXPECT_FALSE(Tabs().Tab(2)->locked);
 }
 
 }  // namespace
