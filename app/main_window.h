@@ -161,6 +161,7 @@ private:
     void SwitchTwoPaneOn() override;
     void PlaySound(tabs::Sound sound) override { context_.sounds.PlayEventSound(static_cast<int>(sound)); }
     bool TwoPaneShown() const override { return TwoPane(); }
+    ShellExecutor& Executor() override { return *context_.executor; }
     void RefreshTwoPaneButtons() override { RefreshModeButtons(); }
 
     // The lists' part in the tab operations.

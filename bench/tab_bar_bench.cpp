@@ -53,6 +53,8 @@ public:
     void PlaySound(tabs::Sound) override {}
     bool TwoPaneShown() const override { return false; }
     void RefreshTwoPaneButtons() override {}
+    ShellExecutor& Executor() override { return executor; }
+    ShellExecutor executor;
 };
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {

@@ -8,6 +8,7 @@
 #include "core/launcher_file.h"
 #include "shell/folder_binding.h"
 #include "shell/item_lists.h"
+#include "shell/shell_execute.h"
 #include "shell/item_names.h"
 #include "shell/shortcuts.h"
 #include "win/datafile_io.h"
@@ -23,12 +24,6 @@ ComPtr<IShellFolder> Referenced(IShellFolder* folder) {
 }
 
 // The shell takes a drive root as "C:\", while the program's path strings read "C:".
-std::string DirectoryOf(IShellFolder* folder) {
-    std::string path = ItemPath(folder);
-    if (path.size() == 2 && path[1] == ':') path += '\\';
-    return path;
-}
-
 }  // namespace
 
 const LauncherEntry* Launcher::Entry(int position) const {
@@ -83,21 +78,9 @@ void Launcher::Move(int from, int to) {
     entries_.insert(entries_.begin() + (to - 1), std::move(moved));
 }
 
-void Launcher::Run(int position, HWND owner) const {
+void Launcher::Run(int position, HWND owner, ShellExecutor& executor) const {
     const LauncherEntry* entry = Entry(position);
-    if (!entry) return;
-    ItemIdList absolute = AbsoluteItemList(entry->folder.Get(), entry->item.Get());
-    std::string file = ItemPath(entry->folder.Get(), entry->item.Get());
-    std::string directory = DirectoryOf(entry->folder.Get());
-    SHELLEXECUTEINFOA request{};
-    request.cbSize = sizeof request;
-    request.fMask = SEE_MASK_INVOKEIDLIST;
-    request.hwnd = owner;
-    request.lpFile = file.c_str();
-    request.lpDirectory = directory.c_str();
-    request.nShow = SW_SHOWNORMAL;
-    request.lpIDList = absolute.Get();
-    ShellExecuteExA(&request);
+    if (entry) RunItem(executor, owner, entry->folder.Get(), entry->item.Get());
 }
 
 void Launcher::Load(const std::string& path) {

@@ -23,6 +23,8 @@ struct LauncherEntry {
     tabs::TabRect rect;
 };
 
+class ShellExecutor;
+
 class Launcher {
 public:
     explicit Launcher(const ShellServices& shell) : shell_(shell) {}
@@ -44,7 +46,7 @@ public:
     void Move(int from, int to);
     void Clear() { entries_.clear(); }
     // Starts the entry with the shell's default verb; the owner is the window for any prompt.
-    void Run(int position, HWND owner) const;
+    void Run(int position, HWND owner, ShellExecutor& executor) const;
 
     // The entries of the file, in order; none when it is missing or foreign. Entries whose items
     // are gone are left out.

@@ -1,7 +1,8 @@
 // What the tab bar asks of the window around it: carrying out the tab operations' outcomes, the
-// lists, the two-pane view and the sounds. The main window answers; tests record.
+// lists, the two-pane view, the sounds and the starting of programs. The main window answers; tests record.
 #pragma once
 #include "core/tab_model.h"
+#include "shell/shell_execute.h"
 
 class TabBarHost {
 public:
@@ -17,4 +18,6 @@ public:
     virtual bool TwoPaneShown() const = 0;
     // The mode buttons show whether the two-pane view is on.
     virtual void RefreshTwoPaneButtons() = 0;
+    // How launcher entries are started.
+    virtual ShellExecutor& Executor() = 0;
 };

@@ -125,7 +125,7 @@ void TabBar::SelectTab(int position, tabbar::ClickFor target, bool withSound) {
     host_->LoadPane(pane);
 }
 
-void TabBar::RunEntry(int position) { launcher_.Run(position, Owner()); }
+void TabBar::RunEntry(int position) { launcher_.Run(position, Owner(), host_->Executor()); }
 
 bool TabBar::TakeWheel(POINT cursor, int delta) {
     if (!window_ || !IsWindowVisible(window_)) return false;
