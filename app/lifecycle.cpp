@@ -86,7 +86,7 @@ void MainWindow::RunCreationSequence() {
     theme_.CreateBitmapStrips(context_.instance);
     theme_.CreateMenuLook(context_.instance);
     theme_.buttonSound = [this] { context_.sounds.PlayEventSound(SoundEvent::BTN); };
-    ListPaneShared listShared{theme_, settings, context_.comments, listSearch_};
+    ListPaneShared listShared{theme_, settings, context_.comments, listSearch_, context_.shell};
     mainList_.Create(window_, listShared, context_.fonts.list, settings.mainListStyle);
     subList_.Create(window_, listShared, context_.fonts.list, settings.subListStyle);
     context_.comments = LoadComments(context_.folder.DataFile(kCommentFileName));

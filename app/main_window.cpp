@@ -144,6 +144,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP:
         if (context_.shell.ForwardMenuMessage(message, wParam, lParam)) return message == WM_INITMENUPOPUP ? 0 : TRUE;
         return Default(message, wParam, lParam);
+    // A shell menu's rename entry may ask its owner for a browser to rename in; there is none, and
+    // the program renames in its own way.
+    case kShellBrowserRequest: return 0;
     case WM_COPYDATA: return ReceiveHandOver(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);

@@ -31,6 +31,8 @@ extern const char kMainWindowClass[];
 
 // Posted by the change watchers: reload the list view given in lParam from its current folder.
 constexpr UINT kReloadListMessage = WM_APP + 1;
+// What the shell's menus send an owner window to find the browser that shows their items.
+constexpr UINT kShellBrowserRequest = WM_USER + 7;
 
 class MainWindow : private tabs::TabPanes, private ListHost, private TabBarHost {
 public:
@@ -180,6 +182,7 @@ private:
     void GoBack(ListPane& list) override;
     bool ShowNextTab(ListPane& list) override;
     void MoveFocusOn(ListPane& list) override;
+    void CopyToOtherList(ListPane& list, bool move) override;
     void ToggleTwoPaneView() override { ToggleTwoPaneMode(); }
     void ToggleTreePane() override { ToggleTreeMode(); }
 

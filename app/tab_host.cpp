@@ -136,3 +136,11 @@ void MainWindow::GoBack(ListPane& list) {
     context_.sounds.PlayEventSound(SoundEvent::BTN);
     Carry(tabModel_.GoBack(pane));
 }
+
+void MainWindow::CopyToOtherList(ListPane& list, bool move) {
+    if (!TwoPane() || SendMessageA(list.Window(), LVM_GETSELECTEDCOUNT, 0, 0) == 0) return;
+    list.RunItemCommand(move ? ItemCommand::Cut : ItemCommand::Copy);
+    ListPane& other = &list == &mainList_ ? subList_ : mainList_;
+    other.RunItemCommand(ItemCommand::Paste);
+    context_.sounds.PlayEventSound(SoundEvent::DROP);
+}

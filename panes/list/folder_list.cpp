@@ -64,6 +64,18 @@ PCUITEMID_CHILD FolderList::Item(size_t row) const {
     return row < contents_.rows.size() ? contents_.rows[row] : nullptr;
 }
 
+int FolderList::RowOf(PCUITEMID_CHILD item) const {
+    if (!item || !folder_) return -1;
+    const std::vector<PCUITEMID_CHILD>& rows = contents_.rows;
+    size_t size = ItemListSize(item);
+    // The same bytes are the same item, and the shell need not be asked a hundred thousand times.
+    for (size_t row = 0; row < rows.size(); ++row)
+        if (ItemListSize(rows[row]) == size && std::memcmp(rows[row], item, size) == 0) return static_cast<int>(row);
+    for (size_t row = 0; row < rows.size(); ++row)
+        if (HRESULT_CODE(folder_->CompareIDs(0, rows[row], item)) == 0) return static_cast<int>(row);
+    return -1;
+}
+
 std::string FolderList::Name(size_t row) const {
     PCUITEMID_CHILD item = Item(row);
     if (!item) return std::string();
@@ -250,7 +262,7 @@ bool FolderList::Resort() {
     return true;
 }
 
-void FolderList::RemoveItems() {
+size_t FolderList::RemoveItems() {
     std::unordered_set<PCUITEMID_CHILD> gone;
     for (int row = -1; (row = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, row, LVNI_SELECTED))) != -1;) {
         PCUITEMID_CHILD item = Item(static_cast<size_t>(row));
@@ -270,6 +282,7 @@ void FolderList::RemoveItems() {
     }
     InvalidateRect(list_, nullptr, TRUE);
     SetFocus(list_);
+    return gone.size();
 }
 
 void FolderList::AppendItem(ItemIdList item, std::string name) {

@@ -44,8 +44,8 @@ public:
     // Puts the items in the order of the sort state; the same items stay selected.
     bool Resort();
     // Drops the selected rows whose items are gone, as after a delete that the shell carried out
-    // for only some of them.
-    void RemoveItems();
+    // for only some of them; the number of rows dropped.
+    size_t RemoveItems();
     // A new folder or file stays the last row until the next fill, reload or re-sort.
     void AppendItem(ItemIdList item, std::string name);
 
@@ -56,6 +56,9 @@ public:
     // The file name of the item's find data, the shell's display name for an item without find
     // data, or the name an appended item came with. Empty for a row beyond the end.
     std::string Name(size_t row) const;
+    // The row of an item of the shown folder, found by its identifier; -1 when it has none. An
+    // identifier taken before the contents were read again still finds its item's new row.
+    int RowOf(PCUITEMID_CHILD item) const;
     uint64_t TotalSize() const { return contents_.totalSize; }
     int WidestName() const { return contents_.widestName; }
     const SortState& Sort() const { return sort_; }

@@ -36,6 +36,9 @@ public:
     virtual bool ShowNextTab(ListPane& list) = 0;
     // Tab: the keyboard focus goes on to the next pane.
     virtual void MoveFocusOn(ListPane& list) = 0;
+    // Ctrl+Shift+C and Ctrl+Shift+X: while the two-pane view is on, the selection is copied or cut
+    // and pasted into the other list's folder (or onto its selection), with the drop sound.
+    virtual void CopyToOtherList(ListPane& list, bool move) = 0;
     // The window's keys that the lists pass on: Ctrl+D, Ctrl+T and F1.
     virtual void ToggleTwoPaneView() = 0;
     virtual void ToggleTreePane() = 0;

@@ -25,9 +25,27 @@ LRESULT ListPane::OnListKey(WORD key) {
         host_->MoveFocusOn(*this);
         return 1;
     case VK_RETURN:
-        if (alt) return 0;
-        OpenSelection();
+        if (alt) RunItemCommand(ItemCommand::Properties);
+        else
+            OpenSelection();
         return 1;
+    case VK_DELETE: RunItemCommand(ItemCommand::Delete); return 1;
+    case 'C':
+    case 'X':
+        if (!ctrl) return 1;
+        if (KeyDown(VK_SHIFT)) host_->CopyToOtherList(*this, key == 'X');
+        else
+            RunItemCommand(key == 'X' ? ItemCommand::Cut : ItemCommand::Copy);
+        return 1;
+    case 'V':
+        if (!ctrl) return 0;
+        RunItemCommand(ItemCommand::Paste);
+        return 1;
+    case VK_F2: {
+        int row = SingleSelectedRow();
+        if (row != -1) BeginRename(row);
+        return 1;
+    }
     case VK_SPACE: StepSelection(); return 1;
     case VK_BACK:
         if (!ctrl) host_->GoUp(*this);

@@ -67,6 +67,7 @@ void ListPane::Create(HWND mainWindow, const ListPaneShared& shared, const LOGFO
     theme_ = &shared.theme;
     settings_ = &shared.settings;
     comments_ = &shared.comments;
+    shell_ = &shared.shell;
     search_ = &shared.search;
     window_ = CreateWindowExA(0, WC_LISTVIEWA, "", kListWindowStyle, 0, 0, 0, 0, mainWindow,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), nullptr, nullptr);
@@ -322,7 +323,12 @@ LRESULT ListPane::OnGetInfoTip(NMLVGETINFOTIPA&) { return 0; }
 
 LRESULT ListPane::OnBeginDrag(const NMLISTVIEW&) { return 0; }
 
-LRESULT ListPane::OnRightClick(const NMITEMACTIVATE&) { return 0; }
+LRESULT ListPane::OnRightClick(const NMITEMACTIVATE& click) {
+    POINT screenPoint = click.ptAction;
+    ClientToScreen(window_, &screenPoint);
+    ShowContextMenu(screenPoint, RowAt(click.ptAction) == -1);
+    return 0;
+}
 
 // Keys that reach the control: only the selection record is left to do, the key handling having
 // passed them on.

@@ -17,6 +17,8 @@
 #include "panes/list/wheel_offer.h"
 #include "panes/list/list_lock.h"
 #include "panes/list/thumbnail_source.h"
+#include "core/new_item_names.h"
+#include "shell/context_menus.h"
 #include "shell/shell_services.h"
 #include "ui/theme.h"
 #include "win/owners.h"
@@ -38,6 +40,8 @@ struct ListPaneShared {
     CommentTable& comments;
     // Typing in one list and then in the other goes on with the same search.
     search::SearchState& search;
+    // Holds the handler of the item menu shown last, for the shell's own owner-drawn submenus.
+    ShellServices& shell;
 };
 
 // The pens, brushes, fonts and images with which the lists draw their items.
@@ -115,6 +119,26 @@ public:
     // name matches.
     void SearchAndSelect(const std::string& text, bool keepSelection);
 
+    // The file commands, all carried out by the shell's own context-menu objects.
+    // The shell's menu of the selected rows, or, on empty space with nothing selected, the list's
+    // own menu of its folder; at a point on the screen.
+    void ShowContextMenu(POINT screenPoint, bool onEmptySpace);
+    void ShowItemMenu(POINT screenPoint);
+    void ShowBackgroundMenu(POINT screenPoint);
+    // A command on the selected rows; with none selected, paste and properties act on the folder.
+    void RunItemCommand(ItemCommand command);
+    // Properties, paste or paste-as-shortcut on the shown folder itself.
+    void RunFolderVerb(ItemCommand command);
+    // Opens the rename editor under the row; the name confirmed there goes to Rename.
+    void BeginRename(int row);
+    // Gives the item the new name, unless the name holds a character no file name may hold or the
+    // path would not fit; the item keeps its comment and is selected under its new name.
+    bool Rename(const std::string& newName, IShellFolder* folder, PCUITEMID_CHILD item);
+    // A new folder or empty file under a free name, then its rename at once.
+    void CreateNewItem(NewItemKind kind);
+    // Copies of the selected rows' identifiers, in row order.
+    std::vector<ItemIdList> SelectedItems() const;
+
     // Every WM_NOTIFY of the control; what it does not handle gets the default answer.
     LRESULT OnNotify(NMHDR* header);
 
@@ -146,6 +170,10 @@ private:
 
     int RowAt(POINT clientPoint) const;
     int SingleSelectedRow() const;
+    HWND MainWindow() const { return GetParent(window_); }
+    void SignalOwnChange() const { SetEvent(model_.OwnChangeEvent()); }
+    void ClearOwnChange() const { ResetEvent(model_.OwnChangeEvent()); }
+    void RunBackgroundChoice(UINT choice);
     LRESULT OnKeyDown(const NMLVKEYDOWN& key);
     void RecordSelectionAfterKey(WORD key);
     // 1 when the key was handled, 0 when the control may act on it too.
@@ -215,6 +243,7 @@ private:
     const Settings* settings_ = nullptr;
     CommentTable* comments_ = nullptr;
     search::SearchState* search_ = nullptr;
+    ShellServices* shell_ = nullptr;
     Font font_;
     ListLook look_;
 

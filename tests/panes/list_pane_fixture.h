@@ -42,6 +42,7 @@ public:
     void ToggleTwoPaneView() override { ++twoPaneToggles; }
     void ToggleTreePane() override { ++treeToggles; }
     void ShowHelp() override { ++helpRequests; }
+    void CopyToOtherList(ListPane&, bool move) override { otherListCopies.push_back(move); }
 
     bool locked = false;
     std::vector<Opening> openings;
@@ -50,6 +51,8 @@ public:
     int gestureToggles = 0;
     bool nextTabAnswer = true;
     int upRequests = 0, backRequests = 0;
+    // Whether each copy to the other list was a move.
+    std::vector<bool> otherListCopies;
     int nextTabRequests = 0, focusMoves = 0, twoPaneToggles = 0, treeToggles = 0, helpRequests = 0;
 };
 
@@ -71,7 +74,7 @@ class ListPaneFixture : public ShellFixture {
 protected:
     void SetUp() override;
 
-    ListPaneShared Shared() { return ListPaneShared{theme_, settings_, comments_, search_}; }
+    ListPaneShared Shared() { return ListPaneShared{theme_, settings_, comments_, search_, *shell_}; }
     // Makes the list in a style, sized to the host, with its notifications and host.
     void CreateList(int style);
     ComPtr<IShellFolder> FolderAt(const std::string& path) const { return BindFolder(ShellListOf(path).Get()); }
