@@ -17,6 +17,7 @@
 #include "shell/item_lists.h"
 #include "shell/item_names.h"
 #include "tests/shell/shell_test_fixture.h"
+#include "tests/support/idle_driver.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/test_support.h"
 #include "win/datafile_io.h"
@@ -355,6 +356,117 @@ TEST_F(TabBarProgramTest, ATabMenuChoiceReachesItsTabEvenWhenTheTabsMovedWhileTh
     EXPECT_EQ("乙", NameAt(1));
     EXPECT_TRUE(Tabs().Tab(1)->locked) << "the tab that was chosen, wherever it now stands";
     EXPECT_FALSE(Tabs().Tab(2)->locked);
+}
+
+// The bar's buttons, pressed with the real mouse; their menus are answered by keys as they wait.
+class TabBarMenusTest : public TabBarProgramTest {
+protected:
+    void Press(SkinnedButton* button) { Click(Centre(button)); }
+    void RightPress(SkinnedButton* button) {
+        // From elsewhere, as a user comes to a button: a menu just closed over it left the pointer
+        // with no window under it until it moves.
+        POINT centre = Centre(button);
+        MouseTo(POINT{centre.x + 3, centre.y + 3});
+        MouseTo(centre);
+        SendMouse(MOUSEEVENTF_RIGHTDOWN);
+        SendMouse(MOUSEEVENTF_RIGHTUP);
+        Pump(300);
+    }
+    static POINT Centre(SkinnedButton* button) {
+        RECT rect;
+        GetWindowRect(button->Window(), &rect);
+        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    // Chooses the item at a position of each menu the window shows, in turn.
+    void ChooseInMenus(IdleDriver& driver, std::vector<int> positions) {
+        driver.onMenu = [&driver, positions](HWND menuWindow) {
+            size_t index = static_cast<size_t>(driver.menusSeen - 1);
+            if (index < positions.size()) ChooseItemAt(menuWindow, positions[index]);
+            else
+                PostKeys(menuWindow, {VK_ESCAPE});
+        };
+    }
+};
+
+TEST_F(TabBarMenusTest, TheNewTabButtonsMenuClosesDuplicatesAndOffersUnlockedOnlyWithALock) {
+    std::string first = MakeFolder("甲"), second = MakeFolder("乙");
+    Start({first, second, first, second, first});
+    ASSERT_EQ(5, Tabs().Count());
+    IdleDriver driver(program_->Window());
+    int items = 0;
+    driver.onMenu = [&](HWND menuWindow) {
+        items = GetMenuItemCount(MenuOf(menuWindow));
+        ChooseItemAt(menuWindow, 1);
+    };
+    RightPress(Bar().NewTabButton());
+    EXPECT_EQ(1, driver.menusSeen);
+    EXPECT_EQ(3, items);
+    EXPECT_EQ("甲 乙 ", Names());
+
+    Main().Carry(Tabs().ToggleLock(2));
+    Main().Carry(Tabs().AddFolderTab(std::make_shared<ShellTabFolder>(BindFolder(ShellListOf(MakeFolder("丙")).Get())),
+                                     false, false, -1));
+    driver.onMenu = [&](HWND menuWindow) {
+        items = GetMenuItemCount(MenuOf(menuWindow));
+        ChooseItemAt(menuWindow, 3);
+    };
+    RightPress(Bar().NewTabButton());
+    EXPECT_EQ(4, items);
+    EXPECT_EQ("乙 ", Names()) << "only the locked tab stays";
+}
+
+TEST_F(TabBarMenusTest, TheRowButtonsMenuShowsARowOrTheLauncher) {
+    Set("TAB", "BARNUM", "3");
+    std::vector<std::string> folders;
+    for (int index = 0; index < 24; ++index)
+        folders.push_back(MakeFolder(("folder with a long name " + std::to_string(index)).c_str()));
+    Start(folders);
+    ASSERT_TRUE(tabbar::RowHoldsTabs(Bar().Layout(), 2));
+    IdleDriver driver(program_->Window());
+    ChooseInMenus(driver, {1});
+    RightPress(Bar().RowButton());
+    EXPECT_EQ(2, Bar().DisplayedRow());
+    EXPECT_FALSE(Bar().LauncherMode());
+    driver.menusSeen = 0;
+    driver.onMenu = [&](HWND menuWindow) { ChooseItemAt(menuWindow, GetMenuItemCount(MenuOf(menuWindow)) - 1); };
+    RightPress(Bar().RowButton());
+    EXPECT_TRUE(Bar().LauncherMode());
+}
+
+TEST_F(TabBarMenusTest, TheChevronMenuShowsATabThatNoRowHolds) {
+    Set("TAB", "BARNUM", "1");
+    std::vector<std::string> folders;
+    for (int index = 0; index < 16; ++index)
+        folders.push_back(MakeFolder(("overflowing folder " + std::to_string(index)).c_str()));
+    Start(folders);
+    ASSERT_FALSE(Bar().Layout().overflow.empty());
+    int firstHidden = Bar().Layout().overflow.front();
+    IdleDriver driver(program_->Window());
+    ChooseInMenus(driver, {0});
+    Press(Bar().ChevronButton());
+    EXPECT_EQ(1, driver.menusSeen);
+    EXPECT_EQ(firstHidden, Tabs().Selection(tabs::Pane::Main));
+    EXPECT_EQ(folders[static_cast<size_t>(firstHidden - 1)], MainListPath());
+}
+
+TEST_F(TabBarMenusTest, RenamingATabThroughItsMenuGivesEveryTabOfTheFolderTheName) {
+    std::string first = MakeFolder("甲"), second = MakeFolder("乙");
+    Start({first, second, first});
+    IdleDriver driver(program_->Window());
+    ChooseInMenus(driver, {0});
+    driver.onDialog = [](HWND dialog) {
+        HWND field = FindWindowExA(dialog, nullptr, "Edit", nullptr);
+        SetWindowTextA(field, "仕事");
+        PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1);
+    };
+    MouseTo(TabPoint(1));
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    Pump(500);
+    EXPECT_EQ(1, driver.dialogsSeen);
+    EXPECT_EQ("仕事", Tabs().Tab(1)->title);
+    EXPECT_EQ("仕事", Tabs().Tab(3)->title);
+    EXPECT_NE("仕事", Tabs().Tab(2)->title);
 }
 
 }  // namespace

@@ -6,11 +6,12 @@ IdleDriver::IdleDriver(HWND owner) { subclass_.Attach(owner, &IdleDriver::Proced
 
 LRESULT IdleDriver::Procedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<IdleDriver*>(context);
-    if (message == WM_EXITMENULOOP) self->menuWaiting_ = nullptr;
+    // Menu windows are reused from one menu to the next: a menu is new when its loop starts.
+    if (message == WM_ENTERMENULOOP) self->menuArmed_ = true;
     if (message == WM_ENTERIDLE) {
         HWND waiting = reinterpret_cast<HWND>(lParam);
-        if (wParam == MSGF_MENU && waiting != self->menuWaiting_) {
-            self->menuWaiting_ = waiting;
+        if (wParam == MSGF_MENU && self->menuArmed_) {
+            self->menuArmed_ = false;
             ++self->menusSeen;
             if (self->onMenu) self->onMenu(waiting);
         } else if (wParam == MSGF_DIALOGBOX && waiting != self->dialogWaiting_) {

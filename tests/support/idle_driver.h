@@ -22,7 +22,7 @@ public:
 
 private:
     static LRESULT Procedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND menuWaiting_ = nullptr;
+    bool menuArmed_ = false;
     HWND dialogWaiting_ = nullptr;
     Subclass subclass_;
 };
