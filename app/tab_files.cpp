@@ -71,10 +71,11 @@ RestoredTabs LoadTabList(const std::string& path, bool onlyLocked, tabs::TabMode
     DataFileContents file(path);
     if (!file.Valid()) return restored;
     tablist::TabList list = tablist::DecodeTabList(file.Payload(), file.Version());
+    RememberedFolders folders;
     for (const tablist::SavedTab& saved : list.tabs) {
         if (onlyLocked && !saved.locked) continue;
         tabs::TabRecord record;
-        record.folder = ShellTabFolder::FromList(AsList(saved.folder));
+        record.folder = folders.Make(AsList(saved.folder));
         if (!record.folder) continue;
         record.locked = saved.locked;
         record.view = saved.view;

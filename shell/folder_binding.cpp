@@ -34,14 +34,18 @@ std::string DirectoryOf(IShellFolder* folder) {
     return path;
 }
 
-bool OpensForListing(const std::string& directory) {
+}  // namespace
+
+bool OpensForListing(const std::string& directory, DWORD* attributes) {
     Handle opened(CreateFileA(directory.c_str(), FILE_LIST_DIRECTORY,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                               FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    return opened.Valid();
+    if (!opened.Valid()) return false;
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (attributes)
+        *attributes = GetFileInformationByHandle(opened.Get(), &information) ? information.dwFileAttributes : 0;
+    return true;
 }
-
-}  // namespace
 
 ComPtr<IShellFolder> BindFolder(PCIDLIST_ABSOLUTE absolute) {
     ComPtr<IShellFolder> folder;
@@ -155,10 +159,12 @@ bool ItemExists(IShellFolder* folder, PCUITEMID_CHILD child) {
 }
 
 bool ContentsCanBeRead(IShellFolder* folder, HWND owner, SHCONTF flags) {
-    // A folder gone from the disk cannot be read, although some shells still enumerate it empty.
-    if (!folder || !ItemExists(folder)) return false;
+    if (!folder) return false;
+    // A directory that is gone does not open, so it needs no other test.
     std::string directory = DirectoryOf(folder);
     if (!directory.empty()) return OpensForListing(directory);
+    // A folder gone from the disk cannot be read, although some shells still enumerate it empty.
+    if (!ItemExists(folder)) return false;
     ComPtr<IEnumIDList> contents;
     return folder->EnumObjects(owner, flags, contents.Put()) == S_OK && contents;
 }

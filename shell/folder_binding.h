@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <string>
+
 #include "win/owners.h"
 
 // The folder of an absolute list: the desktop itself for the empty list; null when it cannot
@@ -56,6 +58,9 @@ bool ItemExists(IShellFolder* folder, PCUITEMID_CHILD child = nullptr);
 // would start. Some shells read every entry of a file-system folder as soon as its enumeration
 // starts (Wine's does), which for a large folder costs as much as showing it; such a folder is
 // answered by opening its directory for listing, which fails as the enumeration would (gone, no
-// access, no medium). Any other folder is asked to start one, with the owner for its prompts and
-// the flags given; only S_OK with an enumerator counts.
+// access, no medium). Any other folder must still be there and is asked to start one, with the
+// owner for its prompts and the flags given; only S_OK with an enumerator counts.
 bool ContentsCanBeRead(IShellFolder* folder, HWND owner, SHCONTF flags);
+// Whether a file-system directory is there and opens for listing, as its enumeration would; with
+// its attributes when asked for (0 when they cannot be read).
+bool OpensForListing(const std::string& directory, DWORD* attributes = nullptr);

@@ -34,6 +34,37 @@ TEST_F(ShellTabFolderTest, AFolderAnswersWithTheShellsNameAndPathAndIsShownOnlyW
     EXPECT_FALSE(folder->CanEnumerate());
 }
 
+TEST_F(ShellTabFolderTest, RememberedFoldersAnswerAsBoundOnesDoAndBindOnlyWhenUsed) {
+    MakeFolder("親");
+    for (const char* name : {"親\\表示", "親\\b.c"}) MakeFolder(name);
+    RememberedFolders remembered;
+    std::vector<std::string> names = {"親\\表示", "親\\b.c", "親"};
+    for (const std::string& name : names) {
+        ItemIdList list = ShellListOf(PathOf(name));
+        tabs::FolderPtr bound = ShellTabFolder::FromList(list.Get());
+        tabs::FolderPtr made = remembered.Make(list.Get());
+        ASSERT_TRUE(bound && made) << name;
+        EXPECT_TRUE(made->CanEnumerate()) << name;
+        EXPECT_TRUE(bound->CanEnumerate()) << name;
+        EXPECT_EQ(bound->Path(), made->Path()) << name;
+        EXPECT_EQ(bound->DisplayName(), made->DisplayName()) << name;
+        IShellFolder* folder = ShellTabFolder::ShellFolderOf(made);
+        ASSERT_NE(nullptr, folder) << name;
+        EXPECT_EQ(bound->Path(), ItemPath(folder)) << name;
+    }
+    ItemIdList gone = ShellListOf(PathOf("親\\b.c"));
+    RemoveDirectoryA(PathOf("親\\b.c").c_str());
+    EXPECT_FALSE(remembered.Make(gone.Get())->CanEnumerate()) << "a remembered folder that is gone is not restored";
+    for (int special : {CSIDL_DRIVES, CSIDL_DESKTOP, CSIDL_PERSONAL}) {
+        ItemIdList list = SpecialFolderList(special);
+        tabs::FolderPtr made = remembered.Make(list.Get());
+        tabs::FolderPtr bound = ShellTabFolder::FromList(list.Get());
+        ASSERT_TRUE(made && bound);
+        EXPECT_TRUE(made->CanEnumerate());
+        EXPECT_EQ(bound->DisplayName(), made->DisplayName()) << made->Path();
+    }
+}
+
 TEST_F(ShellTabFolderTest, AFolderWithoutADirectoryIsShownWhenItsEnumerationStarts) {
     tabs::FolderPtr computer = ShellTabFolder::FromList(SpecialFolderList(CSIDL_DRIVES).Get());
     ASSERT_TRUE(computer);
