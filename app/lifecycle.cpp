@@ -105,6 +105,8 @@ void MainWindow::RunCreationSequence() {
         restored =
             LoadTabList(context_.folder.DataFile(kTabListFileName), settings.tabRemindOnlyLocked != 0, tabModel_);
     bars_.Create(window_, context_.instance);
+    mainList_.AttachInfoStrip(bars_.mainInfo);
+    subList_.AttachInfoStrip(bars_.subInfo);
     tabBar_.Create(bars_.tabBar, tabModel_, *this, context_.fonts.tab, context_.folder.DataFile(kLauncherFileName));
     CreateFrameButtons();
     favourites_.Create(window_);

@@ -107,6 +107,17 @@ bool ClickColumn(ListViewState& state, int column) {
     return true;
 }
 
+void ReverseSortDirection(SortState& sort) {
+    int& direction = sort.directions[static_cast<size_t>(sort.column)];
+    direction = direction == 1 ? 0 : 1;
+}
+
+bool ChooseSortColumn(SortState& sort, int column) {
+    if (!Between(column, 0, kSortColumnCount - 1) || column == sort.column) return false;
+    sort.column = column;
+    return true;
+}
+
 int ListColumnWidth(int widestName) { return std::max(widestName + 35, 100); }
 
 int TileColumnWidth(int widestName) { return std::max(widestName + 40, 230); }

@@ -81,6 +81,13 @@ int SavedStyle(int style);
 // list has to be sorted again.
 bool ClickColumn(ListViewState& state, int column);
 
+// The sort direction button: the sort column's direction turns round (1 becomes 0, anything else
+// 1).
+void ReverseSortDirection(SortState& sort);
+// The sort key menu: another of the five columns becomes the sort column, in the direction it
+// last had. True when the list has to be sorted again.
+bool ChooseSortColumn(SortState& sort, int column);
+
 // The list layout's column and the tile layout's cell width for the widest name.
 int ListColumnWidth(int widestName);
 int TileColumnWidth(int widestName);

@@ -17,10 +17,6 @@ namespace {
 
 constexpr SHCONTF kFolderContents = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS;
 
-bool ReadFindData(IShellFolder* folder, PCUITEMID_CHILD item, WIN32_FIND_DATAA& found) {
-    return SUCCEEDED(SHGetDataFromIDListA(folder, item, SHGDFIL_FINDDATA, &found, sizeof found));
-}
-
 // A fresh copy of the shell's list goes into the arena and the shell's own is freed at once, so
 // that a folder of many items never holds two copies of them.
 PCUITEMID_CHILD KeepIn(ItemListArena& arena, ItemIdList item) {
@@ -39,7 +35,30 @@ private:
     HCURSOR previous_;
 };
 
+// Raised for a scope and then put back as it was: a fill can start another, when a folder that
+// cannot be read closes its tab and the list shows the next.
+class RaisedFlag {
+public:
+    explicit RaisedFlag(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~RaisedFlag() { flag_ = was_; }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
 }  // namespace
+
+bool ItemFindData(IShellFolder* folder, PCUITEMID_CHILD item, WIN32_FIND_DATAA& found) {
+    return SUCCEEDED(SHGetDataFromIDListA(folder, item, SHGDFIL_FINDDATA, &found, sizeof found));
+}
+
+uint64_t ItemSize(IShellFolder* folder, PCUITEMID_CHILD item) {
+    WIN32_FIND_DATAA found{};
+    return ItemFindData(folder, item, found) ? FindDataSize(folder, item, found) : 0;
+}
 
 uint64_t FindDataSize(IShellFolder* folder, PCUITEMID_CHILD item, const WIN32_FIND_DATAA& found) {
     if (!items::NeedsDiskSize(found.nFileSizeLow)) return items::CombinedSize(found.nFileSizeHigh, found.nFileSizeLow);
@@ -82,7 +101,7 @@ std::string FolderList::Name(size_t row) const {
     for (const auto& given : contents_.givenNames)
         if (given.first == item) return given.second;
     WIN32_FIND_DATAA found{};
-    if (ReadFindData(folder_.Get(), item, found)) return found.cFileName;
+    if (ItemFindData(folder_.Get(), item, found)) return found.cFileName;
     return DisplayName(folder_.Get(), item);
 }
 
@@ -136,7 +155,7 @@ void FolderList::Survey(IShellFolder* folder, Contents& contents) const {
     for (PCUITEMID_CHILD item : contents.rows) {
         WIN32_FIND_DATAA found{};
         int width = 0;
-        if (ReadFindData(folder, item, found)) {
+        if (ItemFindData(folder, item, found)) {
             contents.totalSize += FindDataSize(folder, item, found);
             if (dc.Get()) width = widths.Width(found.cFileName, std::strlen(found.cFileName));
         } else if (dc.Get()) {
@@ -148,6 +167,10 @@ void FolderList::Survey(IShellFolder* folder, Contents& contents) const {
 
 void FolderList::FolderUnreadable() {
     if (unreadable_) unreadable_();
+}
+
+void FolderList::ContentsChanged() {
+    if (contentsChanged_) contentsChanged_();
 }
 
 void FolderList::ClearItemStates() {
@@ -194,12 +217,14 @@ bool FolderList::Fill(ComPtr<IShellFolder> folder) {
     Use inUse(*this);
     Contents read;
     if (!Read(folder.Get(), read)) return false;
+    RaisedFlag refilling(refilling_);
     folder_ = std::move(folder);
     contents_ = std::move(read);
     ClearItemStates();
     lastSingleSelection = -1;
     ShowCount(LVSICF_NOSCROLL);
     SendMessageA(list_, LVM_ENSUREVISIBLE, 0, FALSE);
+    ContentsChanged();
     return true;
 }
 
@@ -217,10 +242,12 @@ bool FolderList::ReloadNow() {
     Use inUse(*this);
     Contents read;
     if (!Read(folder_.Get(), read)) return false;
+    RaisedFlag refilling(refilling_);
     contents_ = std::move(read);
     ShowCount(LVSICF_NOSCROLL);
     ClearItemStates();
     lastSingleSelection = -1;
+    ContentsChanged();
     return true;
 }
 
@@ -242,6 +269,7 @@ bool FolderList::Resort() {
     for (PCUITEMID_CHILD item : contents_.rows) rows.push_back(Row{item, false});
     for (int row = -1; (row = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, row, LVNI_SELECTED))) != -1;)
         if (static_cast<size_t>(row) < rows.size()) rows[static_cast<size_t>(row)].selected = true;
+    RaisedFlag refilling(refilling_);
     IShellFolder* folder = folder_.Get();
     SortRows(folder, rows, [](const Row& row) { return row.item; });
     for (size_t i = 0; i < rows.size(); ++i) contents_.rows[i] = rows[i].item;
@@ -259,6 +287,7 @@ bool FolderList::Resort() {
     selected.state = LVIS_SELECTED;
     for (size_t i = 0; i < rows.size(); ++i)
         if (rows[i].selected) SendMessageA(list_, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&selected));
+    ContentsChanged();
     return true;
 }
 
@@ -282,6 +311,7 @@ size_t FolderList::RemoveItems() {
     }
     InvalidateRect(list_, nullptr, TRUE);
     SetFocus(list_);
+    ContentsChanged();
     return gone.size();
 }
 
@@ -291,4 +321,5 @@ void FolderList::AppendItem(ItemIdList item, std::string name) {
     contents_.rows.push_back(kept);
     contents_.givenNames.emplace_back(kept, std::move(name));
     ShowCount(LVSICF_NOINVALIDATEALL);
+    ContentsChanged();
 }

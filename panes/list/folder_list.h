@@ -20,6 +20,10 @@
 // An item's size from its find data: both halves, or the disk's answer when the shell marked the
 // size as too large for its own record.
 uint64_t FindDataSize(IShellFolder* folder, PCUITEMID_CHILD item, const WIN32_FIND_DATAA& found);
+// The shell's find data of an item; false, with found left as it was, for an item without.
+bool ItemFindData(IShellFolder* folder, PCUITEMID_CHILD item, WIN32_FIND_DATAA& found);
+// What an item adds to a total: its find data's size, or nothing when it has no find data.
+uint64_t ItemSize(IShellFolder* folder, PCUITEMID_CHILD item);
 
 class FolderList {
 public:
@@ -34,6 +38,8 @@ public:
     void SetShowHidden(bool shown) { showHidden_ = shown; }
     // Run when the folder shown can no longer be read: the tab that shows it is closed.
     void SetUnreadableAction(std::function<void()> action) { unreadable_ = std::move(action); }
+    // Run whenever the rows have been replaced, sorted, removed or added, once they are in place.
+    void SetContentsChangedAction(std::function<void()> action) { contentsChanged_ = std::move(action); }
 
     // Shows a folder from its first row. False, with the previous contents kept, when the folder
     // cannot be read.
@@ -62,6 +68,9 @@ public:
     uint64_t TotalSize() const { return contents_.totalSize; }
     int WidestName() const { return contents_.widestName; }
     const SortState& Sort() const { return sort_; }
+    // True while a fill, reload or re-sort puts the rows in place: the item states that the
+    // control reports changing meanwhile are the model's doing, not the user's.
+    bool Refilling() const { return refilling_; }
     // Signalled just before the list changes its folder's contents itself, so that the change
     // watcher does not reload it for that change.
     HANDLE OwnChangeEvent() const { return ownChange_.Get(); }
@@ -100,6 +109,7 @@ private:
     // The widest name and the total size of the rows.
     void Survey(IShellFolder* folder, Contents& contents) const;
     void ShowCount(DWORD flags);
+    void ContentsChanged();
     void FolderUnreadable();
     bool ReloadNow();
     void ClearItemStates();
@@ -110,6 +120,7 @@ private:
     HFONT font_ = nullptr;
     bool showHidden_ = false;
     std::function<void()> unreadable_;
+    std::function<void()> contentsChanged_;
 
     ComPtr<IShellFolder> folder_;
     Contents contents_;
@@ -118,4 +129,5 @@ private:
 
     int uses_ = 0;
     bool reloadWaiting_ = false;
+    bool refilling_ = false;
 };

@@ -13,15 +13,11 @@ namespace {
 // The shell's own column number of an item's type, which the details columns follow.
 constexpr UINT kTypeColumn = 2;
 
-bool ReadFindData(IShellFolder* folder, PCUITEMID_CHILD item, WIN32_FIND_DATAA& found) {
-    return SUCCEEDED(SHGetDataFromIDListA(folder, item, SHGDFIL_FINDDATA, &found, sizeof found));
-}
-
 }  // namespace
 
 std::string SizeText(IShellFolder* folder, PCUITEMID_CHILD item) {
     WIN32_FIND_DATAA found{};
-    if (IsFolderItem(folder, item) || !ReadFindData(folder, item, found)) return std::string();
+    if (IsFolderItem(folder, item) || !ItemFindData(folder, item, found)) return std::string();
     return FormatSizeRoundedUp(static_cast<int64_t>(FindDataSize(folder, item, found)));
 }
 
@@ -33,7 +29,7 @@ std::string TypeText(IShellFolder* folder, PCUITEMID_CHILD item) {
     WIN32_FIND_DATAA found{};
     ComPtr<IShellFolder2> details;
     SHELLDETAILS detail{};
-    if (ReadFindData(folder, item, found) && SUCCEEDED(folder->QueryInterface(IID_IShellFolder2, details.PutVoid())) &&
+    if (ItemFindData(folder, item, found) && SUCCEEDED(folder->QueryInterface(IID_IShellFolder2, details.PutVoid())) &&
         SUCCEEDED(details->GetDetailsOf(item, kTypeColumn, &detail)))
         return NameResultToText(detail.str, item);
     SHFILEINFOA info{};
@@ -46,12 +42,12 @@ std::string TypeText(IShellFolder* folder, PCUITEMID_CHILD item) {
 
 std::string DateText(IShellFolder* folder, PCUITEMID_CHILD item) {
     WIN32_FIND_DATAA found{};
-    if (!ReadFindData(folder, item, found)) return std::string();
+    if (!ItemFindData(folder, item, found)) return std::string();
     return FormatFileTime(found.ftLastWriteTime);
 }
 
 std::string AttributeText(IShellFolder* folder, PCUITEMID_CHILD item) {
     WIN32_FIND_DATAA found{};
-    if (!ReadFindData(folder, item, found)) return std::string();
+    if (!ItemFindData(folder, item, found)) return std::string();
     return FormatAttributes(found.dwFileAttributes);
 }

@@ -125,6 +125,21 @@ bool ListPane::Resort() {
     return true;
 }
 
+bool ListPane::SortBy(const SortState& sort) {
+    state_.sort = sort;
+    return Resort();
+}
+
+// Whatever changed the rows, the strip then shows their new total and the order they are in; the
+// order changes with the tab shown, a header click and the strip's own buttons.
+void ListPane::AttachInfoStrip(HWND strip) {
+    info_.Attach(strip, *theme_, controlId_ == kSubListId ? kSubSortButtonIds : kMainSortButtonIds);
+    model_.SetContentsChangedAction([this] {
+        info_.ShowTotalStatus();
+        info_.RefreshSortButtons();
+    });
+}
+
 // The widths the user gave the columns on screen belong to the style that shows them; they are
 // kept before the columns go, so that each style finds its own again.
 void ListPane::KeepColumnWidths() {
@@ -319,8 +334,6 @@ LRESULT ListPane::OnNotify(NMHDR* header) {
     }
 }
 
-LRESULT ListPane::OnGetInfoTip(NMLVGETINFOTIPA&) { return 0; }
-
 LRESULT ListPane::OnBeginDrag(const NMLISTVIEW&) { return 0; }
 
 LRESULT ListPane::OnRightClick(const NMITEMACTIVATE& click) {
@@ -349,6 +362,8 @@ void ListPane::RecordSelectionAfterKey(WORD key) {
 }
 
 void ListPane::OnItemChanged(const NMLISTVIEW& change) {
+    // A refill's own state changes end in the total text, which the refill shows itself.
+    if (!model_.Refilling()) info_.ShowSelectionStatus();
     if (!recordAtNextChange_ || !(change.uChanged & LVIF_STATE)) return;
     int row = SingleSelectedRow();
     if (row == -1) return;

@@ -13,6 +13,7 @@
 #include "core/list_view_state.h"
 #include "core/settings_table.h"
 #include "panes/list/folder_list.h"
+#include "panes/list/info_strip.h"
 #include "panes/list/list_host.h"
 #include "panes/list/wheel_offer.h"
 #include "panes/list/list_lock.h"
@@ -80,6 +81,12 @@ public:
     bool Show(ComPtr<IShellFolder> folder);
     bool Reload();
     bool Resort();
+    // Sorts the rows again in another order.
+    bool SortBy(const SortState& sort);
+
+    // The strip under the list shows from now on the list's counts and sort order.
+    void AttachInfoStrip(HWND strip);
+    InfoStrip& Info() { return info_; }
 
     // The control's layout, extended styles, spacing images, columns and text for a view style;
     // with arrange the icons are lined up again.
@@ -188,9 +195,10 @@ private:
     void OnDoubleClick(const NMITEMACTIVATE& click);
     void OnColumnClick(const NMLISTVIEW& click);
 
-    // Notifications whose handling belongs to the parts of the list still to come: the item
-    // tooltips, dragging items out and the context menus.
+    // The item's size, time, attributes and comment as the settings ask, after its name when the
+    // control cuts the name short.
     LRESULT OnGetInfoTip(NMLVGETINFOTIPA& request);
+    // Dragging items out belongs to a part of the list still to come.
     LRESULT OnBeginDrag(const NMLISTVIEW& drag);
     LRESULT OnRightClick(const NMITEMACTIVATE& click);
 
@@ -249,6 +257,7 @@ private:
 
     ListViewState state_;
     FolderList model_;
+    InfoStrip info_{*this};
     // Which columns the control has now, from this state.
     ListColumns columns_ = ListColumns::None;
     DisplayKind display_ = DisplayKind::Name;

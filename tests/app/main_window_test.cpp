@@ -119,7 +119,13 @@ TEST_F(MainWindowTest, BarsShowTheirBackgroundUntilTheirOwnersDrawThem) {
     Set("TREE", "EXIST", "1");
     RunningProgram program(Options());
     EXPECT_EQ(RGB(255, 255, 255), PaintedColour(RunningMain().Bars().treeHeader));
-    EXPECT_EQ(RGB(255, 255, 255), PaintedColour(RunningMain().Bars().mainInfo));
+    // The info strip draws itself: white, under a black line along its top.
+    HWND strip = RunningMain().Bars().mainInfo;
+    PaintedColour(strip);
+    HDC dc = GetDC(strip);
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 5, 1));
+    EXPECT_EQ(RGB(255, 255, 255), GetPixel(dc, 5, 10));
+    ReleaseDC(strip, dc);
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(RunningMain().Bars().mainHeader));
     // The tab bar draws itself, on the bar background of the settings (a plain colour by default).
     EXPECT_EQ(static_cast<COLORREF>(RunningMain().Config().backgroundTab), PaintedColour(RunningMain().Bars().tabBar));

@@ -153,6 +153,21 @@ TEST(ListViewStateSorting, AColumnOutsideTheShellsFiveSortsNothing) {
     EXPECT_EQ((std::array<int, kSortColumnCount>{}), state.sort.directions);
 }
 
+TEST(ListViewStateSorting, TheStripsButtonsTurnTheSortColumnRoundOrTakeAnotherInItsOwnDirection) {
+    SortState sort;
+    sort.column = 3;
+    sort.directions = {0, 1, 0, 7, 1};
+    ReverseSortDirection(sort);
+    EXPECT_EQ((std::array<int, kSortColumnCount>{0, 1, 0, 1, 1}), sort.directions) << "7 is not descending";
+    ReverseSortDirection(sort);
+    EXPECT_EQ(0, sort.Direction());
+    EXPECT_FALSE(ChooseSortColumn(sort, 3)) << "the present column";
+    EXPECT_FALSE(ChooseSortColumn(sort, 5));
+    ASSERT_TRUE(ChooseSortColumn(sort, 1));
+    EXPECT_EQ(1, sort.column);
+    EXPECT_EQ(1, sort.Direction());
+}
+
 TEST(ListViewStateSizes, ListAndTileColumnsFollowTheWidestNameWithAFloor) {
     EXPECT_EQ(100, ListColumnWidth(0));
     EXPECT_EQ(100, ListColumnWidth(65));

@@ -115,6 +115,21 @@ TEST_F(ListInProgramTest, TheTwoPaneViewShowsTheSubTabInTheSubList) {
     EXPECT_EQ("右の.txt", RunningMain().SubList().Model().Name(0));
 }
 
+TEST_F(ListInProgramTest, EachListsInfoStripShowsItsTotalAndCarriesItsOwnSortButtons) {
+    StartOptions options = Options();
+    options.arguments = {MakeFolder("左"), MakeFolder("右")};
+    WriteBytes(options.arguments[1] + "\\右の.txt", std::string(2048, 'r'));
+    RunningProgram program(options);
+    ASSERT_TRUE(program.Window());
+    RunningMain().ToggleTwoPaneMode();
+    InfoStrip& main = RunningMain().MainList().Info();
+    InfoStrip& sub = RunningMain().SubList().Info();
+    EXPECT_EQ(main.KeyButton()->Window(), GetDlgItem(RunningMain().Bars().mainInfo, 1403));
+    EXPECT_EQ(sub.DirectionButton()->Window(), GetDlgItem(RunningMain().Bars().subInfo, 1600));
+    EXPECT_EQ("0個のオブジェクト(0バイト)", main.StatusText());
+    EXPECT_EQ("1個のオブジェクト(2.00KB)", sub.StatusText());
+}
+
 }  // namespace
 
 namespace {
