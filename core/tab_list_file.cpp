@@ -3,30 +3,13 @@
 #include <array>
 #include <utility>
 
-#include "core/item_id_layout.h"
+#include "core/id_list_record.h"
 
 namespace tablist {
 
 namespace {
 
-enum class ListRead { Whole, Unusable, Short };
-
-// Allocates only once the bytes are known to be there.
-ListRead ReadIdList(datafile::PayloadReader& payload, IdList& list) {
-    list.clear();
-    uint32_t size = 0;
-    if (!payload.ReadU32(size) || size > payload.Remaining()) return ListRead::Short;
-    IdList bytes(size);
-    if (!payload.ReadBytes(bytes.data(), bytes.size())) return ListRead::Short;
-    if (!idlayout::IsWholeList(bytes.data(), bytes.size())) return ListRead::Unusable;
-    list.swap(bytes);
-    return ListRead::Whole;
-}
-
-void PutIdList(datafile::PayloadWriter& payload, const IdList& list) {
-    payload.PutU32(static_cast<uint32_t>(list.size()));
-    payload.PutBytes(list.data(), list.size());
-}
+using idrecord::ListRead;
 
 template <size_t N>
 bool ReadInts(datafile::PayloadReader& payload, std::array<int, N>& values) {
@@ -47,7 +30,7 @@ bool ReadInt(datafile::PayloadReader& payload, int& value) {
 
 // False when the load has to stop at this record; tab.folder is empty for a record to skip.
 bool ReadTab(datafile::PayloadReader& payload, SavedTab& tab) {
-    if (ReadIdList(payload, tab.folder) == ListRead::Short) return false;
+    if (idrecord::Read(payload, tab.folder) == ListRead::Short) return false;
     int locked = 0, customTitle = 0;
     if (!ReadInt(payload, locked) || !ReadInt(payload, customTitle)) return false;
     if (customTitle != 0) {
@@ -67,11 +50,11 @@ bool ReadTab(datafile::PayloadReader& payload, SavedTab& tab) {
 }  // namespace
 
 void EncodeTabList(const TabList& list, datafile::PayloadWriter& payload) {
-    PutIdList(payload, list.mainFolder);
-    PutIdList(payload, list.subFolder);
+    idrecord::Put(payload, list.mainFolder);
+    idrecord::Put(payload, list.subFolder);
     payload.PutU32(static_cast<uint32_t>(list.tabs.size()));
     for (const SavedTab& tab : list.tabs) {
-        PutIdList(payload, tab.folder);
+        idrecord::Put(payload, tab.folder);
         payload.PutI32(tab.locked ? 1 : 0);
         payload.PutI32(0);
         for (int direction : tab.view.sort.directions) payload.PutI32(direction);
@@ -84,8 +67,8 @@ void EncodeTabList(const TabList& list, datafile::PayloadWriter& payload) {
 TabList DecodeTabList(datafile::PayloadReader& payload, uint32_t version) {
     TabList list;
     if (version >= kFirstVersionWithShownFolders) {
-        if (ReadIdList(payload, list.mainFolder) == ListRead::Short ||
-            ReadIdList(payload, list.subFolder) == ListRead::Short) {
+        if (idrecord::Read(payload, list.mainFolder) == ListRead::Short ||
+            idrecord::Read(payload, list.subFolder) == ListRead::Short) {
             list.mainFolder.clear();
             list.subFolder.clear();
             return list;
