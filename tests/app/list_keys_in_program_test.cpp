@@ -29,19 +29,7 @@ protected:
         options.arguments = {folder_.Path() + "一", folder_.Path() + "二", folder_.Path() + "三"};
         return options;
     }
-    // A key pressed while a modifier is held, through the system's input.
-    static void Chord(HWND list, WORD modifier, WORD key) {
-        SetForegroundWindow(GetAncestor(list, GA_ROOT));
-        SetFocus(list);
-        INPUT strokes[4] = {};
-        for (INPUT& stroke : strokes) stroke.type = INPUT_KEYBOARD;
-        strokes[0].ki.wVk = strokes[3].ki.wVk = modifier;
-        strokes[1].ki.wVk = strokes[2].ki.wVk = key;
-        strokes[2].ki.dwFlags = strokes[3].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(4, strokes, sizeof(INPUT));
-        PumpUntil([] { return false; }, 200);
-    }
-    static void CtrlTab(HWND list) { Chord(list, VK_CONTROL, VK_TAB); }
+    static void CtrlTab(HWND list) { TypeKeys(list, {VK_CONTROL}, {VK_TAB}); }
     std::string ShownPath() { return Tabs().Tab(Tabs().Selection(tabs::Pane::Main))->folder->Path(); }
     tabs::TabModel& Tabs() { return RunningMain().Tabs(); }
     std::string ShownName(ListPane& list) { return list.Model().Count() == 1 ? list.Model().Name(0) : "?"; }
@@ -106,12 +94,12 @@ TEST_F(ListKeysInProgramTest, BackspaceGoesUpAndAltLeftComesBackTheSameWay) {
     top.pop_back();
     EXPECT_EQ(top, ShownPath());
     EXPECT_EQ(2u, Tabs().History(1).size());
-    Chord(list, VK_MENU, VK_LEFT);
+    TypeKeys(list, {VK_MENU}, {VK_LEFT});
     EXPECT_EQ(folder_.Path() + "一", ShownPath());
-    Chord(list, VK_MENU, VK_LEFT);
+    TypeKeys(list, {VK_MENU}, {VK_LEFT});
     EXPECT_EQ(deep, ShownPath());
     EXPECT_TRUE(Tabs().History(1).empty());
-    Chord(list, VK_MENU, VK_LEFT);
+    TypeKeys(list, {VK_MENU}, {VK_LEFT});
     EXPECT_EQ(deep, ShownPath()) << "with no history Alt+Left does nothing";
     EXPECT_EQ(1, Tabs().Count());
 }

@@ -38,14 +38,29 @@ void SelectRows(HWND list, const std::vector<int>& rows) {
     }
 }
 
-void TypeInto(HWND list, WORD key) {
-    SetForegroundWindow(GetAncestor(list, GA_ROOT));
-    SetFocus(list);
-    INPUT strokes[2] = {};
-    strokes[0].type = INPUT_KEYBOARD;
-    strokes[0].ki.wVk = key;
-    strokes[1] = strokes[0];
-    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, strokes, sizeof(INPUT));
+void TypeInto(HWND list, WORD key) { TypeKeys(list, {}, {key}); }
+
+void TypeKeys(HWND window, const std::vector<WORD>& held, const std::vector<WORD>& keys) {
+    SetForegroundWindow(GetAncestor(window, GA_ROOT));
+    SetFocus(window);
+    SendKeys(held, keys);
     PumpUntil([] { return false; }, 200);
+}
+
+void SendKeys(const std::vector<WORD>& held, const std::vector<WORD>& keys) {
+    std::vector<INPUT> strokes;
+    auto stroke = [&strokes](WORD key, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        strokes.push_back(input);
+    };
+    for (WORD key : held) stroke(key, 0);
+    for (WORD key : keys) {
+        stroke(key, 0);
+        stroke(key, KEYEVENTF_KEYUP);
+    }
+    for (auto key = held.rbegin(); key != held.rend(); ++key) stroke(*key, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
 }

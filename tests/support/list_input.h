@@ -17,3 +17,8 @@ void SelectRows(HWND list, const std::vector<int>& rows);
 // The list's window brought forward and the list given the focus, then a key pressed and released
 // through the system's input; what it causes is handled before this returns.
 void TypeInto(HWND list, WORD key);
+// As TypeInto, for any window and keys: the held keys pressed in order, each key pressed and
+// released, then the held keys released in the opposite order.
+void TypeKeys(HWND window, const std::vector<WORD>& held, const std::vector<WORD>& keys);
+// The same keys through the system's input, left in the queue for the caller's message loop.
+void SendKeys(const std::vector<WORD>& held, const std::vector<WORD>& keys);
