@@ -110,6 +110,8 @@ void MainWindow::RunCreationSequence() {
     tabBar_.Create(bars_.tabBar, tabModel_, *this, context_.fonts.tab, context_.folder.DataFile(kLauncherFileName));
     CreateFrameButtons();
     favourites_.Create(window_);
+    mainList_.AttachHeaderBar(bars_.mainHeader, favourites_);
+    subList_.AttachHeaderBar(bars_.subHeader, favourites_);
 
     bool anyTabOpened = OpenPathsAsTabs(startPaths_) > 0;
     startPaths_.clear();

@@ -2,7 +2,7 @@
 // self-drawn frame with its buttons, the bars, the lists, the trees and the tabs. Its work is
 // split by concern over main_window.cpp (messages), lifecycle.cpp (creation and destruction),
 // main_layout.cpp, chrome.cpp, frame_buttons.cpp, frame_paint.cpp, splitter.cpp,
-// window_menus.cpp and handover_receiver.cpp.
+// window_menus.cpp, handover_receiver.cpp, tab_host.cpp and navigation_host.cpp.
 #pragma once
 #include <windows.h>
 
@@ -180,6 +180,10 @@ private:
     void ToggleGestures(ListPane& list) override;
     void GoUp(ListPane& list) override;
     void GoBack(ListPane& list) override;
+    std::vector<ComPtr<IShellFolder>> BackHistory(const ListPane& list) const override;
+    void GoToHistoryEntry(ListPane& list, int entry) override;
+    void ShowFolder(ListPane& list, ComPtr<IShellFolder> folder, bool rememberFolder) override;
+    void OpenFolderAsNewTab(ComPtr<IShellFolder> folder) override;
     bool ShowNextTab(ListPane& list) override;
     void MoveFocusOn(ListPane& list) override;
     void CopyToOtherList(ListPane& list, bool move) override;

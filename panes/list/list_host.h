@@ -1,5 +1,6 @@
 // What a folder list asks of the program around it: the tabs through which it shows folders and
-// opens items, the mouse gestures, and the window's panes that its keys reach. The main window answers; tests record.
+// opens items, the back histories that its header bar offers, the mouse gestures, and the window's
+// panes that its keys reach. The main window answers; tests record.
 #pragma once
 #include <windows.h>
 #include <shlobj.h>
@@ -31,6 +32,18 @@ public:
     // newest folder of its tab's back history.
     virtual void GoUp(ListPane& list) = 0;
     virtual void GoBack(ListPane& list) = 0;
+    // The folders of the back history of the tab that the list shows, newest first; none for the
+    // sub list while it is not shown.
+    virtual std::vector<ComPtr<IShellFolder>> BackHistory(const ListPane& list) const = 0;
+    // The list shows entry `entry` of that history (1 is the newest), and once it does, the entries
+    // down to that one go.
+    virtual void GoToHistoryEntry(ListPane& list, int entry) = 0;
+    // The list shows a folder through its tab, as a double-click on it does; with rememberFolder
+    // the folder shown now goes to the front of the tab's back history once the new one is shown.
+    virtual void ShowFolder(ListPane& list, ComPtr<IShellFolder> folder, bool rememberFolder) = 0;
+    // The folder becomes a new tab at the end of the row, which the main list shows, whichever
+    // list asked.
+    virtual void OpenFolderAsNewTab(ComPtr<IShellFolder> folder) = 0;
     // Ctrl+Tab: the list shows its next tab, never the one the other list shows; false when there
     // is nothing to step to.
     virtual bool ShowNextTab(ListPane& list) = 0;

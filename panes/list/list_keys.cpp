@@ -48,11 +48,15 @@ LRESULT ListPane::OnListKey(WORD key) {
     }
     case VK_SPACE: StepSelection(); return 1;
     case VK_BACK:
-        if (!ctrl) host_->GoUp(*this);
+        if (ctrl) header_.ShowAncestorMenu();
+        else
+            host_->GoUp(*this);
         return 1;
     case VK_LEFT:
         if (!alt) return 0;
-        if (!ctrl) host_->GoBack(*this);
+        if (ctrl) header_.ShowHistoryMenu();
+        else
+            host_->GoBack(*this);
         return 1;
     case 'A':
         if (!ctrl) return 0;

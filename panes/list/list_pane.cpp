@@ -103,12 +103,18 @@ void ListPane::CreateLook(const Settings& settings) {
     look_.frame.Reset(CreateSolidBrush(kFrameColour));
 }
 
+void ListPane::AttachHeaderBar(HWND bar, const FavouriteSource& favourites) {
+    header_.Attach(bar, controlId_ == kSubListId ? kSubHeaderIds : kMainHeaderIds, *theme_, look_.fixedFont.Get(),
+                   *host_, favourites);
+}
+
 bool ListPane::Show(ComPtr<IShellFolder> folder) {
     CommitCommentEdit();
     if (!model_.Fill(std::move(folder))) return false;
     dropRow_ = -1;
     SetViewStyle(state_.style, false);
     SizeListColumns(model_.WidestName());
+    header_.ShowPath();
     return true;
 }
 
@@ -116,6 +122,7 @@ bool ListPane::Reload() {
     if (!model_.Reload()) return false;
     dropRow_ = -1;
     SizeListColumns(model_.WidestName());
+    header_.ShowPath();
     return true;
 }
 

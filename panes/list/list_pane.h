@@ -12,7 +12,9 @@
 #include "core/list_search.h"
 #include "core/list_view_state.h"
 #include "core/settings_table.h"
+#include "panes/favourites/favourite_entries.h"
 #include "panes/list/folder_list.h"
+#include "panes/list/header_bar.h"
 #include "panes/list/info_strip.h"
 #include "panes/list/list_host.h"
 #include "panes/list/wheel_offer.h"
@@ -71,6 +73,9 @@ public:
     void SetWheelOffer(WheelOffer* offer) { wheelOffer_ = offer; }
     // Until a source is set, the thumbnail style draws every item's placeholder.
     void SetThumbnails(ThumbnailSource* thumbnails) { thumbnails_ = thumbnails; }
+    // The list's bar window becomes its header bar, once the host is set.
+    void AttachHeaderBar(HWND bar, const FavouriteSource& favourites);
+    HeaderBar& Header() { return header_; }
     HWND Window() const { return window_; }
     HWND CommentEditor() const { return editor_; }
     FolderList& Model() { return model_; }
@@ -276,4 +281,5 @@ private:
 
     Subclass listSubclass_;
     Subclass editorSubclass_;
+    HeaderBar header_{*this};
 };

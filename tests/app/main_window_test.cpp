@@ -126,7 +126,8 @@ TEST_F(MainWindowTest, BarsShowTheirBackgroundUntilTheirOwnersDrawThem) {
     EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 5, 1));
     EXPECT_EQ(RGB(255, 255, 255), GetPixel(dc, 5, 10));
     ReleaseDC(strip, dc);
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedColour(RunningMain().Bars().mainHeader));
+    // The list's header bar draws itself white, with its path box in the middle.
+    EXPECT_EQ(RGB(255, 255, 255), PaintedColour(RunningMain().Bars().mainHeader));
     // The tab bar draws itself, on the bar background of the settings (a plain colour by default).
     EXPECT_EQ(static_cast<COLORREF>(RunningMain().Config().backgroundTab), PaintedColour(RunningMain().Bars().tabBar));
 }

@@ -22,6 +22,12 @@ void RecordingListHost::OpenItemsAsTabs(ListPane&, ComPtr<IShellFolder> parent, 
     tabCalls.push_back(paths);
 }
 
+void RecordingListHost::ShowFolder(ListPane&, ComPtr<IShellFolder> folder, bool rememberFolder) {
+    shownFolders.push_back(Opening{ItemPath(folder.Get()), rememberFolder});
+}
+
+void RecordingListHost::OpenFolderAsNewTab(ComPtr<IShellFolder> folder) { newTabs.push_back(ItemPath(folder.Get())); }
+
 NotifyRouter::NotifyRouter(HWND parent, ListPane& list) : list_(list) {
     subclass_.Attach(parent, &NotifyRouter::Route, this);
 }

@@ -34,6 +34,10 @@ public:
     void ToggleGestures(ListPane&) override { ++gestureToggles; }
     void GoUp(ListPane&) override { ++upRequests; }
     void GoBack(ListPane&) override { ++backRequests; }
+    std::vector<ComPtr<IShellFolder>> BackHistory(const ListPane&) const override { return {}; }
+    void GoToHistoryEntry(ListPane&, int) override {}
+    void ShowFolder(ListPane& list, ComPtr<IShellFolder> folder, bool rememberFolder) override;
+    void OpenFolderAsNewTab(ComPtr<IShellFolder> folder) override;
     bool ShowNextTab(ListPane&) override {
         ++nextTabRequests;
         return nextTabAnswer;
@@ -53,6 +57,9 @@ public:
     int upRequests = 0, backRequests = 0;
     // Whether each copy to the other list was a move.
     std::vector<bool> otherListCopies;
+    // The folders that the header bar's menus show in the list or open as new tabs, by full path.
+    std::vector<Opening> shownFolders;
+    std::vector<std::string> newTabs;
     int nextTabRequests = 0, focusMoves = 0, twoPaneToggles = 0, treeToggles = 0, helpRequests = 0;
 };
 
