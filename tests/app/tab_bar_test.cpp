@@ -362,7 +362,9 @@ TEST_F(TabBarProgramTest, ATabMenuChoiceReachesItsTabEvenWhenTheTabsMovedWhileTh
 class TabBarMenusTest : public TabBarProgramTest {
 protected:
     void Press(SkinnedButton* button) { Click(Centre(button)); }
-    void RightPress(SkinnedButton* button) {
+    // Returns once the driver has answered the menu that the press opens, or after some seconds.
+    void RightPress(SkinnedButton* button, const IdleDriver& driver) {
+        int seen = driver.menusSeen;
         // From elsewhere, as a user comes to a button: a menu just closed over it left the pointer
         // with no window under it until it moves.
         POINT centre = Centre(button);
@@ -370,7 +372,8 @@ protected:
         MouseTo(centre);
         SendMouse(MOUSEEVENTF_RIGHTDOWN);
         SendMouse(MOUSEEVENTF_RIGHTUP);
-        Pump(300);
+        for (int wait = 0; wait < 50 && driver.menusSeen == seen; ++wait) Pump(100);
+        Pump(200);
     }
     static POINT Centre(SkinnedButton* button) {
         RECT rect;
@@ -398,7 +401,7 @@ TEST_F(TabBarMenusTest, TheNewTabButtonsMenuClosesDuplicatesAndOffersUnlockedOnl
         items = GetMenuItemCount(MenuOf(menuWindow));
         ChooseItemAt(menuWindow, 1);
     };
-    RightPress(Bar().NewTabButton());
+    RightPress(Bar().NewTabButton(), driver);
     EXPECT_EQ(1, driver.menusSeen);
     EXPECT_EQ(3, items);
     EXPECT_EQ("甲 乙 ", Names());
@@ -410,7 +413,7 @@ TEST_F(TabBarMenusTest, TheNewTabButtonsMenuClosesDuplicatesAndOffersUnlockedOnl
         items = GetMenuItemCount(MenuOf(menuWindow));
         ChooseItemAt(menuWindow, 3);
     };
-    RightPress(Bar().NewTabButton());
+    RightPress(Bar().NewTabButton(), driver);
     EXPECT_EQ(4, items);
     EXPECT_EQ("乙 ", Names()) << "only the locked tab stays";
 }
@@ -424,12 +427,12 @@ TEST_F(TabBarMenusTest, TheRowButtonsMenuShowsARowOrTheLauncher) {
     ASSERT_TRUE(tabbar::RowHoldsTabs(Bar().Layout(), 2));
     IdleDriver driver(program_->Window());
     ChooseInMenus(driver, {1});
-    RightPress(Bar().RowButton());
+    RightPress(Bar().RowButton(), driver);
     EXPECT_EQ(2, Bar().DisplayedRow());
     EXPECT_FALSE(Bar().LauncherMode());
     driver.menusSeen = 0;
     driver.onMenu = [&](HWND menuWindow) { ChooseItemAt(menuWindow, GetMenuItemCount(MenuOf(menuWindow)) - 1); };
-    RightPress(Bar().RowButton());
+    RightPress(Bar().RowButton(), driver);
     EXPECT_TRUE(Bar().LauncherMode());
 }
 
@@ -444,6 +447,8 @@ TEST_F(TabBarMenusTest, TheChevronMenuShowsATabThatNoRowHolds) {
     IdleDriver driver(program_->Window());
     ChooseInMenus(driver, {0});
     Press(Bar().ChevronButton());
+    for (int wait = 0; wait < 50 && driver.menusSeen == 0; ++wait) Pump(100);
+    Pump(200);
     EXPECT_EQ(1, driver.menusSeen);
     EXPECT_EQ(firstHidden, Tabs().Selection(tabs::Pane::Main));
     EXPECT_EQ(folders[static_cast<size_t>(firstHidden - 1)], MainListPath());
@@ -462,7 +467,8 @@ TEST_F(TabBarMenusTest, RenamingATabThroughItsMenuGivesEveryTabOfTheFolderTheNam
     MouseTo(TabPoint(1));
     SendMouse(MOUSEEVENTF_RIGHTDOWN);
     SendMouse(MOUSEEVENTF_RIGHTUP);
-    Pump(500);
+    for (int wait = 0; wait < 50 && driver.dialogsSeen == 0; ++wait) Pump(100);
+    Pump(300);
     EXPECT_EQ(1, driver.dialogsSeen);
     EXPECT_EQ("仕事", Tabs().Tab(1)->title);
     EXPECT_EQ("仕事", Tabs().Tab(3)->title);
