@@ -331,6 +331,10 @@ LRESULT ListPane::OnNotify(NMHDR* header) {
     // The control's own label editor never opens: names are changed through the program's rename.
     case LVN_BEGINLABELEDITA: return 1;
     case LVN_ITEMCHANGED: OnItemChanged(*reinterpret_cast<NMLISTVIEW*>(header)); return 0;
+    // A range selected with Shift comes as one notice of the whole range.
+    case LVN_ODSTATECHANGED:
+        if (!model_.Refilling()) info_.ShowSelectionStatus();
+        return 0;
     case NM_CUSTOMDRAW: return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(header));
     case NM_RCLICK: return OnRightClick(*reinterpret_cast<NMITEMACTIVATE*>(header));
     case NM_DBLCLK: OnDoubleClick(*reinterpret_cast<NMITEMACTIVATE*>(header)); return 0;

@@ -74,6 +74,17 @@ TEST_F(InfoStripTest, TheSelectionShowsItsCountAndSizeUntilClearedOrAGestureTake
     EXPECT_EQ("4個のオブジェクト(10.9KB)", Status());
 }
 
+TEST_F(InfoStripTest, ARangeSelectedWithShiftIsCountedWhole) {
+    Click(CellCentre(RowOf("a.txt"), 0));
+    // Shift sent with the pointer is lost under the virtual display; the button message carries it.
+    POINT last = CellCentre(RowOf("c.txt"), 0);
+    SendMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(last.x, last.y));
+    SendMessageA(List(), WM_LBUTTONUP, MK_SHIFT, MAKELPARAM(last.x, last.y));
+    Pump();
+    ASSERT_EQ(3, SendMessageA(List(), LVM_GETSELECTEDCOUNT, 0, 0));
+    EXPECT_EQ("3個のオブジェクトを選択(6.00KB)", Status());
+}
+
 // The names sort as the sizes do, so that the order is the same whichever column the shell
 // compares.
 TEST_F(InfoStripTest, TheButtonsAndAHeaderClickResortAndTheButtonsShowTheOrder) {
