@@ -122,6 +122,8 @@ void MainWindow::RunCreationSequence() {
     SetWindowPos(window_, nullptr, settings.windowX, settings.windowY, settings.windowWidth, settings.windowHeight,
                  SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
     LayOut(false);
+    tree_.Start(*this, TreeShared{settings, theme_, context_.shell, context_.instance}, bars_.treeHeader, &tabBar_,
+                context_.folder.DataFile(kTreeHideFileName));
     LoadPane(tabs::Pane::Main);
     if (tabModel_.Selection(tabs::Pane::Sub) != -1) LoadPane(tabs::Pane::Sub);
     startMaximisedRequest_ = settings.windowMaximized != 0;
@@ -147,6 +149,7 @@ void MainWindow::RunDestructionSequence() {
     tabModel_.SaveViewState(tabs::Pane::Sub);
     SaveTabAliases(context_.folder.DataFile(kTabAliasFileName), aliases_);
     SaveTabList(context_.folder.DataFile(kTabListFileName), tabModel_, TwoPane());
+    tree_.Shutdown();
     tabBar_.Destroy();
     buttons_ = FrameButtons{};
     tray_.Remove();

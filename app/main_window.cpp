@@ -152,6 +152,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (header->hwndFrom && header->hwndFrom == mainList_.Window()) return mainList_.OnNotify(header);
         if (header->hwndFrom && header->hwndFrom == subList_.Window()) return subList_.OnNotify(header);
+        if (header->hwndFrom && header->hwndFrom == tree_.Window()) return tree_.OnNotify(header);
         return 0;
     }
     case WM_NCHITTEST: return FrameHitTest(wParam, lParam);

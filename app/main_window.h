@@ -25,6 +25,7 @@
 #include "panes/tabs/tab_bar.h"
 #include "panes/tabs/tab_bar_host.h"
 #include "panes/tree/folder_tree.h"
+#include "panes/tree/tree_host.h"
 #include "ui/theme.h"
 
 extern const char kMainWindowClass[];
@@ -34,7 +35,7 @@ constexpr UINT kReloadListMessage = WM_APP + 1;
 // What the shell's menus send an owner window to find the browser that shows their items.
 constexpr UINT kShellBrowserRequest = WM_USER + 7;
 
-class MainWindow : private tabs::TabPanes, private ListHost, private TabBarHost {
+class MainWindow : private tabs::TabPanes, private ListHost, private TabBarHost, private TreeHost {
 public:
     explicit MainWindow(AppContext& context);
     // Destroys the window if it is still there; the object is unbound from it either way.
@@ -189,6 +190,12 @@ private:
     void CopyToOtherList(ListPane& list, bool move) override;
     void ToggleTwoPaneView() override { ToggleTwoPaneMode(); }
     void ToggleTreePane() override { ToggleTreeMode(); }
+
+    // What the folder tree asks of the window.
+    IShellFolder* MainListFolder() override { return mainList_.Model().Folder(); }
+    void ShowInMainList(ComPtr<IShellFolder> folder) override;
+    void FocusMainList() override { SetFocus(mainList_.Window()); }
+    void PlayTreeSound(TreeSound sound) override;
 
     tabs::Pane PaneOf(const ListPane& list) const { return &list == &subList_ ? tabs::Pane::Sub : tabs::Pane::Main; }
     const ListPane& ListOf(tabs::Pane pane) const { return pane == tabs::Pane::Main ? mainList_ : subList_; }

@@ -24,6 +24,7 @@ void MainWindow::LoadPane(tabs::Pane pane) {
     ListPane& list = ListOf(pane);
     list.TakeViewState(ShownViewState(tab->view));
     list.Show(ComPtr<IShellFolder>::Share(ShellTabFolder::ShellFolderOf(tab->folder)));
+    if (pane == tabs::Pane::Main) tree_.SyncToList(list.Model().Folder());
     // A fill in either list ends the single selection of both.
     ListOf(pane == tabs::Pane::Main ? tabs::Pane::Sub : tabs::Pane::Main).Model().lastSingleSelection = -1;
 }
@@ -126,6 +127,18 @@ void MainWindow::GoUp(ListPane& list) {
     if (!parent) return;
     context_.sounds.PlayEventSound(SoundEvent::BTN);
     Carry(tabModel_.NavigateRemembering(PaneOf(list), std::make_shared<ShellTabFolder>(std::move(parent))));
+}
+
+void MainWindow::ShowInMainList(ComPtr<IShellFolder> folder) {
+    if (!folder) return;
+    Carry(tabModel_.NavigateRemembering(tabs::Pane::Main, std::make_shared<ShellTabFolder>(std::move(folder))));
+}
+
+void MainWindow::PlayTreeSound(TreeSound sound) {
+    SoundEvent event = sound == TreeSound::Erase     ? SoundEvent::ERASE
+                       : sound == TreeSound::Unerase ? SoundEvent::UNERASE
+                                                     : SoundEvent::BTN;
+    context_.sounds.PlayEventSound(event);
 }
 
 void MainWindow::GoBack(ListPane& list) {

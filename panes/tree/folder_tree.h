@@ -1,15 +1,44 @@
-// The folder tree of the left pane.
+// The folder tree of the left pane: the shell namespace from the desktop down, folders only,
+// filled as items are expanded. Selecting a folder shows it in the main list; with the SYNC
+// setting the tree follows the main list. The pane owns its control's items, the bar above it and
+// the list of folders erased from it. Its work is split over folder_tree.cpp (the control and its
+// messages), tree_fill.cpp (filling, finding and refreshing), tree_commands.cpp (selection, keys,
+// rename, menu, colours) and tree_hiding.cpp (the hide mode and the erased folders).
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
 
+#include <string>
+#include <vector>
+
+#include "core/settings_table.h"
+#include "panes/list/wheel_offer.h"
+#include "panes/tree/hidden_folders.h"
+#include "panes/tree/tree_bar.h"
+#include "panes/tree/tree_host.h"
+#include "shell/shell_services.h"
+#include "ui/theme.h"
 #include "win/owners.h"
+#include "win/subclass.h"
 
 constexpr int kFolderTreeId = 1110;
+// Posted to the tree by itself: an erased item goes once its selection notification is over.
+constexpr UINT kRemoveErasedItemMessage = WM_APP + 20;
+
+// What the tree shares with the program, all of it living longer than the tree.
+struct TreeShared {
+    const Settings& settings;
+    const Theme& theme;
+    ShellServices& shell;
+    HINSTANCE instance;
+};
 
 class FolderTreePane {
 public:
     FolderTreePane() = default;
-    // The control keeps no font of its own: it is told to forget the pane's font first.
+    // The control keeps neither the pane's font nor its procedure, and its items let go of their
+    // identifier lists.
     ~FolderTreePane();
     FolderTreePane(const FolderTreePane&) = delete;
     FolderTreePane& operator=(const FolderTreePane&) = delete;
@@ -19,7 +48,103 @@ public:
     void SetTextColour(COLORREF colour);
     HWND Window() const { return window_; }
 
+    // Loads the erased folders, fills the root with the desktop and opens it and the computer.
+    void Start(TreeHost& host, const TreeShared& shared, HWND bar, WheelOffer* wheel, std::string hiddenFile);
+    // Writes the erased folders and removes every item.
+    void Shutdown();
+
+    // Every WM_NOTIFY of the control.
+    LRESULT OnNotify(NMHDR* header);
+
+    HTREEITEM Root() const;
+    // The item of a folder, expanding the way down; null for the desktop and when any level is
+    // missing.
+    HTREEITEM FindItem(PCIDLIST_ABSOLUTE folder);
+    // Selects the folder's item without showing it in the main list; false when there is none.
+    bool SelectFolder(PCIDLIST_ABSOLUTE folder);
+    // Brings the filled part of the tree under the item in line with the folders; asked again
+    // while it runs, the whole tree is refreshed once more afterwards.
+    void RefreshSubtree(HTREEITEM item);
+    void Refresh() { RefreshSubtree(Root()); }
+    // After the main list has loaded a folder: selected in the tree when the settings say so.
+    void SyncToList(IShellFolder* shown);
+    // The label under a point on the screen goes into editing.
+    void EditLabelAt(POINT screenPoint);
+
+    // The absolute list of an item's folder; null when there is none.
+    ItemIdList AbsoluteListOf(HTREEITEM item) const;
+    std::string TextOf(HTREEITEM item) const;
+
+    // The hide mode and the erased folders.
+    bool HideMode() const { return hideMode_; }
+    bool ShowsErased() const { return showErased_; }
+    void ToggleHideMode();
+    void ToggleMagnifier();
+    void ShowHiddenFoldersMenu();
+    const HiddenFolders& Hidden() const { return hidden_; }
+    TreeBar& Bar() { return bar_; }
+
 private:
+    struct ItemData;
+    // Selections, insertions and deletions that the tree makes itself, during which its
+    // notifications do not act.
+    class OwnChange;
+
+    static LRESULT Procedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static int CALLBACK CompareChildren(LPARAM first, LPARAM second, LPARAM folder);
+
+    static ItemData* DataOf(LPARAM parameter) { return reinterpret_cast<ItemData*>(parameter); }
+    ItemData* DataOf(HTREEITEM item) const;
+    HTREEITEM ParentOf(HTREEITEM item) const;
+    std::vector<HTREEITEM> ChildrenOf(HTREEITEM item) const;
+    HTREEITEM Selected() const;
+    // The item's parent folder and a copy of its own relative list; false for the root.
+    bool SplitItem(HTREEITEM item, ComPtr<IShellFolder>& parent, ItemIdList& child) const;
+
+    // Filling and refreshing (tree_fill.cpp).
+    void FillRoot();
+    bool FillChildren(HTREEITEM item);
+    bool EnumerateFolders(IShellFolder* folder, std::vector<ItemIdList>& children) const;
+    HTREEITEM InsertChild(HTREEITEM parent, IShellFolder* folder, ItemIdList child, bool marked);
+    void UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdList child, bool marked);
+    void SortChildren(HTREEITEM item, IShellFolder* folder);
+    void DeleteChildren(HTREEITEM item);
+    HTREEITEM MatchingChild(HTREEITEM parent, IShellFolder* folder, PCUITEMID_CHILD wanted) const;
+    void Merge(HTREEITEM item);
+
+    // What the notifications and keys do (tree_commands.cpp).
+    void OnSelectionChanged(const NMTREEVIEWA& change);
+    bool BeginLabelEditRefused(const NMTVDISPINFOA& info) const;
+    void EndLabelEdit(const NMTVDISPINFOA& info);
+    bool OnKey(WORD key, bool altHeld);
+    void InvokeVerbOnSelected(const char* verb);
+    void ShowContextMenu();
+    LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw) const;
+
+    // The hide mode's side of the selection (tree_hiding.cpp).
+    void EraseOrRestore(HTREEITEM item);
+    void RemoveErasedItem(HTREEITEM item);
+    bool OnSetCursor() const;
+
     HWND window_ = nullptr;
+    HWND mainWindow_ = nullptr;
     Font font_;
+    Subclass subclass_;
+    TreeHost* host_ = nullptr;
+    const Settings* settings_ = nullptr;
+    const Theme* theme_ = nullptr;
+    ShellServices* shell_ = nullptr;
+    HINSTANCE instance_ = nullptr;
+    WheelOffer* wheel_ = nullptr;
+    std::string hiddenFile_;
+    HiddenFolders hidden_;
+    TreeBar bar_;
+    bool started_ = false;
+    int ownChanges_ = 0;
+    bool refreshing_ = false;
+    bool refreshAgain_ = false;
+    // The top item before a refresh, cleared should the refresh delete it.
+    HTREEITEM firstVisible_ = nullptr;
+    bool hideMode_ = false;
+    bool showErased_ = false;
 };

@@ -1,0 +1,297 @@
+// Filling the folder tree: the root, an item's children when it is expanded, the way down to a
+// folder, and the refresh that brings the filled part in line with the folders on disk.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "panes/tree/tree_item_data.h"
+#include "shell/folder_binding.h"
+#include "shell/item_lists.h"
+#include "shell/item_names.h"
+#include "win/system_text.h"
+
+namespace {
+
+constexpr char kDesktopText[] = "デスクトップ";
+// An enumeration whose result has any of these bits did not start.
+constexpr HRESULT kEnumerationFailureBits = 0x4C7;
+
+struct ChildLook {
+    std::string text;
+    int icon = -1;
+    int openIcon = -1;
+    bool hasSubfolders = false;
+    UINT state = 0;
+};
+
+ChildLook LookOf(IShellFolder* folder, PCUITEMID_CHILD child, bool marked, bool withIcons) {
+    ChildLook look;
+    SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_SHARE | SFGAO_GHOSTED;
+    if (FAILED(folder->GetAttributesOf(1, &child, &attributes))) attributes = 0;
+    look.hasSubfolders = (attributes & SFGAO_HASSUBFOLDER) != 0;
+    if (attributes & SFGAO_SHARE) look.state |= INDEXTOOVERLAYMASK(1);
+    if (attributes & SFGAO_GHOSTED) look.state |= TVIS_CUT;
+    look.text = FitTextBuffer((marked ? "*" : "") + DisplayName(folder, child));
+    if (withIcons) {
+        look.icon = IconIndex(folder, child, 0, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+        look.openIcon = IconIndex(folder, child, GIL_OPENICON, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON);
+    }
+    return look;
+}
+
+// The first `count` items of a list, as a list of their own.
+ItemIdList LeadingItems(PCIDLIST_ABSOLUTE list, size_t count) {
+    const auto* start = reinterpret_cast<const BYTE*>(list);
+    PCUIDLIST_RELATIVE at = list;
+    for (size_t item = 0; item < count && at && at->mkid.cb; ++item)
+        at = reinterpret_cast<PCUIDLIST_RELATIVE>(reinterpret_cast<const BYTE*>(at) + at->mkid.cb);
+    size_t bytes = static_cast<size_t>(reinterpret_cast<const BYTE*>(at) - start);
+    ItemIdList leading = AllocateItemList(bytes + sizeof(USHORT));
+    if (leading) std::memcpy(leading.Get(), start, bytes);
+    return leading;
+}
+
+}  // namespace
+
+void FolderTreePane::FillRoot() {
+    ItemIdList desktop = SpecialFolderList(CSIDL_DESKTOP);
+    if (!desktop) return;
+    SHFILEINFOA info{};
+    SHGetFileInfoA(reinterpret_cast<LPCSTR>(desktop.Get()), 0, &info, sizeof info,
+                   SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+    auto* data = new ItemData{std::move(desktop), false};
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(kDesktopText);
+    insert.item.iImage = insert.item.iSelectedImage = info.iIcon;
+    insert.item.cChildren = 1;
+    insert.item.lParam = reinterpret_cast<LPARAM>(data);
+    HTREEITEM root;
+    {
+        OwnChange change(*this);
+        root = TreeView_InsertItem(window_, &insert);
+    }
+    if (!root) {
+        delete data;
+        return;
+    }
+    TreeView_Expand(window_, root, TVE_EXPAND);
+    ItemIdList computer = SpecialFolderList(CSIDL_DRIVES);
+    if (HTREEITEM drives = FindItem(computer.Get())) TreeView_Expand(window_, drives, TVE_EXPAND);
+    TreeView_EnsureVisible(window_, root);
+    SendMessageA(window_, WM_HSCROLL, SB_LEFT, 0);
+}
+
+bool FolderTreePane::EnumerateFolders(IShellFolder* folder, std::vector<ItemIdList>& children) const {
+    SHCONTF flags = SHCONTF_FOLDERS | (settings_ && settings_->showHidden ? SHCONTF_INCLUDEHIDDEN : 0);
+    ComPtr<IEnumIDList> contents;
+    HRESULT result = folder->EnumObjects(mainWindow_, flags, contents.Put());
+    if ((result & kEnumerationFailureBits) != 0 || !contents) return false;
+    PITEMID_CHILD child = nullptr;
+    ULONG fetched = 0;
+    while (contents->Next(1, &child, &fetched) == S_OK && fetched == 1) children.emplace_back(child);
+    return true;
+}
+
+HTREEITEM FolderTreePane::InsertChild(HTREEITEM parent, IShellFolder* folder, ItemIdList child, bool marked) {
+    ChildLook look = LookOf(folder, child.Get(), marked, true);
+    auto* data = new ItemData{std::move(child), false};
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_PARAM | TVIF_STATE;
+    insert.item.pszText = const_cast<char*>(look.text.c_str());
+    insert.item.iImage = look.icon;
+    insert.item.iSelectedImage = look.openIcon;
+    insert.item.cChildren = look.hasSubfolders ? 1 : 0;
+    insert.item.lParam = reinterpret_cast<LPARAM>(data);
+    insert.item.stateMask = TVIS_OVERLAYMASK | TVIS_CUT;
+    insert.item.state = look.state;
+    HTREEITEM inserted = TreeView_InsertItem(window_, &insert);
+    if (!inserted) delete data;
+    return inserted;
+}
+
+void FolderTreePane::UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdList child, bool marked) {
+    ItemData* data = DataOf(item);
+    if (!data) return;
+    ChildLook look = LookOf(folder, child.Get(), marked, false);
+    data->list = std::move(child);
+    TVITEMA update{};
+    update.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_STATE;
+    update.hItem = item;
+    update.pszText = const_cast<char*>(look.text.c_str());
+    update.stateMask = TVIS_OVERLAYMASK | TVIS_CUT;
+    update.state = look.state;
+    // An item whose children are listed keeps its button whatever the folder says.
+    if (!TreeView_GetChild(window_, item)) {
+        update.mask |= TVIF_CHILDREN;
+        update.cChildren = look.hasSubfolders ? 1 : 0;
+    }
+    TreeView_SetItem(window_, &update);
+}
+
+int CALLBACK FolderTreePane::CompareChildren(LPARAM first, LPARAM second, LPARAM folder) {
+    ItemData* a = DataOf(first);
+    ItemData* b = DataOf(second);
+    if (!a || !b) return 0;
+    HRESULT result = reinterpret_cast<IShellFolder*>(folder)->CompareIDs(0, a->list.Get(), b->list.Get());
+    return FAILED(result) ? 0 : static_cast<short>(HRESULT_CODE(result));
+}
+
+void FolderTreePane::SortChildren(HTREEITEM item, IShellFolder* folder) {
+    TVSORTCB sort{};
+    sort.hParent = item;
+    sort.lpfnCompare = &FolderTreePane::CompareChildren;
+    sort.lParam = reinterpret_cast<LPARAM>(folder);
+    TreeView_SortChildrenCB(window_, &sort, FALSE);
+}
+
+void FolderTreePane::DeleteChildren(HTREEITEM item) {
+    OwnChange change(*this);
+    for (HTREEITEM child : ChildrenOf(item)) TreeView_DeleteItem(window_, child);
+}
+
+bool FolderTreePane::FillChildren(HTREEITEM item) {
+    ItemData* data = DataOf(item);
+    ItemIdList absolute = AbsoluteListOf(item);
+    ComPtr<IShellFolder> folder = BindFolder(absolute.Get());
+    std::vector<ItemIdList> found;
+    if (!data || !folder || !EnumerateFolders(folder.Get(), found)) return false;
+    OwnChange change(*this);
+    DeleteChildren(item);
+    data->filled = true;
+    std::vector<PCUITEMID_CHILD> erased = hidden_.Collect(absolute.Get());
+    int shown = 0;
+    for (ItemIdList& child : found) {
+        TreeChildShown how = ClassifyTreeChild(folder.Get(), child.Get(), erased, showErased_);
+        if (how == TreeChildShown::Omitted) continue;
+        shown += InsertChild(item, folder.Get(), std::move(child), how == TreeChildShown::Marked) ? 1 : 0;
+    }
+    if (shown == 0 && item != Root()) {
+        TVITEMA update{};
+        update.mask = TVIF_HANDLE | TVIF_CHILDREN;
+        update.hItem = item;
+        TreeView_SetItem(window_, &update);
+    }
+    SortChildren(item, folder.Get());
+    return true;
+}
+
+HTREEITEM FolderTreePane::MatchingChild(HTREEITEM parent, IShellFolder* folder, PCUITEMID_CHILD wanted) const {
+    for (HTREEITEM child : ChildrenOf(parent)) {
+        ItemData* data = DataOf(child);
+        if (data && data->list && folder->CompareIDs(0, data->list.Get(), wanted) == S_OK) return child;
+    }
+    return nullptr;
+}
+
+HTREEITEM FolderTreePane::FindItem(PCIDLIST_ABSOLUTE folder) {
+    size_t levels = folder ? ItemListDepth(folder) - 1 : 0;
+    HTREEITEM current = Root();
+    if (levels == 0 || !current) return nullptr;
+    for (size_t level = 1; level <= levels; ++level) {
+        ItemIdList parentList = LeadingItems(folder, level - 1);
+        ItemIdList throughLevel = LeadingItems(folder, level);
+        ItemIdList wanted = LastItem(throughLevel.Get());
+        ComPtr<IShellFolder> parent = BindFolder(parentList.Get());
+        if (!parent || !wanted) return nullptr;
+        HTREEITEM match = MatchingChild(current, parent.Get(), wanted.Get());
+        // An item expanded once before is not filled by expanding it again; the level is read anew
+        // when the folder sought is not among its children.
+        if (!match && FillChildren(current)) match = MatchingChild(current, parent.Get(), wanted.Get());
+        if (!match) return nullptr;
+        current = match;
+        if (level < levels && !(TreeView_GetItemState(window_, current, TVIS_EXPANDED) & TVIS_EXPANDED))
+            TreeView_Expand(window_, current, TVE_EXPAND);
+    }
+    return current;
+}
+
+bool FolderTreePane::SelectFolder(PCIDLIST_ABSOLUTE folder) {
+    HTREEITEM item = IsDesktopList(folder) ? Root() : FindItem(folder);
+    if (!item) return false;
+    OwnChange change(*this);
+    TreeView_SelectItem(window_, item);
+    return true;
+}
+
+void FolderTreePane::SyncToList(IShellFolder* shown) {
+    if (!started_ || !settings_ || !settings_->treeSync || !shown) return;
+    ItemIdList own = OwnItemList(shown);
+    if (own) SelectFolder(own.Get());
+}
+
+void FolderTreePane::Merge(HTREEITEM item) {
+    struct Recorded {
+        HTREEITEM item;
+        bool matched;
+    };
+    std::vector<Recorded> recorded;
+    for (HTREEITEM child : ChildrenOf(item)) {
+        Merge(child);
+        recorded.push_back(Recorded{child, false});
+    }
+    ItemData* data = DataOf(item);
+    if (!data || !data->filled) return;
+    ItemIdList absolute = AbsoluteListOf(item);
+    SHFILEINFOA info{};
+    bool present = absolute && SHGetFileInfoA(reinterpret_cast<LPCSTR>(absolute.Get()), 0, &info, sizeof info,
+                                              SHGFI_PIDL | SHGFI_ATTRIBUTES) != 0;
+    if (!present) {
+        DeleteChildren(item);
+        return;
+    }
+    ComPtr<IShellFolder> folder = BindFolder(absolute.Get());
+    std::vector<ItemIdList> found;
+    // A drive that is not ready, or a folder out of reach, keeps what it showed.
+    if (!folder || !EnumerateFolders(folder.Get(), found)) return;
+    std::vector<PCUITEMID_CHILD> erased = hidden_.Collect(absolute.Get());
+    for (ItemIdList& child : found) {
+        TreeChildShown how = ClassifyTreeChild(folder.Get(), child.Get(), erased, showErased_);
+        if (how == TreeChildShown::Omitted) continue;
+        bool marked = how == TreeChildShown::Marked;
+        Recorded* same = nullptr;
+        for (Recorded& old : recorded) {
+            ItemData* oldData = old.matched ? nullptr : DataOf(old.item);
+            if (oldData && oldData->list && folder->CompareIDs(0, oldData->list.Get(), child.Get()) == S_OK) {
+                same = &old;
+                break;
+            }
+        }
+        if (same) {
+            same->matched = true;
+            UpdateChild(same->item, folder.Get(), std::move(child), marked);
+        } else {
+            InsertChild(item, folder.Get(), std::move(child), marked);
+        }
+    }
+    for (const Recorded& old : recorded)
+        if (!old.matched) TreeView_DeleteItem(window_, old.item);
+    SortChildren(item, folder.Get());
+}
+
+void FolderTreePane::RefreshSubtree(HTREEITEM item) {
+    if (!started_ || !item) return;
+    if (refreshing_) {
+        refreshAgain_ = true;
+        return;
+    }
+    refreshing_ = true;
+    OwnChange change(*this);
+    do {
+        refreshAgain_ = false;
+        firstVisible_ = TreeView_GetFirstVisible(window_);
+        SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+        Merge(item);
+        SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+        if (firstVisible_) TreeView_Select(window_, firstVisible_, TVGN_FIRSTVISIBLE);
+        item = Root();
+    } while (refreshAgain_ && item);
+    firstVisible_ = nullptr;
+    refreshing_ = false;
+    InvalidateRect(window_, nullptr, TRUE);
+}

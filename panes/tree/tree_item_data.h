@@ -1,0 +1,23 @@
+// What each item of the folder tree keeps: its folder's list relative to its parent's (the root's
+// is the desktop's own, empty, absolute list). The item owns it; the tree's deletion notification
+// is the one place where it goes.
+#pragma once
+#include "panes/tree/folder_tree.h"
+
+struct FolderTreePane::ItemData {
+    ItemIdList list;
+    // Filled once: a refresh goes only where the tree has been filled, never a level deeper.
+    bool filled = false;
+};
+
+// Holds the tree's notifications off for the changes that the tree makes itself.
+class FolderTreePane::OwnChange {
+public:
+    explicit OwnChange(FolderTreePane& tree) : tree_(tree) { ++tree_.ownChanges_; }
+    ~OwnChange() { --tree_.ownChanges_; }
+    OwnChange(const OwnChange&) = delete;
+    OwnChange& operator=(const OwnChange&) = delete;
+
+private:
+    FolderTreePane& tree_;
+};

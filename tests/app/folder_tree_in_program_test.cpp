@@ -1,0 +1,338 @@
+// The folder tree in the running program: filling, the selection rule, SYNC, renaming, the keys,
+// the refresh, and the erased folders with their file, driven with real keys and clicks.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "panes/tabs/shell_tab_folder.h"
+#include "shell/folder_binding.h"
+#include "shell/item_names.h"
+#include "shell/typed_paths.h"
+#include "tests/support/idle_driver.h"
+#include "tests/support/list_input.h"
+#include "tests/support/program_fixture.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+void Pump(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+void SendMouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void MouseTo(POINT screen) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>((screen.x * 65535LL) / (GetSystemMetrics(SM_CXSCREEN) - 1));
+    input.mi.dy = static_cast<LONG>((screen.y * 65535LL) / (GetSystemMetrics(SM_CYSCREEN) - 1));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    for (int round = 0; round < 50; ++round) {
+        POINT now;
+        GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y) break;
+        SendInput(1, &input, sizeof input);
+        Pump(20);
+    }
+}
+
+void Click(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
+    MouseTo(screen);
+    SendMouse(down);
+    SendMouse(up);
+    Pump(300);
+}
+
+class FolderTreeProgramTest : public ProgramFolderTest {
+protected:
+    void SetUp() override {
+        Set("POSITION", "X", "0");
+        Set("POSITION", "Y", "0");
+        Set("SIZE", "WIDTH", "800");
+        Set("SIZE", "HEIGHT", "700");
+        Set("TREE", "EXIST", "1");
+        top_ = MakeFolder("木");
+        for (const char* name : {"木\\甲", "木\\乙", "木\\丙"}) MakeFolder(name);
+    }
+
+    void Start(const std::vector<std::string>& folders) {
+        StartOptions options = Options();
+        options.arguments = folders;
+        program_ = std::make_unique<RunningProgram>(options);
+        ASSERT_TRUE(program_->Window());
+        SetForegroundWindow(program_->Window());
+        Pump(200);
+    }
+    void Restart(const std::vector<std::string>& folders) {
+        program_->Quit();
+        program_.reset();
+        Start(folders);
+    }
+
+    MainWindow& Main() { return program_->Main(); }
+    FolderTreePane& Tree() { return Main().Tree(); }
+    HWND TreeWindow() { return Tree().Window(); }
+    tabs::TabModel& Tabs() { return Main().Tabs(); }
+    std::string MainListPath() { return ItemPath(Main().MainList().Model().Folder()); }
+
+    HTREEITEM ItemOf(const std::string& path) {
+        ItemIdList list = PathToItemList(path.c_str());
+        return Tree().FindItem(list.Get());
+    }
+    // The folder's item with its children listed.
+    HTREEITEM Expanded(const std::string& path) {
+        HTREEITEM item = ItemOf(path);
+        if (item) TreeView_Expand(TreeWindow(), item, TVE_EXPAND);
+        return item;
+    }
+    std::string PathOf(HTREEITEM item) {
+        ItemIdList list = Tree().AbsoluteListOf(item);
+        ComPtr<IShellFolder> folder = BindFolder(list.Get());
+        return folder ? ItemPath(folder.Get()) : "<none>";
+    }
+    std::vector<std::string> ChildTexts(HTREEITEM item) {
+        std::vector<std::string> texts;
+        for (HTREEITEM child = TreeView_GetChild(TreeWindow(), item); child;
+             child = TreeView_GetNextSibling(TreeWindow(), child))
+            texts.push_back(Tree().TextOf(child));
+        return texts;
+    }
+    void ClickItem(HTREEITEM item) {
+        TreeView_EnsureVisible(TreeWindow(), item);
+        RECT label{};
+        TreeView_GetItemRect(TreeWindow(), item, &label, TRUE);
+        POINT centre{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+        ClientToScreen(TreeWindow(), &centre);
+        Click(centre);
+    }
+    void Chord(WORD modifier, WORD key) {
+        SetForegroundWindow(program_->Window());
+        SetFocus(TreeWindow());
+        INPUT strokes[4] = {};
+        for (INPUT& stroke : strokes) stroke.type = INPUT_KEYBOARD;
+        strokes[0].ki.wVk = strokes[3].ki.wVk = modifier;
+        strokes[1].ki.wVk = strokes[2].ki.wVk = key;
+        strokes[2].ki.dwFlags = strokes[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(4, strokes, sizeof(INPUT));
+        Pump(300);
+    }
+    POINT ButtonPoint(SkinnedButton* button) {
+        RECT rect{};
+        GetWindowRect(button->Window(), &rect);
+        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    std::string Top() const { return top_; }
+
+    std::string top_;
+    std::unique_ptr<RunningProgram> program_;
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(FolderTreeProgramTest, TheRootIsTheDesktopAndExpandingAgainReadsTheFolderWithoutDuplicates) {
+    Start({Top()});
+    HTREEITEM root = Tree().Root();
+    ASSERT_TRUE(root);
+    EXPECT_EQ("デスクトップ", Tree().TextOf(root));
+    HTREEITEM top = ItemOf(Top());
+    ASSERT_TRUE(top);
+    ASSERT_TRUE(Tree().SelectFolder(Tree().AbsoluteListOf(top).Get()));
+    TypeInto(TreeWindow(), VK_RIGHT);
+    EXPECT_EQ((Texts{"乙", "甲", "丙"}), ChildTexts(top)) << "in the folder's own order";
+    TypeInto(TreeWindow(), VK_LEFT);
+    MakeFolder("木\\丁");
+    TypeInto(TreeWindow(), VK_RIGHT);
+    EXPECT_EQ((Texts{"乙", "甲", "丁", "丙"}), ChildTexts(top));
+}
+
+TEST_F(FolderTreeProgramTest, AClickedFolderIsShownInTheMainListUnlessItIsShownAlready) {
+    Start({Top()});
+    HTREEITEM top = ItemOf(Top());
+    ASSERT_TRUE(top);
+    ClickItem(top);
+    EXPECT_EQ(Top(), MainListPath());
+    EXPECT_TRUE(Tabs().History(1).empty()) << "the folder shown already is not shown again";
+    HTREEITEM second = ItemOf(Top() + "\\乙");
+    ASSERT_TRUE(second);
+    ClickItem(second);
+    EXPECT_EQ(Top() + "\\乙", MainListPath());
+    ASSERT_EQ(1u, Tabs().History(1).size());
+    EXPECT_EQ(Top(), Tabs().History(1).front()->Path());
+}
+
+TEST_F(FolderTreeProgramTest, WithSyncTheTreeOpensTheWayToTheMainListsFolderWithoutNavigating) {
+    Set("TREE", "SYNC", "1");
+    MakeFolder("木\\乙\\下");
+    std::string deep = MakeFolder("木\\乙\\下\\底");
+    Start({Top()});
+    HTREEITEM top = ItemOf(Top());
+    ASSERT_TRUE(top);
+    TreeView_Expand(TreeWindow(), top, TVE_COLLAPSE);
+    ItemIdList deepList = PathToItemList(deep.c_str());
+    Main().Carry(Tabs().NavigateRemembering(tabs::Pane::Main, ShellTabFolder::FromList(deepList.Get())));
+    HTREEITEM selected = TreeView_GetSelection(TreeWindow());
+    ASSERT_TRUE(selected);
+    EXPECT_EQ("底", Tree().TextOf(selected));
+    EXPECT_EQ(deep, PathOf(selected));
+    for (HTREEITEM up = TreeView_GetParent(TreeWindow(), selected); up; up = TreeView_GetParent(TreeWindow(), up))
+        EXPECT_TRUE(TreeView_GetItemState(TreeWindow(), up, TVIS_EXPANDED) & TVIS_EXPANDED) << Tree().TextOf(up);
+    EXPECT_EQ(deep, MainListPath());
+    EXPECT_EQ(1u, Tabs().History(1).size()) << "the tree's selection pushed nothing";
+}
+
+TEST_F(FolderTreeProgramTest, F2RenamesTheFolderAndASemicolonIsRefused) {
+    MakeFolder("木\\old");
+    Start({Top()});
+    HTREEITEM item = ItemOf(Top() + "\\old");
+    ASSERT_TRUE(item);
+    ASSERT_TRUE(Tree().SelectFolder(Tree().AbsoluteListOf(item).Get()));
+    TypeInto(TreeWindow(), VK_F2);
+    HWND edit = TreeView_GetEditControl(TreeWindow());
+    ASSERT_TRUE(edit);
+    for (WORD key : {WORD{'N'}, WORD{'E'}, WORD{'W'}, WORD{VK_RETURN}}) TypeInto(edit, key);
+    EXPECT_EQ("new", Tree().TextOf(item));
+    EXPECT_TRUE(FileExists(Top() + "\\new"));
+    EXPECT_EQ(Top() + "\\new", PathOf(item)) << "the item holds the renamed folder's identifier";
+
+    MessageBoxCloser refusals("名前の変更");
+    TypeInto(TreeWindow(), VK_F2);
+    edit = TreeView_GetEditControl(TreeWindow());
+    ASSERT_TRUE(edit);
+    SetWindowTextA(edit, "a;b");
+    TypeInto(edit, VK_RETURN);
+    PumpUntil([&] { return !refusals.Texts().empty(); }, 3000);
+    ASSERT_EQ(1u, refusals.Texts().size());
+    EXPECT_EQ(0u, refusals.Texts()[0].find("ファイル名に以下の文字は使えません。"));
+    EXPECT_TRUE(FileExists(Top() + "\\new"));
+    EXPECT_FALSE(FileExists(Top() + "\\a;b"));
+    EXPECT_EQ("new", Tree().TextOf(item));
+
+    TreeView_SelectItem(TreeWindow(), Tree().Root());
+    TypeInto(TreeWindow(), VK_F2);
+    EXPECT_FALSE(TreeView_GetEditControl(TreeWindow())) << "the desktop is never renamed";
+}
+
+TEST_F(FolderTreeProgramTest, CtrlCCopiesAFolderButNotTheDesktop) {
+    Start({Top()});
+    auto clear = [] {
+        OpenClipboard(nullptr);
+        EmptyClipboard();
+        CloseClipboard();
+    };
+    clear();
+    TreeView_SelectItem(TreeWindow(), Tree().Root());
+    Chord(VK_CONTROL, 'C');
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_HDROP));
+    HTREEITEM item = ItemOf(Top() + "\\甲");
+    ASSERT_TRUE(item);
+    ASSERT_TRUE(Tree().SelectFolder(Tree().AbsoluteListOf(item).Get()));
+    Chord(VK_CONTROL, 'C');
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_HDROP));
+    clear();
+}
+
+TEST_F(FolderTreeProgramTest, F5BringsTheFilledBranchesInLineWithTheDisk) {
+    MakeFolder("木\\甲\\内");
+    Start({Top()});
+    HTREEITEM inner = ItemOf(Top() + "\\甲\\内");
+    ASSERT_TRUE(inner);
+    HTREEITEM top = ItemOf(Top());
+    MakeFolder("木\\丁");
+    RemoveDirectoryA((Top() + "\\乙").c_str());
+    RemoveDirectoryA((Top() + "\\甲\\内").c_str());
+    MakeFolder("木\\甲\\外");
+    TypeInto(TreeWindow(), VK_F5);
+    EXPECT_EQ((Texts{"甲", "丁", "丙"}), ChildTexts(top));
+    HTREEITEM first = ItemOf(Top() + "\\甲");
+    ASSERT_TRUE(first);
+    EXPECT_EQ((Texts{"外"}), ChildTexts(first));
+}
+
+TEST_F(FolderTreeProgramTest, TheEraserHidesAFolderTheMagnifierShowsItMarkedAndItComesBack) {
+    Start({Top()});
+    HTREEITEM top = ItemOf(Top());
+    HTREEITEM second = ItemOf(Top() + "\\乙");
+    ASSERT_TRUE(top && second);
+    Click(ButtonPoint(Tree().Bar().Eraser()));
+    ASSERT_TRUE(Tree().HideMode());
+    ClickItem(second);
+    EXPECT_EQ((Texts{"甲", "丙"}), ChildTexts(top));
+    EXPECT_EQ(Top(), MainListPath()) << "erasing shows nothing";
+    EXPECT_EQ(1u, Tree().Hidden().Entries().size());
+
+    Click(ButtonPoint(Tree().Bar().Magnifier()));
+    ASSERT_TRUE(Tree().ShowsErased());
+    EXPECT_EQ((Texts{"*乙", "甲", "丙"}), ChildTexts(top));
+    HTREEITEM marked = TreeView_GetChild(TreeWindow(), top);
+    TreeView_SelectItem(TreeWindow(), marked);
+    TreeView_EditLabel(TreeWindow(), marked);
+    EXPECT_FALSE(TreeView_GetEditControl(TreeWindow())) << "a marked folder's label is not edited";
+    TreeView_SelectItem(TreeWindow(), nullptr);
+    ClickItem(marked);
+    EXPECT_EQ((Texts{"乙", "甲", "丙"}), ChildTexts(top));
+    EXPECT_TRUE(Tree().Hidden().Entries().front().children.empty()) << "the emptied entry stays";
+}
+
+TEST_F(FolderTreeProgramTest, ErasedFoldersStayErasedAfterARestartAndTheMenuOpensThem) {
+    Start({Top()});
+    HTREEITEM third = ItemOf(Top() + "\\丙");
+    ASSERT_TRUE(third);
+    Click(ButtonPoint(Tree().Bar().Eraser()));
+    ClickItem(third);
+    ASSERT_EQ(1u, Tree().Hidden().Entries().size());
+    Restart({Top()});
+    ASSERT_EQ(1u, Tree().Hidden().Entries().size());
+    HTREEITEM top = Expanded(Top());
+    ASSERT_TRUE(top);
+    EXPECT_EQ((Texts{"乙", "甲"}), ChildTexts(top));
+    EXPECT_FALSE(ItemOf(Top() + "\\丙"));
+
+    IdleDriver driver(Main().Handle());
+    std::string offered;
+    driver.onMenu = [&](HWND menuWindow) {
+        HMENU menu = MenuOf(menuWindow);
+        offered = std::to_string(GetMenuItemCount(menu));
+        ChooseItemAt(menuWindow, 0);
+    };
+    Click(ButtonPoint(Tree().Bar().Magnifier()), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    EXPECT_EQ("1", offered);
+    EXPECT_EQ(Top() + "\\丙", MainListPath());
+    ASSERT_EQ(1u, Tabs().History(1).size());
+    EXPECT_FALSE(Tree().ShowsErased());
+}
+
+TEST_F(FolderTreeProgramTest, ForeignAndBrokenTreehideFilesStartWithAWorkingTree) {
+    std::string file = folder_.Path() + "data\\treehide.dat";
+    const std::string tag("TSY\x5A\0\0\0", 7);
+    const std::vector<std::string> files = {
+        std::string(4, '\0'),
+        "TS",
+        tag,
+        tag + std::string("\xFF\xFF\xFF\x7F", 4),
+        tag + std::string("\x01\0\0\0\xFF\xFF\xFF\xFF", 8),
+        tag + std::string("\x01\0\0\0\x06\0\0\0\x04\0\xAB\xCD\0\0\x02\0\0\0\x03\0\0\0\x09", 25),
+        tag + std::string("\x01\0\0\0\x02\0\0\0\0\0\x01\0\0\0\x05\0\0\0\x03\0\x31\0\0", 23),
+    };
+    for (const std::string& bytes : files) {
+        ASSERT_TRUE(WriteBytes(file, bytes));
+        Start({Top()});
+        HTREEITEM top = Expanded(Top());
+        ASSERT_TRUE(top) << bytes.size();
+        EXPECT_EQ(3u, ChildTexts(top).size()) << bytes.size();
+        program_->Quit();
+        program_.reset();
+    }
+}
+
+}  // namespace
