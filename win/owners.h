@@ -163,6 +163,13 @@ struct KernelHandleTraits {
 // A kernel handle closed with CloseHandle.
 using Handle = Owner<HANDLE, KernelHandleTraits>;
 
+struct ChangeNotificationTraits : KernelHandleTraits {
+    static void Free(HANDLE handle) { FindCloseChangeNotification(handle); }
+};
+
+// A directory change notification from FindFirstChangeNotification.
+using ChangeNotification = Owner<HANDLE, ChangeNotificationTraits>;
+
 template <typename T>
 class ComPtr {
 public:
