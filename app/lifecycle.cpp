@@ -97,6 +97,7 @@ void MainWindow::RunCreationSequence() {
         list.Model().SetShowHidden(settings.showHidden != 0);
         list.Model().SetUnreadableAction([this, pane] { Carry(tabModel_.CloseSelectedTab(pane)); });
     }
+    StartListWatchers();
     tabModel_.SetDefaultStyle(settings.listDefaultStyle);
     // The aliases come first, so that the restored tabs take their titles from them.
     aliases_ = LoadTabAliases(context_.folder.DataFile(kTabAliasFileName));
@@ -140,6 +141,7 @@ void MainWindow::RunCreationSequence() {
 }
 
 void MainWindow::RunDestructionSequence() {
+    StopListWatchers();
     RecordWindowState();
     RecordLayoutSettings();
     SaveSettingsFile(context_.folder, context_.settings, context_.fonts);

@@ -15,6 +15,7 @@ void MainWindow::AfterModeSwitch(const layout::SwitchResult& result) {
     if (result.closeSubList) {
         tabModel_.SaveViewState(sub);
         tabModel_.Select(sub, -1);
+        subWatcher_.Watch(std::string());
     }
     if (result.openSubList)
         tabModel_.Select(sub,

@@ -182,14 +182,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         return Default(message, wParam, lParam);
     case kTrayCallbackMessage: HandleTrayCallback(wParam, lParam); return 0;
-    case kReloadListMessage: {
-        // Only our own lists reload, whatever window a late message names.
-        HWND list = reinterpret_cast<HWND>(lParam);
-        if (list && list == mainList_.Window()) mainList_.Reload();
-        else if (list && list == subList_.Window())
-            subList_.Reload();
-        return 0;
-    }
+    case kReloadListMessage: ReloadForWatcher(reinterpret_cast<HWND>(lParam)); return 0;
     default: return Default(message, wParam, lParam);
     }
 }

@@ -2,7 +2,8 @@
 // self-drawn frame with its buttons, the bars, the lists, the trees and the tabs. Its work is
 // split by concern over main_window.cpp (messages), lifecycle.cpp (creation and destruction),
 // main_layout.cpp, chrome.cpp, frame_buttons.cpp, frame_paint.cpp, splitter.cpp,
-// window_menus.cpp, handover_receiver.cpp, tab_host.cpp and navigation_host.cpp.
+// window_menus.cpp, handover_receiver.cpp, tab_host.cpp, navigation_host.cpp and
+// list_watchers.cpp.
 #pragma once
 #include <windows.h>
 
@@ -27,6 +28,7 @@
 #include "panes/tree/folder_tree.h"
 #include "panes/tree/tree_host.h"
 #include "ui/theme.h"
+#include "win/folder_watcher.h"
 
 extern const char kMainWindowClass[];
 
@@ -65,6 +67,8 @@ public:
     tabs::TabModel& Tabs() { return tabModel_; }
     TabBar& Bar() { return tabBar_; }
     ListPane& ListOf(tabs::Pane pane) { return pane == tabs::Pane::Main ? mainList_ : subList_; }
+    // The watcher of the list's folder on disk.
+    FolderWatcher& WatcherOf(tabs::Pane pane) { return pane == tabs::Pane::Main ? mainWatcher_ : subWatcher_; }
     ListLock& Lock() { return listLock_; }
     FrameButtons& Buttons() { return buttons_; }
 
@@ -141,6 +145,14 @@ private:
 
     void RunCreationSequence();
     void RunDestructionSequence();
+
+    // The change watchers of the two lists (list_watchers.cpp).
+    void StartListWatchers();
+    void StopListWatchers();
+    // The folder the list shows now, or none for the sub list outside the two-pane view.
+    void WatchShownFolder(tabs::Pane pane);
+    // A watcher's posted message for the list window.
+    void ReloadForWatcher(HWND list);
     void RecordWindowState();
     // The tabs that the lists show at start, the two-pane view with them, and the duplicates gone
     // when the settings ask for it.
@@ -224,6 +236,10 @@ private:
     tabs::TabModel tabModel_;
     ListPane mainList_{kMainListId, listLock_};
     ListPane subList_{kSubListId, listLock_};
+    // Declared after the lists, so that they go first: a thread still running ends before the
+    // lists do, at the latest here.
+    FolderWatcher mainWatcher_;
+    FolderWatcher subWatcher_;
     FolderTreePane tree_;
     FavouritesPane favourites_;
     // Last, so that the buttons go first: their actions refer to everything above.

@@ -23,7 +23,9 @@ void MainWindow::LoadPane(tabs::Pane pane) {
     if (!tab) return;
     ListPane& list = ListOf(pane);
     list.TakeViewState(ShownViewState(tab->view));
-    list.Show(ComPtr<IShellFolder>::Share(ShellTabFolder::ShellFolderOf(tab->folder)));
+    // Watched before it is read, so that a change made while it is read is not missed.
+    WatcherOf(pane).Watch(ShellTabFolder::DirectoryOf(tab->folder));
+    if (!list.Show(ComPtr<IShellFolder>::Share(ShellTabFolder::ShellFolderOf(tab->folder)))) WatchShownFolder(pane);
     if (pane == tabs::Pane::Main) tree_.SyncToList(list.Model().Folder());
     // A fill in either list ends the single selection of both.
     ListOf(pane == tabs::Pane::Main ? tabs::Pane::Sub : tabs::Pane::Main).Model().lastSingleSelection = -1;

@@ -26,15 +26,14 @@ bool FileSystemItemPresent(IShellFolder* folder, PCUITEMID_CHILD child) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The directory of a file-system folder; empty for a folder without one.
-std::string DirectoryOf(IShellFolder* folder) {
+}  // namespace
+
+std::string FolderDirectory(IShellFolder* folder) {
     ItemIdList own = OwnItemList(folder);
     char path[MAX_PATH] = {};
     if (!own || !SHGetPathFromIDListA(own.Get(), path)) return std::string();
     return path;
 }
-
-}  // namespace
 
 bool OpensForListing(const std::string& directory, DWORD* attributes) {
     Handle opened(CreateFileA(directory.c_str(), FILE_LIST_DIRECTORY,
@@ -161,7 +160,7 @@ bool ItemExists(IShellFolder* folder, PCUITEMID_CHILD child) {
 bool ContentsCanBeRead(IShellFolder* folder, HWND owner, SHCONTF flags) {
     if (!folder) return false;
     // A directory that is gone does not open, so it needs no other test.
-    std::string directory = DirectoryOf(folder);
+    std::string directory = FolderDirectory(folder);
     if (!directory.empty()) return OpensForListing(directory);
     // A folder gone from the disk cannot be read, although some shells still enumerate it empty.
     if (!ItemExists(folder)) return false;

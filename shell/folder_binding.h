@@ -54,6 +54,9 @@ bool IsShortcutItem(IShellFolder* folder, PCUITEMID_CHILD child);
 // Whether the child is still there; without a child, whether the folder itself still is.
 bool ItemExists(IShellFolder* folder, PCUITEMID_CHILD child = nullptr);
 
+// The directory of a file-system folder; empty for a folder without one.
+std::string FolderDirectory(IShellFolder* folder);
+
 // Whether the folder's contents can be read: the folder is still there and an enumeration of it
 // would start. Some shells read every entry of a file-system folder as soon as its enumeration
 // starts (Wine's does), which for a large folder costs as much as showing it; such a folder is

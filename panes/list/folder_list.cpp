@@ -218,6 +218,7 @@ bool FolderList::Fill(ComPtr<IShellFolder> folder) {
     Contents read;
     if (!Read(folder.Get(), read)) return false;
     RaisedFlag refilling(refilling_);
+    ++reads_;
     folder_ = std::move(folder);
     contents_ = std::move(read);
     ClearItemStates();
@@ -243,6 +244,7 @@ bool FolderList::ReloadNow() {
     Contents read;
     if (!Read(folder_.Get(), read)) return false;
     RaisedFlag refilling(refilling_);
+    ++reads_;
     contents_ = std::move(read);
     ShowCount(LVSICF_NOSCROLL);
     ClearItemStates();

@@ -74,6 +74,8 @@ public:
     // Signalled just before the list changes its folder's contents itself, so that the change
     // watcher does not reload it for that change.
     HANDLE OwnChangeEvent() const { return ownChange_.Get(); }
+    // How many times the list has read a folder into its rows, by fills and reloads alike.
+    size_t Reads() const { return reads_; }
 
     // Held while a caller reads or walks the contents across calls that may pump messages (a shell
     // menu, a verb, a prompt): a reload asked for meanwhile waits until the last holder is done.
@@ -127,6 +129,7 @@ private:
     const SortState& sort_;
     Handle ownChange_;
 
+    size_t reads_ = 0;
     int uses_ = 0;
     bool reloadWaiting_ = false;
     bool refilling_ = false;

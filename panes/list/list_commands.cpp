@@ -130,8 +130,11 @@ void ListPane::RunItemCommand(ItemCommand command) {
         if (deleting) SignalOwnChange();
         InvokeVerb(menu.Get(), MainWindow(), VerbOf(command), SW_HIDE);
         if (!deleting || folder.Get() != model_.Folder()) return;
-        // A cancelled or refused delete leaves its items, and their rows stay.
+        // A cancelled or refused delete leaves its items, and their rows stay. A done one is told
+        // again: the user may have been asked for longer than the watcher takes a change as ours.
         if (model_.RemoveItems() == 0) ClearOwnChange();
+        else
+            SignalOwnChange();
     }
 }
 

@@ -83,6 +83,10 @@ IShellFolder* ShellTabFolder::ShellFolderOf(const tabs::FolderPtr& folder) {
     return folder ? static_cast<ShellTabFolder*>(folder.get())->Folder() : nullptr;
 }
 
+std::string ShellTabFolder::DirectoryOf(const tabs::FolderPtr& folder) {
+    return folder ? static_cast<ShellTabFolder*>(folder.get())->FileSystemPath() : std::string();
+}
+
 PCIDLIST_ABSOLUTE ShellTabFolder::OwnList() const {
     if (!ownKnown_) {
         own_ = OwnItemList(Folder());

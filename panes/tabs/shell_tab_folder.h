@@ -21,6 +21,8 @@ public:
     static tabs::FolderPtr Remembered(PCIDLIST_ABSOLUTE absolute);
     // Every folder the program gives the tab model is one of these.
     static IShellFolder* ShellFolderOf(const tabs::FolderPtr& folder);
+    // The directory of a folder of the file system, asked of the shell once; empty for any other.
+    static std::string DirectoryOf(const tabs::FolderPtr& folder);
 
     // A file-system folder whose directory opens for listing; any other folder when its
     // enumeration starts with S_OK: S_FALSE without an enumerator and any other code fail.
