@@ -28,3 +28,28 @@ private:
     HGDIOBJ previous_ = nullptr;
     bool ready_ = false;
 };
+
+// The paint messages of a window that `paint(dc, client)` draws whole: WM_PAINT through an
+// off-screen bitmap, WM_PRINTCLIENT straight into the caller's DC, and no background erase, since
+// the picture covers it. False for any other message. The answer to a taken message is
+// PaintAnswer(message).
+template <typename Paint>
+bool HandleBufferedPaint(HWND window, UINT message, WPARAM wParam, Paint&& paint) {
+    switch (message) {
+    case WM_ERASEBKGND: return true;
+    case WM_PAINT: {
+        BufferedPaint buffered(window);
+        if (buffered.Dc()) paint(buffered.Dc(), buffered.Client());
+        return true;
+    }
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(window, &client);
+        paint(reinterpret_cast<HDC>(wParam), client);
+        return true;
+    }
+    default: return false;
+    }
+}
+
+inline LRESULT PaintAnswer(UINT message) { return message == WM_ERASEBKGND ? 1 : 0; }

@@ -118,19 +118,10 @@ void InfoStrip::PaintInto(HDC dc, const RECT& client) const {
 
 LRESULT InfoStrip::Dispatch(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<InfoStrip*>(context);
+    if (HandleBufferedPaint(window, message, wParam,
+                            [self](HDC dc, const RECT& client) { self->PaintInto(dc, client); }))
+        return PaintAnswer(message);
     switch (message) {
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-        BufferedPaint paint(window);
-        if (paint.Dc()) self->PaintInto(paint.Dc(), paint.Client());
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client{};
-        GetClientRect(window, &client);
-        self->PaintInto(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-    }
     case WM_SIZE: self->PlaceButtons(LOWORD(lParam)); break;
     default: break;
     }

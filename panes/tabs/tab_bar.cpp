@@ -121,19 +121,9 @@ LRESULT TabBar::Dispatch(void* context, HWND window, UINT message, WPARAM wParam
 LRESULT TabBar::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     handled = true;
+    if (HandleBufferedPaint(window_, message, wParam, [this](HDC dc, const RECT& client) { PaintInto(dc, client); }))
+        return PaintAnswer(message);
     switch (message) {
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-        BufferedPaint paint(window_);
-        if (paint.Dc()) PaintInto(paint.Dc(), paint.Client());
-        return 1;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client;
-        GetClientRect(window_, &client);
-        PaintInto(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-    }
     case WM_SIZE: ApplySizeRule(LOWORD(lParam)); break;
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);

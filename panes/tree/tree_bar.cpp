@@ -34,20 +34,6 @@ void TreeBar::PaintInto(HDC dc, const RECT& client) {
 }
 
 LRESULT TreeBar::Dispatch(void*, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-        BufferedPaint paint(window);
-        if (paint.Dc()) PaintInto(paint.Dc(), paint.Client());
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client{};
-        GetClientRect(window, &client);
-        PaintInto(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-    }
-    default: break;
-    }
+    if (HandleBufferedPaint(window, message, wParam, &PaintInto)) return PaintAnswer(message);
     return Subclass::CallNext(window, message, wParam, lParam);
 }
