@@ -17,34 +17,13 @@
 #include "tests/support/idle_driver.h"
 #include "tests/support/list_input.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/real_mouse.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
 void Pump(DWORD milliseconds) {
     PumpUntil([] { return false; }, milliseconds);
-}
-
-void SendMouse(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
-void MouseTo(POINT screen) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = static_cast<LONG>((screen.x * 65535LL) / (GetSystemMetrics(SM_CXSCREEN) - 1));
-    input.mi.dy = static_cast<LONG>((screen.y * 65535LL) / (GetSystemMetrics(SM_CYSCREEN) - 1));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    for (int round = 0; round < 50; ++round) {
-        POINT now;
-        GetCursorPos(&now);
-        if (now.x == screen.x && now.y == screen.y) break;
-        SendInput(1, &input, sizeof input);
-        Pump(20);
-    }
 }
 
 void Click(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {

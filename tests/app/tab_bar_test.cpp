@@ -19,6 +19,7 @@
 #include "tests/shell/shell_test_fixture.h"
 #include "tests/support/idle_driver.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/real_mouse.h"
 #include "tests/support/test_support.h"
 #include "win/datafile_io.h"
 #include "win/subclass.h"
@@ -27,40 +28,6 @@ namespace {
 
 void Pump(DWORD milliseconds) {
     PumpUntil([] { return false; }, milliseconds);
-}
-
-void SendMouse(DWORD flags, DWORD data = 0) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    input.mi.mouseData = data;
-    SendInput(1, &input, sizeof input);
-}
-
-bool CursorAt(POINT screen) {
-    POINT now;
-    GetCursorPos(&now);
-    return now.x == screen.x && now.y == screen.y;
-}
-
-// Moves the real cursor through the input queue and lets the windows see the move. The display
-// reports a move late and may put the cursor back for a moment, so the move is sent again until
-// the cursor has stayed where it was sent over a few rounds.
-void MouseTo(POINT screen) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = static_cast<LONG>((screen.x * 65535LL) / (GetSystemMetrics(SM_CXSCREEN) - 1));
-    input.mi.dy = static_cast<LONG>((screen.y * 65535LL) / (GetSystemMetrics(SM_CYSCREEN) - 1));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    int steady = 0;
-    for (int round = 0; round < 100 && steady < 4; ++round) {
-        if (!CursorAt(screen)) {
-            SendInput(1, &input, sizeof input);
-            steady = 0;
-        }
-        Pump(20);
-        steady = CursorAt(screen) ? steady + 1 : 0;
-    }
 }
 
 class TabBarProgramTest : public ProgramFolderTest {

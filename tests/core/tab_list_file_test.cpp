@@ -7,25 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include "tests/core/id_list_bytes.h"
+
 namespace {
 
 using tablist::IdList;
 using tablist::SavedTab;
 using tablist::TabList;
-
-// A list of one item per name, each item its count and the name's bytes.
-IdList ListOf(std::initializer_list<std::string> names) {
-    IdList bytes;
-    for (const std::string& name : names) {
-        size_t count = name.size() + 2;
-        bytes.push_back(static_cast<uint8_t>(count));
-        bytes.push_back(static_cast<uint8_t>(count >> 8));
-        bytes.insert(bytes.end(), name.begin(), name.end());
-    }
-    bytes.push_back(0);
-    bytes.push_back(0);
-    return bytes;
-}
 
 SavedTab Tab(IdList folder, bool locked, int style, int column) {
     SavedTab tab;

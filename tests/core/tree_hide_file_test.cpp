@@ -5,23 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/core/id_list_bytes.h"
+
 namespace {
 
 using treehide::Entry;
 using treehide::IdList;
-
-IdList ListOf(std::initializer_list<std::string> names) {
-    IdList bytes;
-    for (const std::string& name : names) {
-        size_t count = name.size() + 2;
-        bytes.push_back(static_cast<uint8_t>(count));
-        bytes.push_back(static_cast<uint8_t>(count >> 8));
-        bytes.insert(bytes.end(), name.begin(), name.end());
-    }
-    bytes.push_back(0);
-    bytes.push_back(0);
-    return bytes;
-}
 
 std::vector<Entry> Load(const std::vector<uint8_t>& file) {
     datafile::Parsed parsed = datafile::Parse(file);
