@@ -141,7 +141,7 @@ void MainWindow::RunCreationSequence() {
 }
 
 void MainWindow::RunDestructionSequence() {
-    StopListWatchers();
+    StopWatchers();
     RecordWindowState();
     RecordLayoutSettings();
     SaveSettingsFile(context_.folder, context_.settings, context_.fonts);

@@ -1,5 +1,5 @@
-// The change watchers of the two lists: each follows the directory its list shows, and the window
-// reads the list again when the watcher asks.
+// The change watchers: each list follows the directory it shows, and the window reads the list
+// again when its watcher asks; the tree follows the drives itself.
 #include "app/main_window.h"
 
 #include "shell/folder_binding.h"
@@ -19,11 +19,13 @@ void MainWindow::StartListWatchers() {
     }
 }
 
-void MainWindow::StopListWatchers() {
+void MainWindow::StopWatchers() {
     mainWatcher_.AskToStop();
     subWatcher_.AskToStop();
+    tree_.AskWatcherToStop();
     mainWatcher_.Stop(kWatcherStopMs);
     subWatcher_.Stop(kWatcherStopMs);
+    tree_.StopWatcher(kWatcherStopMs);
 }
 
 // After a folder could not be shown the list may show another already, or still the one before.

@@ -148,7 +148,7 @@ private:
 
     // The change watchers of the two lists (list_watchers.cpp).
     void StartListWatchers();
-    void StopListWatchers();
+    void StopWatchers();
     // The folder the list shows now, or none for the sub list outside the two-pane view.
     void WatchShownFolder(tabs::Pane pane);
     // A watcher's posted message for the list window.

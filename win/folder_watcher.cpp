@@ -4,6 +4,8 @@
 #include <mutex>
 #include <utility>
 
+#include "win/thread_wait.h"
+
 namespace {
 
 // Names, attributes and sizes. A write that changes only a file's time is not followed: the time
@@ -19,21 +21,6 @@ ChangeNotification OpenChangeNotification(const std::string& directory) {
     if (directory.empty()) return ChangeNotification();
     return ChangeNotification(
         FindFirstChangeNotificationA(watching::DirectoryToWatch(directory).c_str(), FALSE, kChangesShown));
-}
-
-// Messages sent from other threads are answered while the wait lasts, so that no thread that
-// sends to this one waits on it meanwhile; posted messages stay queued for the message loop.
-bool WaitAnsweringSentMessages(HANDLE object, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= timeoutMs) return WaitForSingleObject(object, 0) == WAIT_OBJECT_0;
-        DWORD woken = MsgWaitForMultipleObjects(1, &object, FALSE, timeoutMs - elapsed, QS_SENDMESSAGE);
-        if (woken == WAIT_OBJECT_0) return true;
-        if (woken != WAIT_OBJECT_0 + 1) return WaitForSingleObject(object, 0) == WAIT_OBJECT_0;
-        MSG message;
-        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
 }
 
 }  // namespace

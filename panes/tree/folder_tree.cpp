@@ -9,6 +9,13 @@
 #include "shell/folder_binding.h"
 #include "shell/item_lists.h"
 
+namespace {
+
+// A watcher stuck longer in the system is left behind at exit.
+constexpr DWORD kDriveWatcherStopMs = 2000;
+
+}  // namespace
+
 FolderTreePane::~FolderTreePane() {
     if (!window_ || !IsWindow(window_)) return;
     subclass_.Detach();
@@ -51,10 +58,13 @@ void FolderTreePane::Start(TreeHost& host, const TreeShared& shared, HWND bar, W
                                   [this] { return OnOffState(showErased_); }));
     started_ = true;
     FillRoot();
+    driveWatcher_.Start(window_, kDrivesChangedMessage);
 }
 
 void FolderTreePane::Shutdown() {
     if (!started_) return;
+    driveWatcher_.Stop(kDriveWatcherStopMs);
+    dueLevels_.clear();
     hidden_.Save(hiddenFile_);
     {
         OwnChange change(*this);
@@ -131,7 +141,9 @@ LRESULT FolderTreePane::OnNotify(NMHDR* header) {
     case TVN_DELETEITEMA: {
         auto* change = reinterpret_cast<NMTREEVIEWA*>(header);
         if (change->itemOld.hItem == firstVisible_) firstVisible_ = nullptr;
-        delete DataOf(change->itemOld.lParam);
+        ItemData* data = DataOf(change->itemOld.lParam);
+        if (data && data->refreshDue) ForgetDueLevel(change->itemOld.hItem);
+        delete data;
         return 0;
     }
     case TVN_ITEMEXPANDINGA: {
@@ -139,6 +151,7 @@ LRESULT FolderTreePane::OnNotify(NMHDR* header) {
         if ((change->action & 0x3) == TVE_EXPAND) FillChildren(change->itemNew.hItem);
         return 0;
     }
+    case TVN_GETDISPINFOA: SupplyIcons(*reinterpret_cast<NMTVDISPINFOA*>(header)); return 0;
     case TVN_SELCHANGEDA: OnSelectionChanged(*reinterpret_cast<NMTREEVIEWA*>(header)); return 0;
     case TVN_BEGINLABELEDITA: return BeginLabelEditRefused(*reinterpret_cast<NMTVDISPINFOA*>(header)) ? 1 : 0;
     case TVN_ENDLABELEDITA: EndLabelEdit(*reinterpret_cast<NMTVDISPINFOA*>(header)); return 0;
@@ -164,6 +177,8 @@ LRESULT FolderTreePane::Procedure(void* context, HWND window, UINT message, WPAR
         if (self->OnKey(static_cast<WORD>(wParam), message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0)) return 0;
         break;
     case kRemoveErasedItemMessage: self->RemoveErasedItem(reinterpret_cast<HTREEITEM>(lParam)); return 0;
+    case kDrivesChangedMessage: self->OnDrivesChanged(); return 0;
+    case kRefreshSliceMessage: self->RunRefreshSlice(); return 0;
     default: break;
     }
     return Subclass::CallNext(window, message, wParam, lParam);

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -20,11 +21,16 @@
 #include "shell/shell_services.h"
 #include "ui/theme.h"
 #include "win/owners.h"
+#include "win/drive_watcher.h"
 #include "win/subclass.h"
 
 constexpr int kFolderTreeId = 1110;
 // Posted to the tree by itself: an erased item goes once its selection notification is over.
 constexpr UINT kRemoveErasedItemMessage = WM_APP + 20;
+// Posted to the tree by its drive watcher: folders changed on the drives it names.
+constexpr UINT kDrivesChangedMessage = WM_APP + 21;
+// Posted to the tree by itself: the next part of a refresh is due.
+constexpr UINT kRefreshSliceMessage = WM_APP + 22;
 
 // What the tree shares with the program, all of it living longer than the tree.
 struct TreeShared {
@@ -52,6 +58,10 @@ public:
     void Start(TreeHost& host, const TreeShared& shared, HWND bar, WheelOffer* wheel, std::string hiddenFile);
     // Writes the erased folders and removes every item.
     void Shutdown();
+    // The drive watcher ends: asked first, so that it ends with the program's other workers, then
+    // waited for.
+    void AskWatcherToStop() { driveWatcher_.AskToStop(); }
+    bool StopWatcher(DWORD timeoutMs) { return driveWatcher_.Stop(timeoutMs); }
 
     // Every WM_NOTIFY of the control.
     LRESULT OnNotify(NMHDR* header);
@@ -62,10 +72,14 @@ public:
     HTREEITEM FindItem(PCIDLIST_ABSOLUTE folder);
     // Selects the folder's item without showing it in the main list; false when there is none.
     bool SelectFolder(PCIDLIST_ABSOLUTE folder);
-    // Brings the filled part of the tree under the item in line with the folders; asked again
-    // while it runs, the whole tree is refreshed once more afterwards.
+    // Brings the expanded part of the tree under the item in line with the folders. The work is
+    // done a few levels at a time from posted messages, so that the window answers throughout
+    // however much there is; asked again meanwhile, the levels asked for are simply added.
+    // Collapsed levels are read anew when they are expanded.
     void RefreshSubtree(HTREEITEM item);
     void Refresh() { RefreshSubtree(Root()); }
+    // Levels are waiting to be refreshed.
+    bool RefreshPending() const { return !dueLevels_.empty(); }
     // After the main list has loaded a folder: selected in the tree when the settings say so.
     void SyncToList(IShellFolder* shown);
     // The label under a point on the screen goes into editing.
@@ -107,10 +121,16 @@ private:
     bool EnumerateFolders(IShellFolder* folder, std::vector<ItemIdList>& children) const;
     HTREEITEM InsertChild(HTREEITEM parent, IShellFolder* folder, ItemIdList child, bool marked);
     void UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdList child, bool marked);
+    void SupplyIcons(NMTVDISPINFOA& info) const;
     void SortChildren(HTREEITEM item, IShellFolder* folder);
     void DeleteChildren(HTREEITEM item);
     HTREEITEM MatchingChild(HTREEITEM parent, IShellFolder* folder, PCUITEMID_CHILD wanted) const;
-    void Merge(HTREEITEM item);
+    void MarkForRefresh(HTREEITEM item);
+    void QueueRefreshSlice();
+    void RunRefreshSlice();
+    void ForgetDueLevel(HTREEITEM item);
+    void MergeLevel(HTREEITEM item);
+    void OnDrivesChanged();
 
     // What the notifications and keys do (tree_commands.cpp).
     void OnSelectionChanged(const NMTREEVIEWA& change);
@@ -139,10 +159,14 @@ private:
     std::string hiddenFile_;
     HiddenFolders hidden_;
     TreeBar bar_;
+    DriveWatcher driveWatcher_;
     bool started_ = false;
     int ownChanges_ = 0;
+    // A part of a refresh is running, or one is posted.
     bool refreshing_ = false;
-    bool refreshAgain_ = false;
+    bool sliceQueued_ = false;
+    // The filled levels that a refresh under way has still to read, parents before children.
+    std::deque<HTREEITEM> dueLevels_;
     // The top item before a refresh, cleared should the refresh delete it.
     HTREEITEM firstVisible_ = nullptr;
     bool hideMode_ = false;

@@ -3,8 +3,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 
+#include "core/dbcs_text.h"
 #include "panes/tree/tree_item_data.h"
 #include "shell/folder_binding.h"
 #include "shell/item_lists.h"
@@ -16,16 +18,16 @@ namespace {
 constexpr char kDesktopText[] = "デスクトップ";
 // An enumeration whose result has any of these bits did not start.
 constexpr HRESULT kEnumerationFailureBits = 0x4C7;
+// The longest a part of a refresh keeps the window from answering.
+constexpr DWORD kRefreshSliceMs = 50;
 
 struct ChildLook {
     std::string text;
-    int icon = -1;
-    int openIcon = -1;
     bool hasSubfolders = false;
     UINT state = 0;
 };
 
-ChildLook LookOf(IShellFolder* folder, PCUITEMID_CHILD child, bool marked, bool withIcons) {
+ChildLook LookOf(IShellFolder* folder, PCUITEMID_CHILD child, bool marked) {
     ChildLook look;
     SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_SHARE | SFGAO_GHOSTED;
     if (FAILED(folder->GetAttributesOf(1, &child, &attributes))) attributes = 0;
@@ -33,10 +35,6 @@ ChildLook LookOf(IShellFolder* folder, PCUITEMID_CHILD child, bool marked, bool 
     if (attributes & SFGAO_SHARE) look.state |= INDEXTOOVERLAYMASK(1);
     if (attributes & SFGAO_GHOSTED) look.state |= TVIS_CUT;
     look.text = FitTextBuffer((marked ? "*" : "") + DisplayName(folder, child));
-    if (withIcons) {
-        look.icon = IconIndex(folder, child, 0, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
-        look.openIcon = IconIndex(folder, child, GIL_OPENICON, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON);
-    }
     return look;
 }
 
@@ -85,6 +83,20 @@ void FolderTreePane::FillRoot() {
     SendMessageA(window_, WM_HSCROLL, SB_LEFT, 0);
 }
 
+void FolderTreePane::SupplyIcons(NMTVDISPINFOA& info) const {
+    TVITEMA& item = info.item;
+    if (!(item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return;
+    ComPtr<IShellFolder> parent;
+    ItemIdList child;
+    item.iImage = item.iSelectedImage = 0;
+    if (SplitItem(item.hItem, parent, child)) {
+        item.iImage = IconIndex(parent.Get(), child.Get(), 0, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+        item.iSelectedImage =
+            IconIndex(parent.Get(), child.Get(), GIL_OPENICON, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON);
+    }
+    item.mask |= TVIF_DI_SETITEM;
+}
+
 bool FolderTreePane::EnumerateFolders(IShellFolder* folder, std::vector<ItemIdList>& children) const {
     SHCONTF flags = SHCONTF_FOLDERS | (settings_ && settings_->showHidden ? SHCONTF_INCLUDEHIDDEN : 0);
     ComPtr<IEnumIDList> contents;
@@ -97,15 +109,16 @@ bool FolderTreePane::EnumerateFolders(IShellFolder* folder, std::vector<ItemIdLi
 }
 
 HTREEITEM FolderTreePane::InsertChild(HTREEITEM parent, IShellFolder* folder, ItemIdList child, bool marked) {
-    ChildLook look = LookOf(folder, child.Get(), marked, true);
+    ChildLook look = LookOf(folder, child.Get(), marked);
     auto* data = new ItemData{std::move(child), false};
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_PARAM | TVIF_STATE;
     insert.item.pszText = const_cast<char*>(look.text.c_str());
-    insert.item.iImage = look.icon;
-    insert.item.iSelectedImage = look.openIcon;
+    // The icons are asked for once the item is first shown: a folder of thousands of folders
+    // opens without asking the shell for thousands of icons nobody sees.
+    insert.item.iImage = insert.item.iSelectedImage = I_IMAGECALLBACK;
     insert.item.cChildren = look.hasSubfolders ? 1 : 0;
     insert.item.lParam = reinterpret_cast<LPARAM>(data);
     insert.item.stateMask = TVIS_OVERLAYMASK | TVIS_CUT;
@@ -118,20 +131,38 @@ HTREEITEM FolderTreePane::InsertChild(HTREEITEM parent, IShellFolder* folder, It
 void FolderTreePane::UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdList child, bool marked) {
     ItemData* data = DataOf(item);
     if (!data) return;
-    ChildLook look = LookOf(folder, child.Get(), marked, false);
+    ChildLook look = LookOf(folder, child.Get(), marked);
     data->list = std::move(child);
+    char text[dbcs::kTextBufferBytes] = {};
+    TVITEMA shown{};
+    shown.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN;
+    shown.hItem = item;
+    shown.stateMask = TVIS_OVERLAYMASK | TVIS_CUT;
+    shown.pszText = text;
+    shown.cchTextMax = sizeof text;
+    if (!TreeView_GetItem(window_, &shown)) return;
+    text[sizeof text - 1] = '\0';
+    // Setting an item makes the control lay out its visible items again, so an item that has
+    // not changed, as nearly all have not, is left alone.
     TVITEMA update{};
-    update.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_STATE;
+    update.mask = TVIF_HANDLE;
     update.hItem = item;
-    update.pszText = const_cast<char*>(look.text.c_str());
-    update.stateMask = TVIS_OVERLAYMASK | TVIS_CUT;
-    update.state = look.state;
-    // An item whose children are listed keeps its button whatever the folder says.
-    if (!TreeView_GetChild(window_, item)) {
-        update.mask |= TVIF_CHILDREN;
-        update.cChildren = look.hasSubfolders ? 1 : 0;
+    if (look.text != text) {
+        update.mask |= TVIF_TEXT;
+        update.pszText = const_cast<char*>(look.text.c_str());
     }
-    TreeView_SetItem(window_, &update);
+    if ((shown.state & (TVIS_OVERLAYMASK | TVIS_CUT)) != look.state) {
+        update.mask |= TVIF_STATE;
+        update.stateMask = TVIS_OVERLAYMASK | TVIS_CUT;
+        update.state = look.state;
+    }
+    // An item whose children are listed keeps its button whatever the folder says.
+    int children = look.hasSubfolders ? 1 : 0;
+    if (!TreeView_GetChild(window_, item) && (shown.cChildren != 0) != (children != 0)) {
+        update.mask |= TVIF_CHILDREN;
+        update.cChildren = children;
+    }
+    if (update.mask != TVIF_HANDLE) TreeView_SetItem(window_, &update);
 }
 
 int CALLBACK FolderTreePane::CompareChildren(LPARAM first, LPARAM second, LPARAM folder) {
@@ -225,23 +256,66 @@ void FolderTreePane::SyncToList(IShellFolder* shown) {
     if (own) SelectFolder(own.Get());
 }
 
-void FolderTreePane::Merge(HTREEITEM item) {
-    struct Recorded {
-        HTREEITEM item;
-        bool matched;
-    };
-    std::vector<Recorded> recorded;
-    for (HTREEITEM child : ChildrenOf(item)) {
-        Merge(child);
-        recorded.push_back(Recorded{child, false});
+void FolderTreePane::MarkForRefresh(HTREEITEM item) {
+    ItemData* data = DataOf(item);
+    if (!data || !data->filled) return;
+    if (!data->refreshDue) {
+        data->refreshDue = true;
+        dueLevels_.push_back(item);
     }
+    if (item != Root() && !(TreeView_GetItemState(window_, item, TVIS_EXPANDED) & TVIS_EXPANDED)) return;
+    for (HTREEITEM child : ChildrenOf(item)) MarkForRefresh(child);
+}
+
+void FolderTreePane::ForgetDueLevel(HTREEITEM item) {
+    dueLevels_.erase(std::remove(dueLevels_.begin(), dueLevels_.end(), item), dueLevels_.end());
+}
+
+void FolderTreePane::QueueRefreshSlice() {
+    if (sliceQueued_ || dueLevels_.empty()) return;
+    sliceQueued_ = PostMessageA(window_, kRefreshSliceMessage, 0, 0) != FALSE;
+}
+
+void FolderTreePane::RefreshSubtree(HTREEITEM item) {
+    if (!started_ || !item) return;
+    MarkForRefresh(item);
+    QueueRefreshSlice();
+}
+
+// The levels go top down, so that a folder that has gone takes its due levels with it before they
+// are read.
+void FolderTreePane::RunRefreshSlice() {
+    sliceQueued_ = false;
+    if (!started_) return;
+    // A slice that pumps messages posts the next one once it is over.
+    if (refreshing_) return;
+    refreshing_ = true;
+    OwnChange change(*this);
+    firstVisible_ = TreeView_GetFirstVisible(window_);
+    SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+    DWORD start = GetTickCount();
+    while (!dueLevels_.empty() && GetTickCount() - start < kRefreshSliceMs) {
+        HTREEITEM item = dueLevels_.front();
+        dueLevels_.pop_front();
+        if (ItemData* data = DataOf(item)) data->refreshDue = false;
+        MergeLevel(item);
+    }
+    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+    if (firstVisible_) TreeView_Select(window_, firstVisible_, TVGN_FIRSTVISIBLE);
+    firstVisible_ = nullptr;
+    refreshing_ = false;
+    InvalidateRect(window_, nullptr, TRUE);
+    QueueRefreshSlice();
+}
+
+void FolderTreePane::MergeLevel(HTREEITEM item) {
     ItemData* data = DataOf(item);
     if (!data || !data->filled) return;
     ItemIdList absolute = AbsoluteListOf(item);
     SHFILEINFOA info{};
-    bool present = absolute && SHGetFileInfoA(reinterpret_cast<LPCSTR>(absolute.Get()), 0, &info, sizeof info,
-                                              SHGFI_PIDL | SHGFI_ATTRIBUTES) != 0;
-    if (!present) {
+    bool exists = absolute && SHGetFileInfoA(reinterpret_cast<LPCSTR>(absolute.Get()), 0, &info, sizeof info,
+                                             SHGFI_PIDL | SHGFI_ATTRIBUTES) != 0;
+    if (!exists) {
         DeleteChildren(item);
         return;
     }
@@ -250,48 +324,70 @@ void FolderTreePane::Merge(HTREEITEM item) {
     // A drive that is not ready, or a folder out of reach, keeps what it showed.
     if (!folder || !EnumerateFolders(folder.Get(), found)) return;
     std::vector<PCUITEMID_CHILD> erased = hidden_.Collect(absolute.Get());
+    struct Found {
+        ItemIdList list;
+        bool marked;
+    };
+    std::vector<Found> shown;
     for (ItemIdList& child : found) {
         TreeChildShown how = ClassifyTreeChild(folder.Get(), child.Get(), erased, showErased_);
-        if (how == TreeChildShown::Omitted) continue;
-        bool marked = how == TreeChildShown::Marked;
-        Recorded* same = nullptr;
-        for (Recorded& old : recorded) {
-            ItemData* oldData = old.matched ? nullptr : DataOf(old.item);
-            if (oldData && oldData->list && folder->CompareIDs(0, oldData->list.Get(), child.Get()) == S_OK) {
-                same = &old;
-                break;
-            }
-        }
-        if (same) {
-            same->matched = true;
-            UpdateChild(same->item, folder.Get(), std::move(child), marked);
+        if (how != TreeChildShown::Omitted) shown.push_back(Found{std::move(child), how == TreeChildShown::Marked});
+    }
+    struct Listed {
+        HTREEITEM item;
+        PCUITEMID_CHILD list;
+    };
+    std::vector<Listed> listed;
+    for (HTREEITEM child : ChildrenOf(item)) {
+        ItemData* childData = DataOf(child);
+        listed.push_back(Listed{child, childData ? childData->list.Get() : nullptr});
+    }
+    // Both sides in the folder's own order, walked side by side, so that a level of thousands of
+    // folders costs a sort, not a comparison of every pair.
+    IShellFolder* order = folder.Get();
+    auto compare = [order](PCUITEMID_CHILD a, PCUITEMID_CHILD b) {
+        if (!a || !b) return a ? 1 : b ? -1 : 0;
+        HRESULT result = order->CompareIDs(0, a, b);
+        return FAILED(result) ? 0 : static_cast<int>(static_cast<short>(HRESULT_CODE(result)));
+    };
+    std::stable_sort(shown.begin(), shown.end(),
+                     [&](const Found& a, const Found& b) { return compare(a.list.Get(), b.list.Get()) < 0; });
+    std::stable_sort(listed.begin(), listed.end(),
+                     [&](const Listed& a, const Listed& b) { return compare(a.list, b.list) < 0; });
+    bool inserted = false;
+    size_t old = 0;
+    for (Found& child : shown) {
+        int side = 1;
+        while (old < listed.size() && (side = compare(listed[old].list, child.list.Get())) < 0)
+            TreeView_DeleteItem(window_, listed[old++].item);
+        if (old < listed.size() && side == 0) {
+            UpdateChild(listed[old++].item, folder.Get(), std::move(child.list), child.marked);
         } else {
-            InsertChild(item, folder.Get(), std::move(child), marked);
+            InsertChild(item, folder.Get(), std::move(child.list), child.marked);
+            inserted = true;
         }
     }
-    for (const Recorded& old : recorded)
-        if (!old.matched) TreeView_DeleteItem(window_, old.item);
-    SortChildren(item, folder.Get());
+    while (old < listed.size()) TreeView_DeleteItem(window_, listed[old++].item);
+    if (inserted) SortChildren(item, folder.Get());
 }
 
-void FolderTreePane::RefreshSubtree(HTREEITEM item) {
-    if (!started_ || !item) return;
-    if (refreshing_) {
-        refreshAgain_ = true;
-        return;
+void FolderTreePane::OnDrivesChanged() {
+    uint32_t drives = driveWatcher_.TakeChangedDrives();
+    if (!started_ || !drives) return;
+    // The drives under the computer, and the folders at the top that live on a drive, such as the
+    // documents.
+    std::vector<HTREEITEM> tops = ChildrenOf(Root());
+    ItemIdList computerList = SpecialFolderList(CSIDL_DRIVES);
+    HTREEITEM computer =
+        computerList ? MatchingChild(Root(), DesktopFolder().Get(), LastItem(computerList.Get()).Get()) : nullptr;
+    if (computer) {
+        std::vector<HTREEITEM> drivesShown = ChildrenOf(computer);
+        tops.insert(tops.end(), drivesShown.begin(), drivesShown.end());
     }
-    refreshing_ = true;
-    OwnChange change(*this);
-    do {
-        refreshAgain_ = false;
-        firstVisible_ = TreeView_GetFirstVisible(window_);
-        SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
-        Merge(item);
-        SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
-        if (firstVisible_) TreeView_Select(window_, firstVisible_, TVGN_FIRSTVISIBLE);
-        item = Root();
-    } while (refreshAgain_ && item);
-    firstVisible_ = nullptr;
-    refreshing_ = false;
-    InvalidateRect(window_, nullptr, TRUE);
+    for (HTREEITEM top : tops) {
+        if (top == computer) continue;
+        ItemIdList absolute = AbsoluteListOf(top);
+        char path[MAX_PATH] = {};
+        if (absolute && SHGetPathFromIDListA(absolute.Get(), path) && (DriveBitOf(path) & drives)) RefreshSubtree(top);
+    }
 }

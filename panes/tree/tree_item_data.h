@@ -8,6 +8,8 @@ struct FolderTreePane::ItemData {
     ItemIdList list;
     // Filled once: a refresh goes only where the tree has been filled, never a level deeper.
     bool filled = false;
+    // Its children are to be read again by the refresh under way.
+    bool refreshDue = false;
 };
 
 // Holds the tree's notifications off for the changes that the tree makes itself.

@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <memory>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/main_window.h"
@@ -110,6 +114,9 @@ protected:
         RECT rect{};
         GetWindowRect(button->Window(), &rect);
         return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    void SettleRefresh() {
+        EXPECT_TRUE(PumpUntil([&] { return !Tree().RefreshPending(); }, 10000));
     }
     std::string Top() const { return top_; }
 
@@ -232,10 +239,75 @@ TEST_F(FolderTreeProgramTest, F5BringsTheFilledBranchesInLineWithTheDisk) {
     RemoveDirectoryA((Top() + "\\甲\\内").c_str());
     MakeFolder("木\\甲\\外");
     TypeInto(TreeWindow(), VK_F5);
+    SettleRefresh();
     EXPECT_EQ((Texts{"甲", "丁", "丙"}), ChildTexts(top));
     HTREEITEM first = ItemOf(Top() + "\\甲");
     ASSERT_TRUE(first);
     EXPECT_EQ((Texts{"外"}), ChildTexts(first));
+}
+
+// The drives are watched whole; Wine reports only the changes in a drive's own root folder, so a
+// folder is made and removed there.
+TEST_F(FolderTreeProgramTest, FoldersMadeAndRemovedByOthersOnAFixedDriveFollowInTheExpandedTree) {
+    Start({Top()});
+    HTREEITEM drive = Expanded("C:\\");
+    ASSERT_TRUE(drive);
+    const std::string name = "tsy_tree_" + std::to_string(GetCurrentProcessId());
+    auto shown = [&] {
+        Texts texts = ChildTexts(drive);
+        return std::find(texts.begin(), texts.end(), name) != texts.end();
+    };
+    ASSERT_FALSE(shown());
+    ASSERT_TRUE(CreateDirectoryA(("C:\\" + name).c_str(), nullptr));
+    EXPECT_TRUE(PumpUntil(shown, 5000));
+    RemoveDirectoryA(("C:\\" + name).c_str());
+    EXPECT_TRUE(PumpUntil([&] { return !shown(); }, 5000));
+}
+
+// Another thread makes 2,000 folders and removes half of them while F5 is pressed again and again:
+// no message keeps the window from answering for a second, and the tree ends as the disk is.
+TEST_F(FolderTreeProgramTest, TwoThousandFoldersComeAndGoWhileF5IsPressed) {
+    Start({Top()});
+    HTREEITEM top = Expanded(Top());
+    ASSERT_TRUE(top);
+    SetFocus(TreeWindow());
+    const std::string root = Top();
+    std::atomic<bool> done{false};
+    std::thread maker([&] {
+        for (int at = 0; at < 2000; ++at) CreateDirectoryA((root + "\\n" + std::to_string(at)).c_str(), nullptr);
+        for (int at = 1; at < 2000; at += 2) RemoveDirectoryA((root + "\\n" + std::to_string(at)).c_str());
+        done = true;
+    });
+    DWORD longest = 0;
+    DWORD lastPress = 0;
+    while (!done) {
+        if (GetTickCount() - lastPress >= 150) {
+            INPUT press[2] = {};
+            press[0].type = press[1].type = INPUT_KEYBOARD;
+            press[0].ki.wVk = press[1].ki.wVk = VK_F5;
+            press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            SendInput(2, press, sizeof(INPUT));
+            lastPress = GetTickCount();
+        }
+        MSG message;
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        DWORD start = GetTickCount();
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+        longest = std::max<DWORD>(longest, GetTickCount() - start);
+    }
+    maker.join();
+    TypeInto(TreeWindow(), VK_F5);
+    SettleRefresh();
+    EXPECT_LT(longest, 1000u);
+    std::set<std::string> onDisk{"甲", "乙", "丙"};
+    for (int at = 0; at < 2000; at += 2) onDisk.insert("n" + std::to_string(at));
+    Texts shown = ChildTexts(top);
+    EXPECT_EQ(onDisk.size(), shown.size());
+    EXPECT_EQ(onDisk, std::set<std::string>(shown.begin(), shown.end()));
 }
 
 TEST_F(FolderTreeProgramTest, TheEraserHidesAFolderTheMagnifierShowsItMarkedAndItComesBack) {
