@@ -119,7 +119,8 @@ private:
     void FillRoot();
     bool FillChildren(HTREEITEM item);
     bool EnumerateFolders(IShellFolder* folder, std::vector<ItemIdList>& children) const;
-    HTREEITEM InsertChild(HTREEITEM parent, IShellFolder* folder, ItemIdList child, bool marked);
+    HTREEITEM InsertChild(HTREEITEM parent, IShellFolder* folder, ItemIdList child, bool marked,
+                          HTREEITEM after = TVI_LAST);
     void UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdList child, bool marked);
     void SupplyIcons(NMTVDISPINFOA& info) const;
     void SortChildren(HTREEITEM item, IShellFolder* folder);

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 #include "core/dbcs_text.h"
 #include "panes/tree/tree_item_data.h"
@@ -36,6 +38,10 @@ ChildLook LookOf(IShellFolder* folder, PCUITEMID_CHILD child, bool marked) {
     if (attributes & SFGAO_GHOSTED) look.state |= TVIS_CUT;
     look.text = FitTextBuffer((marked ? "*" : "") + DisplayName(folder, child));
     return look;
+}
+
+std::string BytesOf(PCUIDLIST_RELATIVE list) {
+    return std::string(reinterpret_cast<const char*>(list), ItemListSize(list));
 }
 
 // The first `count` items of a list, as a list of their own.
@@ -108,12 +114,14 @@ bool FolderTreePane::EnumerateFolders(IShellFolder* folder, std::vector<ItemIdLi
     return true;
 }
 
-HTREEITEM FolderTreePane::InsertChild(HTREEITEM parent, IShellFolder* folder, ItemIdList child, bool marked) {
+HTREEITEM FolderTreePane::InsertChild(HTREEITEM parent, IShellFolder* folder, ItemIdList child, bool marked,
+                                      HTREEITEM after) {
     ChildLook look = LookOf(folder, child.Get(), marked);
     auto* data = new ItemData{std::move(child), false};
+    data->marked = marked;
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_PARAM | TVIF_STATE;
     insert.item.pszText = const_cast<char*>(look.text.c_str());
     // The icons are asked for once the item is first shown: a folder of thousands of folders
@@ -133,6 +141,7 @@ void FolderTreePane::UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdLis
     if (!data) return;
     ChildLook look = LookOf(folder, child.Get(), marked);
     data->list = std::move(child);
+    data->marked = marked;
     char text[dbcs::kTextBufferBytes] = {};
     TVITEMA shown{};
     shown.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN;
@@ -333,42 +342,77 @@ void FolderTreePane::MergeLevel(HTREEITEM item) {
         TreeChildShown how = ClassifyTreeChild(folder.Get(), child.Get(), erased, showErased_);
         if (how != TreeChildShown::Omitted) shown.push_back(Found{std::move(child), how == TreeChildShown::Marked});
     }
+    // The items in the tree's order, which is the folder's own. The control finds an item only by
+    // searching all of them on some systems, so each is asked for its data once.
+    std::vector<HTREEITEM> order = ChildrenOf(item);
+    std::vector<ItemData*> orderData;
+    std::unordered_map<std::string, size_t> byBytes;
+    for (HTREEITEM child : order) {
+        ItemData* childData = DataOf(child);
+        if (childData && childData->list) byBytes.emplace(BytesOf(childData->list.Get()), orderData.size());
+        orderData.push_back(childData);
+    }
+    // A folder whose identifier is the same to the byte has not changed at all, nor has its name
+    // or what it holds: the identifier carries its name, attributes and time. That is nearly every
+    // folder of a level, so a level of thousands is matched without asking the shell about each.
+    std::vector<bool> kept(order.size(), false);
+    std::vector<Found> changed;
+    for (Found& child : shown) {
+        auto same = byBytes.find(BytesOf(child.list.Get()));
+        if (same != byBytes.end() && orderData[same->second]->marked == child.marked) {
+            kept[same->second] = true;
+            byBytes.erase(same);
+        } else {
+            changed.push_back(std::move(child));
+        }
+    }
+    IShellFolder* folderOrder = folder.Get();
+    auto compare = [folderOrder](PCUITEMID_CHILD a, PCUITEMID_CHILD b) {
+        HRESULT result = folderOrder->CompareIDs(0, a, b);
+        return FAILED(result) ? 0 : static_cast<int>(static_cast<short>(HRESULT_CODE(result)));
+    };
+    // The rest are renamed, changed inside, new or gone: told apart by the folder's own comparison,
+    // both sides in its order and walked side by side.
     struct Listed {
         HTREEITEM item;
         PCUITEMID_CHILD list;
     };
-    std::vector<Listed> listed;
-    for (HTREEITEM child : ChildrenOf(item)) {
-        ItemData* childData = DataOf(child);
-        listed.push_back(Listed{child, childData ? childData->list.Get() : nullptr});
-    }
-    // Both sides in the folder's own order, walked side by side, so that a level of thousands of
-    // folders costs a sort, not a comparison of every pair.
-    IShellFolder* order = folder.Get();
-    auto compare = [order](PCUITEMID_CHILD a, PCUITEMID_CHILD b) {
-        if (!a || !b) return a ? 1 : b ? -1 : 0;
-        HRESULT result = order->CompareIDs(0, a, b);
-        return FAILED(result) ? 0 : static_cast<int>(static_cast<short>(HRESULT_CODE(result)));
-    };
-    std::stable_sort(shown.begin(), shown.end(),
-                     [&](const Found& a, const Found& b) { return compare(a.list.Get(), b.list.Get()) < 0; });
-    std::stable_sort(listed.begin(), listed.end(),
-                     [&](const Listed& a, const Listed& b) { return compare(a.list, b.list) < 0; });
-    bool inserted = false;
+    std::vector<Listed> leftover;
+    for (size_t at = 0; at < order.size(); ++at)
+        if (!kept[at] && orderData[at]) leftover.push_back(Listed{order[at], orderData[at]->list.Get()});
+    auto before = [&](PCUITEMID_CHILD a, PCUITEMID_CHILD b) { return a && b && compare(a, b) < 0; };
+    std::stable_sort(changed.begin(), changed.end(),
+                     [&](const Found& a, const Found& b) { return before(a.list.Get(), b.list.Get()); });
+    std::stable_sort(leftover.begin(), leftover.end(),
+                     [&](const Listed& a, const Listed& b) { return before(a.list, b.list); });
+    std::vector<HTREEITEM> gone;
     size_t old = 0;
-    for (Found& child : shown) {
-        int side = 1;
-        while (old < listed.size() && (side = compare(listed[old].list, child.list.Get())) < 0)
-            TreeView_DeleteItem(window_, listed[old++].item);
-        if (old < listed.size() && side == 0) {
-            UpdateChild(listed[old++].item, folder.Get(), std::move(child.list), child.marked);
-        } else {
-            InsertChild(item, folder.Get(), std::move(child.list), child.marked);
-            inserted = true;
+    for (Found& child : changed) {
+        while (old < leftover.size() && before(leftover[old].list, child.list.Get()))
+            gone.push_back(leftover[old++].item);
+        if (old < leftover.size() && leftover[old].list && compare(leftover[old].list, child.list.Get()) == 0) {
+            UpdateChild(leftover[old++].item, folder.Get(), std::move(child.list), child.marked);
+            continue;
+        }
+        // The new folder's place among the present ones, so that a level is not sorted whole for
+        // each folder made in it.
+        size_t low = 0, high = order.size();
+        while (low < high) {
+            size_t middle = (low + high) / 2;
+            ItemData* middleData = orderData[middle];
+            if (middleData && middleData->list && compare(middleData->list.Get(), child.list.Get()) < 0)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        HTREEITEM after = low == 0 ? TVI_FIRST : order[low - 1];
+        if (HTREEITEM inserted = InsertChild(item, folder.Get(), std::move(child.list), child.marked, after)) {
+            order.insert(order.begin() + static_cast<std::ptrdiff_t>(low), inserted);
+            orderData.insert(orderData.begin() + static_cast<std::ptrdiff_t>(low), DataOf(inserted));
         }
     }
-    while (old < listed.size()) TreeView_DeleteItem(window_, listed[old++].item);
-    if (inserted) SortChildren(item, folder.Get());
+    while (old < leftover.size()) gone.push_back(leftover[old++].item);
+    for (HTREEITEM child : gone) TreeView_DeleteItem(window_, child);
 }
 
 void FolderTreePane::OnDrivesChanged() {

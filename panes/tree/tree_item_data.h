@@ -8,6 +8,8 @@ struct FolderTreePane::ItemData {
     ItemIdList list;
     // Filled once: a refresh goes only where the tree has been filled, never a level deeper.
     bool filled = false;
+    // Shown with the erased mark.
+    bool marked = false;
     // Its children are to be read again by the refresh under way.
     bool refreshDue = false;
 };
