@@ -119,7 +119,8 @@ int main() {
 
     start = Now();
     tree.Refresh();
-    double refreshLongest = PumpUntil([&] { return !tree.RefreshPending(); }, 60000);
+    double refreshLongest = Now() - start;
+    refreshLongest = std::max(refreshLongest, PumpUntil([&] { return !tree.RefreshPending(); }, 60000));
     std::printf("tree: F5 with the 10,000 expanded: done in %.0f ms, the window kept waiting %.0f ms at most\n",
                 Now() - start, refreshLongest);
 
@@ -149,7 +150,9 @@ int main() {
     double longest = 0;
     start = Now();
     while (!done) {
+        double asked = Now();
         tree.Refresh();
+        longest = std::max(longest, Now() - asked);
         longest = std::max(longest, PumpUntil([] { return false; }, 150));
     }
     maker.join();

@@ -143,6 +143,7 @@ LRESULT FolderTreePane::OnNotify(NMHDR* header) {
         if (change->itemOld.hItem == firstVisible_) firstVisible_ = nullptr;
         ItemData* data = DataOf(change->itemOld.lParam);
         if (data && data->refreshDue) ForgetDueLevel(change->itemOld.hItem);
+        if (data && data->filled) filledItems_.erase(change->itemOld.hItem);
         delete data;
         return 0;
     }

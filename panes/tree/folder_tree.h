@@ -11,6 +11,7 @@
 
 #include <deque>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "core/settings_table.h"
@@ -105,7 +106,6 @@ private:
     class OwnChange;
 
     static LRESULT Procedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static int CALLBACK CompareChildren(LPARAM first, LPARAM second, LPARAM folder);
 
     static ItemData* DataOf(LPARAM parameter) { return reinterpret_cast<ItemData*>(parameter); }
     ItemData* DataOf(HTREEITEM item) const;
@@ -123,7 +123,6 @@ private:
                           HTREEITEM after = TVI_LAST);
     void UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdList child, bool marked);
     void SupplyIcons(NMTVDISPINFOA& info) const;
-    void SortChildren(HTREEITEM item, IShellFolder* folder);
     void DeleteChildren(HTREEITEM item);
     HTREEITEM MatchingChild(HTREEITEM parent, IShellFolder* folder, PCUITEMID_CHILD wanted) const;
     void MarkForRefresh(HTREEITEM item);
@@ -168,6 +167,8 @@ private:
     bool sliceQueued_ = false;
     // The filled levels that a refresh under way has still to read, parents before children.
     std::deque<HTREEITEM> dueLevels_;
+    // The items whose children have been listed.
+    std::unordered_set<HTREEITEM> filledItems_;
     // The top item before a refresh, cleared should the refresh delete it.
     HTREEITEM firstVisible_ = nullptr;
     bool hideMode_ = false;

@@ -4,11 +4,13 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <unordered_map>
 
 #include "core/dbcs_text.h"
+#include "core/run_sort.h"
 #include "panes/tree/tree_item_data.h"
 #include "shell/folder_binding.h"
 #include "shell/item_lists.h"
@@ -38,6 +40,16 @@ ChildLook LookOf(IShellFolder* folder, PCUITEMID_CHILD child, bool marked) {
     if (attributes & SFGAO_GHOSTED) look.state |= TVIS_CUT;
     look.text = FitTextBuffer((marked ? "*" : "") + DisplayName(folder, child));
     return look;
+}
+
+// A child as the level shows it: its identifier's bytes and its erased mark. Summed over a level it
+// tells, with one reading of the folder, whether anything there changed since it was last shown.
+uint64_t ShownFingerprint(PCUIDLIST_RELATIVE list, bool marked) {
+    uint64_t hash = 14695981039346656037ull;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(list);
+    for (size_t at = 0, size = list ? ItemListSize(list) : 0; at < size; ++at)
+        hash = (hash ^ bytes[at]) * 1099511628211ull;
+    return (hash ^ (marked ? 1u : 0u)) * 1099511628211ull;
 }
 
 std::string BytesOf(PCUIDLIST_RELATIVE list) {
@@ -174,22 +186,6 @@ void FolderTreePane::UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdLis
     if (update.mask != TVIF_HANDLE) TreeView_SetItem(window_, &update);
 }
 
-int CALLBACK FolderTreePane::CompareChildren(LPARAM first, LPARAM second, LPARAM folder) {
-    ItemData* a = DataOf(first);
-    ItemData* b = DataOf(second);
-    if (!a || !b) return 0;
-    HRESULT result = reinterpret_cast<IShellFolder*>(folder)->CompareIDs(0, a->list.Get(), b->list.Get());
-    return FAILED(result) ? 0 : static_cast<short>(HRESULT_CODE(result));
-}
-
-void FolderTreePane::SortChildren(HTREEITEM item, IShellFolder* folder) {
-    TVSORTCB sort{};
-    sort.hParent = item;
-    sort.lpfnCompare = &FolderTreePane::CompareChildren;
-    sort.lParam = reinterpret_cast<LPARAM>(folder);
-    TreeView_SortChildrenCB(window_, &sort, FALSE);
-}
-
 void FolderTreePane::DeleteChildren(HTREEITEM item) {
     OwnChange change(*this);
     for (HTREEITEM child : ChildrenOf(item)) TreeView_DeleteItem(window_, child);
@@ -204,20 +200,34 @@ bool FolderTreePane::FillChildren(HTREEITEM item) {
     OwnChange change(*this);
     DeleteChildren(item);
     data->filled = true;
+    filledItems_.insert(item);
+    // Inserted in the folder's order, which the shell's reading mostly has already.
+    IShellFolder* order = folder.Get();
+    runsort::Sort(found, [order](const ItemIdList& a, const ItemIdList& b) {
+        HRESULT result = order->CompareIDs(0, a.Get(), b.Get());
+        return SUCCEEDED(result) && static_cast<short>(HRESULT_CODE(result)) < 0;
+    });
     std::vector<PCUITEMID_CHILD> erased = hidden_.Collect(absolute.Get());
     int shown = 0;
+    uint64_t fingerprint = 0;
+    bool everyChildShown = true;
     for (ItemIdList& child : found) {
         TreeChildShown how = ClassifyTreeChild(folder.Get(), child.Get(), erased, showErased_);
         if (how == TreeChildShown::Omitted) continue;
-        shown += InsertChild(item, folder.Get(), std::move(child), how == TreeChildShown::Marked) ? 1 : 0;
+        bool marked = how == TreeChildShown::Marked;
+        fingerprint += ShownFingerprint(child.Get(), marked);
+        if (InsertChild(item, folder.Get(), std::move(child), marked)) ++shown;
+        else
+            everyChildShown = false;
     }
+    data->shownFingerprint = fingerprint;
+    data->fingerprintKnown = everyChildShown;
     if (shown == 0 && item != Root()) {
         TVITEMA update{};
         update.mask = TVIF_HANDLE | TVIF_CHILDREN;
         update.hItem = item;
         TreeView_SetItem(window_, &update);
     }
-    SortChildren(item, folder.Get());
     return true;
 }
 
@@ -265,15 +275,32 @@ void FolderTreePane::SyncToList(IShellFolder* shown) {
     if (own) SelectFolder(own.Get());
 }
 
-void FolderTreePane::MarkForRefresh(HTREEITEM item) {
-    ItemData* data = DataOf(item);
-    if (!data || !data->filled) return;
-    if (!data->refreshDue) {
-        data->refreshDue = true;
-        dueLevels_.push_back(item);
+// The filled levels are few beside the items, so they are sought from the filled ones upwards
+// rather than by visiting every item under the one asked for.
+void FolderTreePane::MarkForRefresh(HTREEITEM top) {
+    struct Due {
+        size_t depth;
+        HTREEITEM item;
+    };
+    std::vector<Due> due;
+    for (HTREEITEM item : filledItems_) {
+        size_t depth = 0;
+        bool open = true;
+        HTREEITEM at = item;
+        for (; at && at != top; at = ParentOf(at), ++depth)
+            if (!(TreeView_GetItemState(window_, at, TVIS_EXPANDED) & TVIS_EXPANDED)) open = false;
+        if (at != top || !open) continue;
+        if (item != top && top != Root() && !(TreeView_GetItemState(window_, top, TVIS_EXPANDED) & TVIS_EXPANDED))
+            continue;
+        due.push_back(Due{depth, item});
     }
-    if (item != Root() && !(TreeView_GetItemState(window_, item, TVIS_EXPANDED) & TVIS_EXPANDED)) return;
-    for (HTREEITEM child : ChildrenOf(item)) MarkForRefresh(child);
+    std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.depth < b.depth; });
+    for (const Due& level : due) {
+        ItemData* data = DataOf(level.item);
+        if (!data || data->refreshDue) continue;
+        data->refreshDue = true;
+        dueLevels_.push_back(level.item);
+    }
 }
 
 void FolderTreePane::ForgetDueLevel(HTREEITEM item) {
@@ -326,6 +353,7 @@ void FolderTreePane::MergeLevel(HTREEITEM item) {
                                              SHGFI_PIDL | SHGFI_ATTRIBUTES) != 0;
     if (!exists) {
         DeleteChildren(item);
+        data->fingerprintKnown = false;
         return;
     }
     ComPtr<IShellFolder> folder = BindFolder(absolute.Get());
@@ -342,6 +370,13 @@ void FolderTreePane::MergeLevel(HTREEITEM item) {
         TreeChildShown how = ClassifyTreeChild(folder.Get(), child.Get(), erased, showErased_);
         if (how != TreeChildShown::Omitted) shown.push_back(Found{std::move(child), how == TreeChildShown::Marked});
     }
+    uint64_t fingerprint = 0;
+    for (const Found& child : shown) fingerprint += ShownFingerprint(child.list.Get(), child.marked);
+    // The control answers each question about an item slowly on some systems, so a level that has
+    // not changed is not asked about at all.
+    if (data->fingerprintKnown && data->shownFingerprint == fingerprint) return;
+    data->shownFingerprint = fingerprint;
+    data->fingerprintKnown = true;
     // The items in the tree's order, which is the folder's own. The control finds an item only by
     // searching all of them on some systems, so each is asked for its data once.
     std::vector<HTREEITEM> order = ChildrenOf(item);
@@ -381,10 +416,8 @@ void FolderTreePane::MergeLevel(HTREEITEM item) {
     for (size_t at = 0; at < order.size(); ++at)
         if (!kept[at] && orderData[at]) leftover.push_back(Listed{order[at], orderData[at]->list.Get()});
     auto before = [&](PCUITEMID_CHILD a, PCUITEMID_CHILD b) { return a && b && compare(a, b) < 0; };
-    std::stable_sort(changed.begin(), changed.end(),
-                     [&](const Found& a, const Found& b) { return before(a.list.Get(), b.list.Get()); });
-    std::stable_sort(leftover.begin(), leftover.end(),
-                     [&](const Listed& a, const Listed& b) { return before(a.list, b.list); });
+    runsort::Sort(changed, [&](const Found& a, const Found& b) { return before(a.list.Get(), b.list.Get()); });
+    runsort::Sort(leftover, [&](const Listed& a, const Listed& b) { return before(a.list, b.list); });
     std::vector<HTREEITEM> gone;
     size_t old = 0;
     for (Found& child : changed) {
@@ -406,10 +439,13 @@ void FolderTreePane::MergeLevel(HTREEITEM item) {
                 high = middle;
         }
         HTREEITEM after = low == 0 ? TVI_FIRST : order[low - 1];
-        if (HTREEITEM inserted = InsertChild(item, folder.Get(), std::move(child.list), child.marked, after)) {
-            order.insert(order.begin() + static_cast<std::ptrdiff_t>(low), inserted);
-            orderData.insert(orderData.begin() + static_cast<std::ptrdiff_t>(low), DataOf(inserted));
+        HTREEITEM inserted = InsertChild(item, folder.Get(), std::move(child.list), child.marked, after);
+        if (!inserted) {
+            data->fingerprintKnown = false;
+            continue;
         }
+        order.insert(order.begin() + static_cast<std::ptrdiff_t>(low), inserted);
+        orderData.insert(orderData.begin() + static_cast<std::ptrdiff_t>(low), DataOf(inserted));
     }
     while (old < leftover.size()) gone.push_back(leftover[old++].item);
     for (HTREEITEM child : gone) TreeView_DeleteItem(window_, child);

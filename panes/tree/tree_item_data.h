@@ -2,12 +2,17 @@
 // is the desktop's own, empty, absolute list). The item owns it; the tree's deletion notification
 // is the one place where it goes.
 #pragma once
+#include <cstdint>
+
 #include "panes/tree/folder_tree.h"
 
 struct FolderTreePane::ItemData {
     ItemIdList list;
     // Filled once: a refresh goes only where the tree has been filled, never a level deeper.
     bool filled = false;
+    // What its listed children were made from, when every one of them could be shown.
+    uint64_t shownFingerprint = 0;
+    bool fingerprintKnown = false;
     // Shown with the erased mark.
     bool marked = false;
     // Its children are to be read again by the refresh under way.
