@@ -355,6 +355,51 @@ TEST_F(FolderTreeProgramTest, DeleteAndCutActOnTheSelectedFolderAndTabAndCtrlKey
     EXPECT_EQ(Main().MainList().Window(), GetFocus());
 }
 
+TEST_F(FolderTreeProgramTest, TheMenusRenameEditsTheLabelAndTheWheelOverTheTabBarTurnsItsRows) {
+    Start({Top()});
+    HTREEITEM second = ItemOf(Top() + "\\乙");
+    ASSERT_TRUE(second);
+    TreeView_EnsureVisible(TreeWindow(), second);
+    RECT label{};
+    TreeView_GetItemRect(TreeWindow(), second, &label, TRUE);
+    POINT onLabel{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+    ClientToScreen(TreeWindow(), &onLabel);
+    int renamePosition = -1;
+    {
+        IdleDriver driver(Main().Handle());
+        driver.onMenu = [&](HWND menuWindow) {
+            renamePosition = ItemPosition(MenuOf(menuWindow), "名前の変更");
+            if (renamePosition == -1) PostKeys(menuWindow, {VK_ESCAPE});
+            else
+                ChooseItemAt(menuWindow, renamePosition);
+        };
+        Click(onLabel, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    }
+    if (renamePosition != -1) {
+        HWND edit = TreeView_GetEditControl(TreeWindow());
+        ASSERT_TRUE(edit) << "the menu's rename edits the label";
+        SetWindowTextA(edit, "戊");
+        TypeInto(edit, VK_RETURN);
+        EXPECT_TRUE(FileExists(Top() + "\\戊"));
+    }
+
+    SetFocus(TreeWindow());
+    RECT bar{};
+    GetWindowRect(Main().Bar().Window(), &bar);
+    MouseTo(POINT{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2});
+    ASSERT_FALSE(Main().Bar().LauncherMode());
+    SendMouse(MOUSEEVENTF_WHEEL, WHEEL_DELTA);
+    Pump(200);
+    EXPECT_TRUE(Main().Bar().LauncherMode()) << "the wheel over the tab bar turns it to the launcher";
+    RECT area{};
+    GetWindowRect(TreeWindow(), &area);
+    MouseTo(POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+    SendMouse(MOUSEEVENTF_WHEEL, WHEEL_DELTA);
+    Pump(200);
+    EXPECT_TRUE(Main().Bar().LauncherMode()) << "over the tree the wheel stays with the tree";
+    if (renamePosition == -1) GTEST_SKIP() << "this shell's item menu has no rename entry";
+}
+
 // Pasting into a folder is left out: Wine's shell never delivers a paste (see the list's tests).
 
 TEST_F(FolderTreeProgramTest, TheHideModeCursorsAndTheColoursOfFullAndEmptyFolders) {
