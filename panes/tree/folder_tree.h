@@ -125,7 +125,8 @@ private:
     void SupplyIcons(NMTVDISPINFOA& info) const;
     void DeleteChildren(HTREEITEM item);
     HTREEITEM MatchingChild(HTREEITEM parent, IShellFolder* folder, PCUITEMID_CHILD wanted) const;
-    void MarkForRefresh(HTREEITEM item);
+    // Marks the filled levels at and under the items, down through open items only.
+    void MarkForRefresh(const std::vector<HTREEITEM>& tops);
     void QueueRefreshSlice();
     void RunRefreshSlice();
     void ForgetDueLevel(HTREEITEM item);

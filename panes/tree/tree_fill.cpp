@@ -276,8 +276,12 @@ void FolderTreePane::SyncToList(IShellFolder* shown) {
 }
 
 // The filled levels are few beside the items, so they are sought from the filled ones upwards
-// rather than by visiting every item under the one asked for.
-void FolderTreePane::MarkForRefresh(HTREEITEM top) {
+// rather than by visiting every item under the ones asked for.
+void FolderTreePane::MarkForRefresh(const std::vector<HTREEITEM>& tops) {
+    auto open = [this](HTREEITEM item) {
+        return item == Root() || (TreeView_GetItemState(window_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    };
+    auto isTop = [&tops](HTREEITEM item) { return std::find(tops.begin(), tops.end(), item) != tops.end(); };
     struct Due {
         size_t depth;
         HTREEITEM item;
@@ -285,13 +289,11 @@ void FolderTreePane::MarkForRefresh(HTREEITEM top) {
     std::vector<Due> due;
     for (HTREEITEM item : filledItems_) {
         size_t depth = 0;
-        bool open = true;
+        bool allOpen = true;
         HTREEITEM at = item;
-        for (; at && at != top; at = ParentOf(at), ++depth)
-            if (!(TreeView_GetItemState(window_, at, TVIS_EXPANDED) & TVIS_EXPANDED)) open = false;
-        if (at != top || !open) continue;
-        if (item != top && top != Root() && !(TreeView_GetItemState(window_, top, TVIS_EXPANDED) & TVIS_EXPANDED))
-            continue;
+        for (; at && !isTop(at); at = ParentOf(at), ++depth)
+            if (!open(at)) allOpen = false;
+        if (!at || !allOpen || (at != item && !open(at))) continue;
         due.push_back(Due{depth, item});
     }
     std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.depth < b.depth; });
@@ -314,7 +316,7 @@ void FolderTreePane::QueueRefreshSlice() {
 
 void FolderTreePane::RefreshSubtree(HTREEITEM item) {
     if (!started_ || !item) return;
-    MarkForRefresh(item);
+    MarkForRefresh({item});
     QueueRefreshSlice();
 }
 
@@ -464,10 +466,14 @@ void FolderTreePane::OnDrivesChanged() {
         std::vector<HTREEITEM> drivesShown = ChildrenOf(computer);
         tops.insert(tops.end(), drivesShown.begin(), drivesShown.end());
     }
+    std::vector<HTREEITEM> changed;
     for (HTREEITEM top : tops) {
         if (top == computer) continue;
         ItemIdList absolute = AbsoluteListOf(top);
         char path[MAX_PATH] = {};
-        if (absolute && SHGetPathFromIDListA(absolute.Get(), path) && (DriveBitOf(path) & drives)) RefreshSubtree(top);
+        if (absolute && SHGetPathFromIDListA(absolute.Get(), path) && (DriveBitOf(path) & drives))
+            changed.push_back(top);
     }
+    MarkForRefresh(changed);
+    QueueRefreshSlice();
 }
