@@ -27,6 +27,7 @@ void FolderTreePane::Create(HWND mainWindow, const LOGFONTA& font) {
     window_ = CreateWindowExA(
         0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_EDITLABELS, 0, 0, 0, 0,
         mainWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFolderTreeId)), nullptr, nullptr);
+    controlProcedure_ = window_ ? reinterpret_cast<WNDPROC>(GetClassLongPtrA(window_, GCLP_WNDPROC)) : nullptr;
     font_.Reset(CreateFontIndirectA(&font));
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
@@ -77,21 +78,35 @@ void FolderTreePane::Shutdown() {
 
 HTREEITEM FolderTreePane::Root() const { return window_ ? TreeView_GetRoot(window_) : nullptr; }
 
+LRESULT FolderTreePane::Control(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return controlProcedure_ ? CallWindowProcA(controlProcedure_, window_, message, wParam, lParam)
+                             : SendMessageA(window_, message, wParam, lParam);
+}
+
+bool FolderTreePane::IsExpanded(HTREEITEM item) const {
+    return (Control(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
 FolderTreePane::ItemData* FolderTreePane::DataOf(HTREEITEM item) const {
     if (!item) return nullptr;
     TVITEMA read{};
     read.mask = TVIF_HANDLE | TVIF_PARAM;
     read.hItem = item;
-    if (!TreeView_GetItem(window_, &read)) return nullptr;
+    if (!Control(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&read))) return nullptr;
     return DataOf(read.lParam);
 }
 
-HTREEITEM FolderTreePane::ParentOf(HTREEITEM item) const { return item ? TreeView_GetParent(window_, item) : nullptr; }
+HTREEITEM FolderTreePane::ParentOf(HTREEITEM item) const {
+    return item ? reinterpret_cast<HTREEITEM>(Control(TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item)))
+                : nullptr;
+}
 
 std::vector<HTREEITEM> FolderTreePane::ChildrenOf(HTREEITEM item) const {
     std::vector<HTREEITEM> children;
-    for (HTREEITEM child = TreeView_GetChild(window_, item); child; child = TreeView_GetNextSibling(window_, child))
-        children.push_back(child);
+    auto next = [this](UINT relation, HTREEITEM from) {
+        return reinterpret_cast<HTREEITEM>(Control(TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
+    };
+    for (HTREEITEM child = next(TVGN_CHILD, item); child; child = next(TVGN_NEXT, child)) children.push_back(child);
     return children;
 }
 

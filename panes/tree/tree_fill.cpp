@@ -143,7 +143,7 @@ HTREEITEM FolderTreePane::InsertChild(HTREEITEM parent, IShellFolder* folder, It
     insert.item.lParam = reinterpret_cast<LPARAM>(data);
     insert.item.stateMask = TVIS_OVERLAYMASK | TVIS_CUT;
     insert.item.state = look.state;
-    HTREEITEM inserted = TreeView_InsertItem(window_, &insert);
+    auto inserted = reinterpret_cast<HTREEITEM>(Control(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     if (!inserted) delete data;
     return inserted;
 }
@@ -161,7 +161,7 @@ void FolderTreePane::UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdLis
     shown.stateMask = TVIS_OVERLAYMASK | TVIS_CUT;
     shown.pszText = text;
     shown.cchTextMax = sizeof text;
-    if (!TreeView_GetItem(window_, &shown)) return;
+    if (!Control(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&shown))) return;
     text[sizeof text - 1] = '\0';
     // Setting an item makes the control lay out its visible items again, so an item that has
     // not changed, as nearly all have not, is left alone.
@@ -179,7 +179,8 @@ void FolderTreePane::UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdLis
     }
     // An item whose children are listed keeps its button whatever the folder says.
     int children = look.hasSubfolders ? 1 : 0;
-    if (!TreeView_GetChild(window_, item) && (shown.cChildren != 0) != (children != 0)) {
+    bool listed = Control(TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)) != 0;
+    if (!listed && (shown.cChildren != 0) != (children != 0)) {
         update.mask |= TVIF_CHILDREN;
         update.cChildren = children;
     }
@@ -188,7 +189,7 @@ void FolderTreePane::UpdateChild(HTREEITEM item, IShellFolder* folder, ItemIdLis
 
 void FolderTreePane::DeleteChildren(HTREEITEM item) {
     OwnChange change(*this);
-    for (HTREEITEM child : ChildrenOf(item)) TreeView_DeleteItem(window_, child);
+    for (HTREEITEM child : ChildrenOf(item)) Control(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
 }
 
 bool FolderTreePane::FillChildren(HTREEITEM item) {
@@ -255,8 +256,7 @@ HTREEITEM FolderTreePane::FindItem(PCIDLIST_ABSOLUTE folder) {
         if (!match && FillChildren(current)) match = MatchingChild(current, parent.Get(), wanted.Get());
         if (!match) return nullptr;
         current = match;
-        if (level < levels && !(TreeView_GetItemState(window_, current, TVIS_EXPANDED) & TVIS_EXPANDED))
-            TreeView_Expand(window_, current, TVE_EXPAND);
+        if (level < levels && !IsExpanded(current)) TreeView_Expand(window_, current, TVE_EXPAND);
     }
     return current;
 }
@@ -278,9 +278,7 @@ void FolderTreePane::SyncToList(IShellFolder* shown) {
 // The filled levels are few beside the items, so they are sought from the filled ones upwards
 // rather than by visiting every item under the ones asked for.
 void FolderTreePane::MarkForRefresh(const std::vector<HTREEITEM>& tops) {
-    auto open = [this](HTREEITEM item) {
-        return item == Root() || (TreeView_GetItemState(window_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
-    };
+    auto open = [this](HTREEITEM item) { return item == Root() || IsExpanded(item); };
     auto isTop = [&tops](HTREEITEM item) { return std::find(tops.begin(), tops.end(), item) != tops.end(); };
     struct Due {
         size_t depth;
@@ -450,7 +448,7 @@ void FolderTreePane::MergeLevel(HTREEITEM item) {
         orderData.insert(orderData.begin() + static_cast<std::ptrdiff_t>(low), DataOf(inserted));
     }
     while (old < leftover.size()) gone.push_back(leftover[old++].item);
-    for (HTREEITEM child : gone) TreeView_DeleteItem(window_, child);
+    for (HTREEITEM child : gone) Control(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
 }
 
 void FolderTreePane::OnDrivesChanged() {

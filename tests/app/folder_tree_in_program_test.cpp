@@ -318,6 +318,8 @@ TEST_F(FolderTreeProgramTest, DeleteAndCutActOnTheSelectedFolderAndTabAndCtrlKey
     HTREEITEM second = ItemOf(Top() + "\\乙");
     ASSERT_TRUE(top && second);
     ClickItem(second);
+    TypeInto(TreeWindow(), VK_TAB);
+    EXPECT_EQ(Main().MainList().Window(), GetFocus());
     {
         IdleDriver driver(Main().Handle());
         driver.onDialog = [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDYES, 0); };
@@ -342,8 +344,6 @@ TEST_F(FolderTreeProgramTest, DeleteAndCutActOnTheSelectedFolderAndTabAndCtrlKey
     CloseClipboard();
     EXPECT_EQ(Top() + "\\甲", std::string(cut));
 
-    TypeInto(TreeWindow(), VK_TAB);
-    EXPECT_EQ(Main().MainList().Window(), GetFocus());
     layout::Mode before = Main().Layout().modes.mode;
     TypeKeys(TreeWindow(), {VK_CONTROL}, {'D'});
     EXPECT_NE(before, Main().Layout().modes.mode) << "two lists side by side";
