@@ -177,6 +177,12 @@ TEST_F(FolderTreeProgramTest, WithSyncTheTreeOpensTheWayToTheMainListsFolderWith
         EXPECT_TRUE(TreeView_GetItemState(TreeWindow(), up, TVIS_EXPANDED) & TVIS_EXPANDED) << Tree().TextOf(up);
     EXPECT_EQ(deep, MainListPath());
     EXPECT_EQ(1u, Tabs().History(1).size()) << "the tree's selection pushed nothing";
+
+    Main().Config().treeSync = 0;
+    ItemIdList topList = PathToItemList(Top().c_str());
+    Main().Carry(Tabs().NavigateRemembering(tabs::Pane::Main, ShellTabFolder::FromList(topList.Get())));
+    EXPECT_EQ(Top(), MainListPath());
+    EXPECT_EQ(selected, TreeView_GetSelection(TreeWindow())) << "without SYNC the tree stays where it was";
 }
 
 TEST_F(FolderTreeProgramTest, F2RenamesTheFolderAndASemicolonIsRefused) {
@@ -398,6 +404,39 @@ TEST_F(FolderTreeProgramTest, TheMenusRenameEditsTheLabelAndTheWheelOverTheTabBa
     Pump(200);
     EXPECT_TRUE(Main().Bar().LauncherMode()) << "over the tree the wheel stays with the tree";
     if (renamePosition == -1) GTEST_SKIP() << "this shell's item menu has no rename entry";
+}
+
+TEST_F(FolderTreeProgramTest, AltEnterShowsTheSelectedFoldersProperties) {
+    Start({Top()});
+    HTREEITEM first = ItemOf(Top() + "\\甲");
+    ASSERT_TRUE(first);
+    ClickItem(first);
+    HWND main = Main().Handle();
+    std::atomic<bool> stop{false};
+    std::atomic<bool> found{false};
+    std::string shown;
+    std::thread closer([&] {
+        while (!stop) {
+            for (HWND dialog = FindWindowExA(nullptr, nullptr, "#32770", nullptr); dialog;
+                 dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)) {
+                if (GetWindow(dialog, GW_OWNER) != main || !IsWindowVisible(dialog)) continue;
+                char text[256] = {};
+                GetWindowTextA(dialog, text, sizeof text);
+                if (!found) {
+                    shown = text;
+                    found = true;
+                }
+                PostMessageA(dialog, WM_CLOSE, 0, 0);
+            }
+            Sleep(20);
+        }
+    });
+    TypeKeys(TreeWindow(), {VK_MENU}, {VK_RETURN});
+    PumpUntil([&] { return found.load(); }, 5000);
+    Pump(300);
+    stop = true;
+    closer.join();
+    EXPECT_NE(std::string::npos, shown.find("甲")) << "the dialog: " << shown;
 }
 
 // Pasting into a folder is left out: Wine's shell never delivers a paste (see the list's tests).
