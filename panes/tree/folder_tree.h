@@ -1,9 +1,10 @@
 // The folder tree of the left pane: the shell namespace from the desktop down, folders only,
 // filled as items are expanded. Selecting a folder shows it in the main list; with the SYNC
-// setting the tree follows the main list. The pane owns its control's items, the bar above it and
-// the list of folders erased from it. Its work is split over folder_tree.cpp (the control and its
-// messages), tree_fill.cpp (filling, finding and refreshing), tree_commands.cpp (selection, keys,
-// rename, menu, colours) and tree_hiding.cpp (the hide mode and the erased folders).
+// setting the tree follows the main list. The pane owns its control's items, the bar above it, the
+// list of folders erased from it and the watcher of the fixed drives, whose changes refresh it.
+// Its work is split over folder_tree.cpp (the control and its messages), tree_fill.cpp (filling,
+// finding and refreshing), tree_commands.cpp (selection, keys, rename, menu, colours) and
+// tree_hiding.cpp (the hide mode and the erased folders).
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
