@@ -120,19 +120,8 @@ bool DriveWatcher::Start(HWND window, UINT message, const watching::PacingRules&
     shared.message = message;
     shared.rules = rules;
     shared.drives = OpenFixedDrives();
-    auto* handedOver = new std::shared_ptr<Shared>(shared_);
-    thread_.Reset(CreateThread(nullptr, 0, &DriveWatcher::ThreadMain, handedOver, 0, nullptr));
-    if (thread_.Valid()) return true;
-    delete handedOver;
-    return false;
-}
-
-DWORD WINAPI DriveWatcher::ThreadMain(void* parameter) {
-    auto* handedOver = static_cast<std::shared_ptr<Shared>*>(parameter);
-    std::shared_ptr<Shared> shared = std::move(*handedOver);
-    delete handedOver;
-    shared->Run();
-    return 0;
+    thread_ = StartSharedThread(shared_);
+    return thread_.Valid();
 }
 
 uint32_t DriveWatcher::TakeChangedDrives() {
@@ -143,11 +132,8 @@ uint32_t DriveWatcher::TakeChangedDrives() {
 void DriveWatcher::AskToStop() { SetEvent(shared_->stop.Get()); }
 
 bool DriveWatcher::Stop(DWORD timeoutMs) {
-    if (!thread_.Valid()) return true;
-    AskToStop();
-    if (!WaitAnsweringSentMessages(thread_.Get(), timeoutMs)) return false;
-    thread_.Reset();
-    return true;
+    if (thread_.Valid()) AskToStop();
+    return JoinThread(thread_, timeoutMs);
 }
 
 bool DriveWatcher::Running() const { return thread_.Valid() && WaitForSingleObject(thread_.Get(), 0) == WAIT_TIMEOUT; }

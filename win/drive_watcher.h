@@ -36,7 +36,6 @@ public:
 
 private:
     struct Shared;
-    static DWORD WINAPI ThreadMain(void* parameter);
 
     std::shared_ptr<Shared> shared_;
     Handle thread_;

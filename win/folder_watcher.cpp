@@ -123,19 +123,8 @@ bool FolderWatcher::Start(const Message& reload, HANDLE ownChange, const watchin
     shared.ownChange.Reset(ownCopy);
     shared.reload = reload;
     shared.rules = rules;
-    auto* handedOver = new std::shared_ptr<Shared>(shared_);
-    thread_.Reset(CreateThread(nullptr, 0, &FolderWatcher::ThreadMain, handedOver, 0, nullptr));
-    if (thread_.Valid()) return true;
-    delete handedOver;
-    return false;
-}
-
-DWORD WINAPI FolderWatcher::ThreadMain(void* parameter) {
-    auto* handedOver = static_cast<std::shared_ptr<Shared>*>(parameter);
-    std::shared_ptr<Shared> shared = std::move(*handedOver);
-    delete handedOver;
-    shared->Run();
-    return 0;
+    thread_ = StartSharedThread(shared_);
+    return thread_.Valid();
 }
 
 void FolderWatcher::Watch(const std::string& directory) {
@@ -151,11 +140,8 @@ void FolderWatcher::ReloadTaken() { shared_->reloadWaiting = false; }
 void FolderWatcher::AskToStop() { SetEvent(shared_->stop.Get()); }
 
 bool FolderWatcher::Stop(DWORD timeoutMs) {
-    if (!thread_.Valid()) return true;
-    AskToStop();
-    if (!WaitAnsweringSentMessages(thread_.Get(), timeoutMs)) return false;
-    thread_.Reset();
-    return true;
+    if (thread_.Valid()) AskToStop();
+    return JoinThread(thread_, timeoutMs);
 }
 
 bool FolderWatcher::Running() const { return thread_.Valid() && WaitForSingleObject(thread_.Get(), 0) == WAIT_TIMEOUT; }

@@ -12,3 +12,10 @@ bool WaitAnsweringSentMessages(HANDLE object, DWORD timeoutMs) {
         PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
+
+bool JoinThread(Handle& thread, DWORD timeoutMs) {
+    if (!thread.Valid()) return true;
+    if (!WaitAnsweringSentMessages(thread.Get(), timeoutMs)) return false;
+    thread.Reset();
+    return true;
+}
