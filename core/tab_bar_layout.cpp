@@ -164,6 +164,20 @@ int InsertionMark(const BarLayout& layout, ShownRange shown, int x, int y) {
     return shown.first + shown.count;
 }
 
+DropSpot DropSpotAt(const BarLayout& layout, ShownRange shown, int x, int y) {
+    constexpr int kEdge = 3;
+    for (int position = shown.first; position < shown.first + shown.count; ++position) {
+        const tabs::TabRect* rect = RectAt(layout, position);
+        if (!rect || rect->left == -1) break;
+        if (position == shown.first && x < rect->left) return DropSpot{0, position};
+        if (!Contains(*rect, x, y)) continue;
+        if (x < rect->left + kEdge) return DropSpot{0, position};
+        if (x >= rect->right - kEdge) return DropSpot{0, position + 1};
+        return DropSpot{position, 0};
+    }
+    return DropSpot{0, shown.first + shown.count};
+}
+
 int MoveTarget(int pressed, int mark) { return pressed < mark ? mark - 1 : mark; }
 
 BarView AfterWheel(BarView now, int delta, const BarLayout& tabLayout, int rowCount) {

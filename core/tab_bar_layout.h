@@ -81,6 +81,15 @@ int HitTest(const BarLayout& layout, ShownRange shown, int x, int y);
 // Where a dragged tab would go, for a cursor inside the strip: before the first shown tab when
 // left of it, before or after the tab under it by the half it is in, else after the last shown tab.
 int InsertionMark(const BarLayout& layout, ShownRange shown, int x, int y);
+// What an OLE drag over the strip points at: the shown tab under it (hover), or the position
+// before which dropped folders would go (insert). A point within 3 pixels of a tab's edge marks
+// that edge; left of the first shown tab marks it; a point on no tab marks the end of the shown
+// ones. Exactly one of the two is not 0.
+struct DropSpot {
+    int hover = 0;
+    int insert = 0;
+};
+DropSpot DropSpotAt(const BarLayout& layout, ShownRange shown, int x, int y);
 // The position a tab pressed at `pressed` takes when dropped on `mark`: the marks after it count
 // one less once it has left its place.
 int MoveTarget(int pressed, int mark);

@@ -200,25 +200,37 @@ OpenOutcome TabModel::OpenItemAsTab(const ItemPtr& item, bool executeFiles, bool
         outcome.done = true;
         return outcome;
     }
-    return OpenAsTab(item, executeFiles, locked, position, 0);
+    return OpenAsTab(item, executeFiles, locked, true, position, 0);
 }
 
-OpenOutcome TabModel::OpenAsTab(const ItemPtr& item, bool executeFiles, bool locked, int position, int hops) {
+OpenOutcome TabModel::OpenItemAsUnselectedTab(const ItemPtr& item, int position) {
+    OpenOutcome outcome;
+    if (!item) return outcome;
+    if (bar_.LauncherMode()) {
+        outcome.toLauncher = true;
+        outcome.done = true;
+        return outcome;
+    }
+    return OpenAsTab(item, false, false, false, position, 0);
+}
+
+OpenOutcome TabModel::OpenAsTab(const ItemPtr& item, bool executeFiles, bool locked, bool select, int position,
+                                int hops) {
     OpenOutcome outcome;
     if (!item->Exists()) return outcome;
     if (item->IsFolder()) {
-        if (FolderPtr folder = item->BindFolder()) TakeOutcome(outcome, AddFolderTab(folder, locked, true, position));
+        if (FolderPtr folder = item->BindFolder()) TakeOutcome(outcome, AddFolderTab(folder, locked, select, position));
         return outcome;
     }
     if (item->IsShortcut()) {
         if (hops >= kMaxShortcutHops) return outcome;
         ShortcutTarget target = item->Resolve();
         if (!target.folder) {
-            TakeOutcome(outcome, AddFolderTab(desktop_, locked, true, position));
+            TakeOutcome(outcome, AddFolderTab(desktop_, locked, select, position));
         } else if (target.child) {
-            outcome = OpenAsTab(target.child, false, locked, position, hops + 1);
+            outcome = OpenAsTab(target.child, false, locked, select, position, hops + 1);
         } else {
-            TakeOutcome(outcome, AddFolderTab(target.folder, locked, true, position));
+            TakeOutcome(outcome, AddFolderTab(target.folder, locked, select, position));
         }
         return outcome;
     }
@@ -228,7 +240,7 @@ OpenOutcome TabModel::OpenAsTab(const ItemPtr& item, bool executeFiles, bool loc
         return outcome;
     }
     if (FolderPtr parent = item->Parent()) {
-        TakeOutcome(outcome, AddFolderTab(parent, locked, true, position));
+        TakeOutcome(outcome, AddFolderTab(parent, locked, select, position));
         if (outcome.done) outcome.select = item;
     }
     return outcome;

@@ -182,6 +182,9 @@ public:
     // A folder, or the folder a shortcut leads to, becomes a selected tab; a file is run, or without
     // executeFiles its folder opens as a tab with the file to select.
     OpenOutcome OpenItemAsTab(const ItemPtr& item, bool executeFiles, bool locked, int position);
+    // Opens the item as OpenItemAsTab does without running files, but the lists go on showing the
+    // tabs they showed: for items dropped on the bar, which may go in before the lists' tabs.
+    OpenOutcome OpenItemAsUnselectedTab(const ItemPtr& item, int position);
     // The list's tab takes the folder; a locked tab keeps its own and the list moves on in a new tab
     // at the end with the list's view.
     Outcome NavigatePane(Pane pane, const FolderPtr& folder);
@@ -227,7 +230,7 @@ private:
     int Insert(TabRecord record, int position);
     // Moves the selections as closing tab `position` of `count` needs; the caller removes the tab.
     bool SelectAroundClose(int position, int count, bool& twoPane, bool& left, bool& reloadMain);
-    OpenOutcome OpenAsTab(const ItemPtr& item, bool executeFiles, bool locked, int position, int hops);
+    OpenOutcome OpenAsTab(const ItemPtr& item, bool executeFiles, bool locked, bool select, int position, int hops);
     OpenOutcome OpenInPane(Pane pane, const ItemPtr& item, bool rememberFolder, int hops);
 
     TabBarView& bar_;

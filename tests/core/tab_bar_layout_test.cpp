@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -177,6 +178,30 @@ TEST(TabBarLayoutTest, TheHitTestAndTheInsertionMarkWalkOnlyTheDisplayedRow) {
     EXPECT_EQ(3, entries.count);
     EXPECT_EQ(2, tabbar::HitTest(launcher, entries, 80, 3));
     EXPECT_EQ(4, tabbar::InsertionMark(launcher, entries, 500, 3));
+}
+
+TEST(TabBarLayoutTest, ADropPointsAtATabsMiddleOrMarksItsEdges) {
+    BarLayout layout = tabbar::LayOutTabs(Tabs(5, 80), 350, 3, 2);
+    tabbar::ShownRange second = tabbar::ShownPositions(layout, false, 2);
+    const tabs::TabRect& fourth = layout.rects[3];
+    auto spot = [&](int x, int y) {
+        tabbar::DropSpot found = tabbar::DropSpotAt(layout, second, x, y);
+        return std::make_pair(found.hover, found.insert);
+    };
+    EXPECT_EQ(std::make_pair(0, 4), spot(fourth.left - 1, 5));
+    EXPECT_EQ(std::make_pair(0, 4), spot(fourth.left + 2, 5));
+    EXPECT_EQ(std::make_pair(4, 0), spot(fourth.left + 3, 5));
+    EXPECT_EQ(std::make_pair(4, 0), spot(fourth.right - 4, 5));
+    EXPECT_EQ(std::make_pair(0, 5), spot(fourth.right - 3, 5));
+    EXPECT_EQ(std::make_pair(0, 5), spot(fourth.right - 1, 5));
+    // Past the row's last tab, and below the strip, the drop goes after the shown tabs.
+    EXPECT_EQ(std::make_pair(0, 6), spot(340, 5));
+    EXPECT_EQ(std::make_pair(0, 6), spot(fourth.left + 20, 25));
+    // The launcher's entries are all shown: past them comes one after the last.
+    BarLayout launcher = tabbar::LayOutLauncher(3, 800);
+    tabbar::ShownRange entries = tabbar::ShownPositions(launcher, true, 1);
+    EXPECT_EQ(2, tabbar::DropSpotAt(launcher, entries, launcher.rects[1].left + 10, 5).hover);
+    EXPECT_EQ(4, tabbar::DropSpotAt(launcher, entries, 700, 5).insert);
 }
 
 TEST(TabBarLayoutTest, DraggingTabTwoOntoTheRightHalfOfTabFourMovesItToFour) {

@@ -626,6 +626,31 @@ TEST_F(TabModelTest, OpenFolderItemAsTab) {
     EXPECT_EQ(1, model.Selection(Pane::Main));
 }
 
+TEST_F(TabModelTest, ItemsOpenedBeforeTheListsTabsLeaveBothListsOnTheirTabs) {
+    AddTabs({"A", "B", "C", "D"});
+    panes.twoPane = true;
+    model.Select(Pane::Main, 3);
+    model.Select(Pane::Sub, 4);
+    // Two folders dropped before the first tab go in at one place: the second ends up first.
+    EXPECT_TRUE(model.OpenItemAsUnselectedTab(FolderItem("X"), 1).done);
+    EXPECT_TRUE(model.OpenItemAsUnselectedTab(FolderItem("Y"), 1).done);
+    EXPECT_EQ("Y X A B C D", Names());
+    EXPECT_EQ(5, model.Selection(Pane::Main));
+    EXPECT_EQ(6, model.Selection(Pane::Sub));
+    // A file opens its folder, still without moving the lists; a missing item adds nothing.
+    auto file = std::make_shared<FakeItem>();
+    file->parent = MakeFolder("Holder");
+    OpenOutcome outcome = model.OpenItemAsUnselectedTab(file, 7);
+    EXPECT_TRUE(outcome.done);
+    EXPECT_EQ(nullptr, outcome.run);
+    auto missing = FolderItem("Gone");
+    missing->exists = false;
+    EXPECT_FALSE(model.OpenItemAsUnselectedTab(missing, 1).done);
+    EXPECT_EQ("Y X A B C D Holder", Names());
+    EXPECT_EQ(5, model.Selection(Pane::Main));
+    EXPECT_EQ(6, model.Selection(Pane::Sub));
+}
+
 TEST_F(TabModelTest, OpenItemAsTabInLauncherModeGoesToTheLauncher) {
     AddTabs({"A"});
     bar.launcher = true;
