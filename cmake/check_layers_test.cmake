@@ -30,6 +30,8 @@ set(cases
   "win/owners.h|#include \"shell/shell_services.h\""
   "shell/item_names.cpp|#include \"ui/theme.h\""
   "ui/owner_menu.cpp|#include \"panes/list/list_views.h\""
+  "dnd/file_drag.cpp|#include \"ui/theme.h\""
+  "shell/item_lists.cpp|#include \"dnd/file_drag.h\""
   "panes/tree/folder_tree.cpp|#include \"app/main_window.h\""
   "ui/theme.cpp|#include \"theme.h\"")
 
