@@ -200,6 +200,7 @@ private:
     bool ShowNextTab(ListPane& list) override;
     void MoveFocusOn(ListPane& list) override;
     void CopyToOtherList(ListPane& list, bool move) override;
+    void PlayDragSound() override { context_.sounds.PlayEventSound(SoundEvent::DRAG); }
     void ToggleTwoPaneView() override { ToggleTwoPaneMode(); }
     void ToggleTreePane() override { ToggleTreeMode(); }
 

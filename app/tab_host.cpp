@@ -137,9 +137,13 @@ void MainWindow::ShowInMainList(ComPtr<IShellFolder> folder) {
 }
 
 void MainWindow::PlayTreeSound(TreeSound sound) {
-    SoundEvent event = sound == TreeSound::Erase     ? SoundEvent::ERASE
-                       : sound == TreeSound::Unerase ? SoundEvent::UNERASE
-                                                     : SoundEvent::BTN;
+    SoundEvent event = SoundEvent::BTN;
+    switch (sound) {
+    case TreeSound::Button: event = SoundEvent::BTN; break;
+    case TreeSound::Erase: event = SoundEvent::ERASE; break;
+    case TreeSound::Unerase: event = SoundEvent::UNERASE; break;
+    case TreeSound::Drag: event = SoundEvent::DRAG; break;
+    }
     context_.sounds.PlayEventSound(event);
 }
 

@@ -52,6 +52,8 @@ public:
     // Ctrl+Shift+C and Ctrl+Shift+X: while the two-pane view is on, the selection is copied or cut
     // and pasted into the other list's folder (or onto its selection), with the drop sound.
     virtual void CopyToOtherList(ListPane& list, bool move) = 0;
+    // A drag of the list's items starts.
+    virtual void PlayDragSound() = 0;
     // The window's keys that the lists pass on: Ctrl+D, Ctrl+T and F1.
     virtual void ToggleTwoPaneView() = 0;
     virtual void ToggleTreePane() = 0;

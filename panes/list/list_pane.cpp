@@ -10,6 +10,7 @@
 
 #include "core/dbcs_text.h"
 #include "core/display_format.h"
+#include "dnd/drag_items.h"
 #include "panes/list/item_details.h"
 #include "res/ids.h"
 #include "shell/file_time_text.h"
@@ -77,6 +78,7 @@ void ListPane::Create(HWND mainWindow, const ListPaneShared& shared, const LOGFO
     font_.Reset(CreateFontIndirectA(&font));
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     SendMessageA(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    controlProcedure_ = window_ ? reinterpret_cast<WNDPROC>(GetClassLongPtrA(window_, GCLP_WNDPROC)) : nullptr;
     listSubclass_.Attach(window_, &ListPane::ListProcedure, this);
     editorSubclass_.Attach(editor_, &ListPane::EditorProcedure, this);
     CreateLook(shared.settings);
@@ -345,7 +347,37 @@ LRESULT ListPane::OnNotify(NMHDR* header) {
     }
 }
 
-LRESULT ListPane::OnBeginDrag(const NMLISTVIEW&) { return 0; }
+// The rows are copied into the request before the drag starts: while it runs, the list may be read
+// again and its rows replaced.
+LRESULT ListPane::OnBeginDrag(const NMLISTVIEW& drag) {
+    if (!ShowsRow(drag.iItem)) return 0;
+    std::vector<PCUITEMID_CHILD> items;
+    for (int row : SelectedRows())
+        if (static_cast<size_t>(row) < model_.Count()) items.push_back(model_.Item(static_cast<size_t>(row)));
+    DragRequest request;
+    if (items.empty() || !MakeDragRequest(window_, model_.Folder(), items, request)) return 0;
+    draggingFromHere_ = true;
+    StartFileDrag(std::move(request), [this] {
+        if (host_) host_->PlayDragSound();
+    });
+    draggingFromHere_ = false;
+    return 0;
+}
+
+// A selection of thousands of rows is walked with as many questions; asked past the procedures
+// that watch the control's messages, each is a plain call (through the chain, under Wine, each
+// would be a trip to the window system).
+std::vector<int> ListPane::SelectedRows() const {
+    std::vector<int> rows;
+    auto ask = [this](UINT message, WPARAM wParam, LPARAM lParam) {
+        return controlProcedure_ ? CallWindowProcA(controlProcedure_, window_, message, wParam, lParam)
+                                 : SendMessageA(window_, message, wParam, lParam);
+    };
+    rows.reserve(static_cast<size_t>(ask(LVM_GETSELECTEDCOUNT, 0, 0)));
+    for (int row = -1; (row = static_cast<int>(ask(LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) != -1;)
+        rows.push_back(row);
+    return rows;
+}
 
 LRESULT ListPane::OnRightClick(const NMITEMACTIVATE& click) {
     POINT screenPoint = click.ptAction;

@@ -150,6 +150,12 @@ public:
     void CreateNewItem(NewItemKind kind);
     // Copies of the selected rows' identifiers, in row order.
     std::vector<ItemIdList> SelectedItems() const;
+    // The selected rows in row order, read from the control itself.
+    std::vector<int> SelectedRows() const;
+
+    // Set while a drag of this list's items runs, so that the list's drop target knows a drop back
+    // onto the list for what it is.
+    bool DragFromHere() const { return draggingFromHere_; }
 
     // Every WM_NOTIFY of the control; what it does not handle gets the default answer.
     LRESULT OnNotify(NMHDR* header);
@@ -203,7 +209,7 @@ private:
     // The item's size, time, attributes and comment as the settings ask, after its name when the
     // control cuts the name short.
     LRESULT OnGetInfoTip(NMLVGETINFOTIPA& request);
-    // Dragging items out belongs to a part of the list still to come.
+    // Either button drags every selected row, when the drag starts on a row.
     LRESULT OnBeginDrag(const NMLISTVIEW& drag);
     LRESULT OnRightClick(const NMITEMACTIVATE& click);
 
@@ -271,6 +277,9 @@ private:
     int widestName_ = 0;
     // An arrow key lets the next selection change remember the only selected row.
     bool recordAtNextChange_ = false;
+    bool draggingFromHere_ = false;
+    // The control's own procedure, for questions asked row by row over a large selection.
+    WNDPROC controlProcedure_ = nullptr;
 
     bool editActive_ = false;
     CommentEditPlace editPlace_;

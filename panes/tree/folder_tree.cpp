@@ -171,6 +171,8 @@ LRESULT FolderTreePane::OnNotify(NMHDR* header) {
     case TVN_SELCHANGEDA: OnSelectionChanged(*reinterpret_cast<NMTREEVIEWA*>(header)); return 0;
     case TVN_BEGINLABELEDITA: return BeginLabelEditRefused(*reinterpret_cast<NMTVDISPINFOA*>(header)) ? 1 : 0;
     case TVN_ENDLABELEDITA: EndLabelEdit(*reinterpret_cast<NMTVDISPINFOA*>(header)); return 0;
+    case TVN_BEGINDRAGA:
+    case TVN_BEGINRDRAGA: DragOut(reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem); return 0;
     case NM_RCLICK: ShowContextMenu(); return 1;
     case NM_CUSTOMDRAW: return OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(header));
     case NM_SETCURSOR: return OnSetCursor() ? 1 : 0;

@@ -145,6 +145,8 @@ private:
     void EndLabelEdit(const NMTVDISPINFOA& info);
     bool OnKey(WORD key, bool altHeld);
     void InvokeVerbOnSelected(const char* verb);
+    // Either button drags the folder of the item, unless it is the root.
+    void DragOut(HTREEITEM item);
     void ShowContextMenu();
     LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw) const;
 

@@ -1,10 +1,14 @@
 // What the folder tree does on its own: a selection shows the folder in the main list, the keys
 // run shell verbs and the window's commands, a label edit renames the folder, the right button
-// shows the shell's menu, and items are coloured by their attributes.
+// shows the shell's menu, either button drags a folder out, and items are coloured by their
+// attributes.
 #include <windows.h>
 #include <shellapi.h>
 
+#include <utility>
+
 #include "core/rename_rules.h"
+#include "dnd/drag_items.h"
 #include "panes/tree/tree_item_data.h"
 #include "shell/context_menus.h"
 #include "shell/folder_binding.h"
@@ -89,6 +93,16 @@ void FolderTreePane::InvokeVerbOnSelected(const char* verb) {
     if (!item || item == Root() || !SplitItem(item, parent, child)) return;
     ComPtr<IContextMenu> menu = ItemsContextMenu(window_, parent.Get(), {child.Get()});
     InvokeVerb(menu.Get(), mainWindow_, verb, SW_HIDE);
+}
+
+void FolderTreePane::DragOut(HTREEITEM item) {
+    ComPtr<IShellFolder> parent;
+    ItemIdList child;
+    DragRequest request;
+    if (!item || item == Root() || !SplitItem(item, parent, child) ||
+        !MakeDragRequest(window_, parent.Get(), {child.Get()}, request))
+        return;
+    StartFileDrag(std::move(request), [this] { host_->PlayTreeSound(TreeSound::Drag); });
 }
 
 bool FolderTreePane::OnKey(WORD key, bool altHeld) {

@@ -6,7 +6,7 @@
 
 #include "win/owners.h"
 
-enum class TreeSound { Button, Erase, Unerase };
+enum class TreeSound { Button, Erase, Unerase, Drag };
 
 class TreeHost {
 public:

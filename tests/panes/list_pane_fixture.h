@@ -47,6 +47,7 @@ public:
     void ToggleTreePane() override { ++treeToggles; }
     void ShowHelp() override { ++helpRequests; }
     void CopyToOtherList(ListPane&, bool move) override { otherListCopies.push_back(move); }
+    void PlayDragSound() override { ++dragSounds; }
 
     bool locked = false;
     std::vector<Opening> openings;
@@ -61,6 +62,7 @@ public:
     std::vector<Opening> shownFolders;
     std::vector<std::string> newTabs;
     int nextTabRequests = 0, focusMoves = 0, twoPaneToggles = 0, treeToggles = 0, helpRequests = 0;
+    int dragSounds = 0;
 };
 
 // Passes the WM_NOTIFY messages of a list's control on its parent to the list, as the main
