@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of Tessary under Wine, against a bare window process, and the time
 # to list folders of 10,000 and 100,000 files against the floor of a bare listing, and the time of a
-# layout of the tab bar with 1,000 tabs, and how soon the main list shows changes made on disk.
+# layout of the tab bar with 1,000 tabs, how soon the main list shows changes made on disk, and how
+# soon a drag of 10,000 selected items reaches a drop target.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
@@ -12,5 +13,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wine "${0%tessary_bench.exe}tessary_tab_bar_bench.exe" | tr -d "\r"
   wine "${0%tessary_bench.exe}tessary_watch_bench.exe" | tr -d "\r"
   wine "${0%tessary_bench.exe}tessary_tree_bench.exe" | tr -d "\r"
+  wine "${0%tessary_bench.exe}tessary_drag_bench.exe" | tr -d "\r"
   wineserver -k || true
 ' "$TSY_BUILD/bin/tessary_bench.exe" "${1:-5}" "${2:-3}"
