@@ -178,6 +178,7 @@ private:
     bool TwoPaneShown() const override { return TwoPane(); }
     ShellExecutor& Executor() override { return *context_.executor; }
     void RefreshTwoPaneButtons() override { RefreshModeButtons(); }
+    void OpenDroppedItems(IShellFolder* parent, const std::vector<ItemIdList>& children, int position) override;
 
     // The lists' part in the tab operations.
     bool TwoPane() const override { return layout_.modes.mode == layout::kTwoPane; }

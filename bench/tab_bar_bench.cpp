@@ -53,6 +53,7 @@ public:
     void PlaySound(tabs::Sound) override {}
     bool TwoPaneShown() const override { return false; }
     void RefreshTwoPaneButtons() override {}
+    void OpenDroppedItems(IShellFolder*, const std::vector<ItemIdList>&, int) override {}
     ShellExecutor& Executor() override { return executor; }
     ShellExecutor executor;
 };

@@ -15,7 +15,8 @@ std::string DirectoryOf(IShellFolder* folder) {
 
 }  // namespace
 
-bool RunItem(ShellExecutor& executor, HWND owner, IShellFolder* folder, PCUITEMID_CHILD item) {
+bool RunItem(ShellExecutor& executor, HWND owner, IShellFolder* folder, PCUITEMID_CHILD item,
+             const std::string& parameters) {
     if (!folder || !item) return false;
     std::string path = ItemPath(folder, item);
     std::string directory = DirectoryOf(folder);
@@ -25,6 +26,7 @@ bool RunItem(ShellExecutor& executor, HWND owner, IShellFolder* folder, PCUITEMI
     request.fMask = SEE_MASK_INVOKEIDLIST;
     request.hwnd = owner;
     request.lpFile = path.c_str();
+    request.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     request.lpDirectory = directory.c_str();
     request.nShow = SW_SHOWNORMAL;
     request.lpIDList = absolute.Get();

@@ -17,7 +17,9 @@ public:
 
 // Starts an item of a folder with its default verb: its absolute identifier list is invoked, with
 // its path as the file and its folder as the working directory, in a normal window owned by owner.
-bool RunItem(ShellExecutor& executor, HWND owner, IShellFolder* folder, PCUITEMID_CHILD item);
+// The parameters, when given, go to the program that the item starts.
+bool RunItem(ShellExecutor& executor, HWND owner, IShellFolder* folder, PCUITEMID_CHILD item,
+             const std::string& parameters = std::string());
 
 // Opens an address, or a path that a shortcut gives without leading to a folder, with the verb
 // "open" in a normal window, owned by no window.

@@ -78,9 +78,11 @@ void Launcher::Move(int from, int to) {
     entries_.insert(entries_.begin() + (to - 1), std::move(moved));
 }
 
-void Launcher::Run(int position, HWND owner, ShellExecutor& executor) const {
+void Launcher::Run(int position, HWND owner, ShellExecutor& executor) const { RunWith(position, owner, executor, {}); }
+
+void Launcher::RunWith(int position, HWND owner, ShellExecutor& executor, const std::string& parameters) const {
     const LauncherEntry* entry = Entry(position);
-    if (entry) RunItem(executor, owner, entry->folder.Get(), entry->item.Get());
+    if (entry) RunItem(executor, owner, entry->folder.Get(), entry->item.Get(), parameters);
 }
 
 void Launcher::Load(const std::string& path) {

@@ -47,6 +47,8 @@ public:
     void Clear() { entries_.clear(); }
     // Starts the entry with the shell's default verb; the owner is the window for any prompt.
     void Run(int position, HWND owner, ShellExecutor& executor) const;
+    // The same with the parameters given to the program that the entry starts.
+    void RunWith(int position, HWND owner, ShellExecutor& executor, const std::string& parameters) const;
 
     // The entries of the file, in order; none when it is missing or foreign. Entries whose items
     // are gone are left out.

@@ -143,6 +143,7 @@ LRESULT TabBar::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled
             return 0;
         }
         break;
+    case kRunQueuedLaunchesMessage: RunQueuedLaunches(); return 0;
     case WM_MOUSEMOVE: OnMouseMove(point); break;
     case WM_LBUTTONDOWN: OnLeftDown(point); break;
     case WM_LBUTTONUP: OnLeftUp(point, (wParam & MK_SHIFT) != 0); break;

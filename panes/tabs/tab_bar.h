@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "core/settings_table.h"
 #include "core/tab_bar_layout.h"
@@ -28,6 +29,8 @@ enum TabBarButtonId { kNewTabButtonId = 1801, kRowButtonId = 1802, kChevronButto
 // The tip shows this long after the cursor came to rest on a tab.
 constexpr UINT kTabTipDelayMs = 500;
 constexpr UINT_PTR kTipTimer = 1;
+// Posted to the bar to start the launches that a drop asked for.
+constexpr UINT kRunQueuedLaunchesMessage = WM_APP + 23;
 
 class TabBar : public tabs::TabBarView, public WheelOffer {
 public:
@@ -45,12 +48,39 @@ public:
     // Writes the launcher file and lets the window go.
     void Destroy();
 
-    // The model's view of the bar.
+    // The model's view of the bar. While a LayoutHold lives the layouts asked for are put off and
+    // made once when the last hold goes.
     void LayoutTabBar() override;
     void ShowRowOf(tabs::Pane pane) override;
     void Invalidate() override;
     bool LauncherMode() const override { return launcherMode_; }
     bool OnDisplayedRow(int position) const override;
+
+    class LayoutHold {
+    public:
+        explicit LayoutHold(TabBar& bar) : bar_(bar) { ++bar_.layoutHolds_; }
+        ~LayoutHold() { bar_.ReleaseLayoutHold(); }
+        LayoutHold(const LayoutHold&) = delete;
+        LayoutHold& operator=(const LayoutHold&) = delete;
+
+    private:
+        TabBar& bar_;
+    };
+    // How many layouts the bar has made since it was created.
+    int LayoutsMade() const { return layoutsMade_; }
+
+    // An OLE drag over the bar (tab_bar_drop.cpp): the tab under it is drawn in the drag colour,
+    // or the insertion mark shows where dropped folders would go.
+    void ShowDropSpot(POINT client);
+    void ClearDropSpot();
+    tabbar::DropSpot DropSpotNow() const { return {dropHover_, insertionMark_}; }
+    // The menu of a drop on a tab: 1 copy here, 2 move here (offered only with canCopy), 3 add as
+    // tabs, 4 or 0 cancel.
+    enum DropChoice { kDropCopy = 1, kDropMove = 2, kDropAddTabs = 3, kDropCancel = 4 };
+    int ShowDropMenu(POINT screen, bool canCopy);
+    // Starts launcher entry `position` once for each set of parameters, after the drop that asked
+    // for it has returned to the dragging program.
+    void QueueLaunches(int position, std::vector<std::string> parameters);
 
     // The wheel turned over the bar switches its rows; a turn elsewhere is not taken.
     bool TakeWheel(POINT cursor, int delta) override;
@@ -87,6 +117,7 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
 
     // Layout.
+    void ReleaseLayoutHold();
     int ClientWidth() const;
     // The tabs' layout, whichever mode the bar is in: the row rules look at the tab rows.
     tabbar::BarLayout TabLayout();
@@ -166,5 +197,18 @@ private:
     bool ignorePress_ = false;
     int pressed_ = -1;
     int insertionMark_ = 0;
+    // The tab (or entry) under an OLE drag, or 0.
+    int dropHover_ = 0;
     std::string tipText_;
+
+    int layoutHolds_ = 0;
+    bool layoutHeld_ = false;
+    bool rowHeld_[2] = {false, false};
+    int layoutsMade_ = 0;
+    struct QueuedLaunch {
+        unsigned entry = 0;
+        std::string parameters;
+    };
+    std::vector<QueuedLaunch> queuedLaunches_;
+    void RunQueuedLaunches();
 };

@@ -41,6 +41,11 @@ tabbar::BarLayout TabBar::TabLayout() {
 
 void TabBar::LayoutTabBar() {
     if (!window_ || !model_) return;
+    if (layoutHolds_ > 0) {
+        layoutHeld_ = true;
+        return;
+    }
+    ++layoutsMade_;
     if (launcherMode_) {
         LayOutLauncherEntries();
         return;
@@ -80,8 +85,26 @@ void TabBar::ApplySizeRule(int newWidth) {
         PlaceChevron();
 }
 
+void TabBar::ReleaseLayoutHold() {
+    if (--layoutHolds_ > 0) return;
+    if (layoutHeld_) {
+        layoutHeld_ = false;
+        LayoutTabBar();
+    }
+    for (tabs::Pane pane : {tabs::Pane::Main, tabs::Pane::Sub}) {
+        bool& held = rowHeld_[pane == tabs::Pane::Main ? 0 : 1];
+        if (!held) continue;
+        held = false;
+        ShowRowOf(pane);
+    }
+}
+
 void TabBar::ShowRowOf(tabs::Pane pane) {
     if (launcherMode_ || !model_ || !window_) return;
+    if (layoutHolds_ > 0) {
+        rowHeld_[pane == tabs::Pane::Main ? 0 : 1] = true;
+        return;
+    }
     int position = model_->Selection(pane);
     if (position < 1) return;
     displayedRow_ = tabbar::RowOfPosition(layout_, rowCount_, position);

@@ -52,7 +52,8 @@ void TabBar::DrawOutlinedText(HDC dc, int x, int y, const std::string& text, COL
 }
 
 COLORREF TabBar::TitleColour(int position) const {
-    if (dragStarted_ && position == pressed_) return static_cast<COLORREF>(settings_.tabSelDrop);
+    if ((dragStarted_ && position == pressed_) || position == dropHover_)
+        return static_cast<COLORREF>(settings_.tabSelDrop);
     if (position == model_->Selection(tabs::Pane::Main)) return static_cast<COLORREF>(settings_.tabSelMain);
     if (host_ && position == model_->Selection(tabs::Pane::Sub) && host_->TwoPaneShown())
         return static_cast<COLORREF>(settings_.tabSelSub);
@@ -92,7 +93,8 @@ void TabBar::PaintLauncher(HDC dc) {
         if (entry->icon >= 0)
             ImageList_Draw(theme_.systemSmall, entry->icon, dc, rect.left + kIconOffset, rect.top + kIconOffset,
                            ILD_TRANSPARENT);
-        if (dragStarted_ && position == pressed_) FrameBox(dc, rect.left - 1, 2, rect.right - 3, 18, mark);
+        if ((dragStarted_ && position == pressed_) || position == dropHover_)
+            FrameBox(dc, rect.left - 1, 2, rect.right - 3, 18, mark);
         if (insertionMark_ == 1 && position == 1) FrameBox(dc, rect.left - 5, 2, rect.left + 1, 18, mark);
         if (insertionMark_ == position + 1) FrameBox(dc, rect.right - 5, 2, rect.right + 1, 18, mark);
     }
