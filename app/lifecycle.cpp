@@ -8,6 +8,7 @@
 #include "app/settings_file.h"
 #include "app/tab_files.h"
 #include "app/translucency.h"
+#include "core/startup_tabs.h"
 
 namespace {
 
@@ -73,6 +74,20 @@ int MainWindow::OpenPathsAsTabs(const std::vector<ItemIdList>& paths) {
     return opened;
 }
 
+void MainWindow::StartFavourites() {
+    favourites_.Start(
+        *this,
+        FavouritesShared{context_.settings, theme_, context_.shell, context_.instance, theme_.normal13Second.Get()},
+        window_, bars_.favouritesHeader, &tabBar_, context_.folder.DataFile(kFavouritesFileName));
+    theme_.favouritesIcons = favourites_.GroupIcons();
+    std::vector<tabs::FolderPtr> startup = favourites_.StartupFolders();
+    if (startup.empty()) return;
+    // Moving a tab first saves what the main list holds into the tab it shows; the list has not
+    // taken that tab's view yet.
+    tabModel_.ApplyTabsToPanes();
+    tabs::PlaceStartupTabs(tabModel_, startup);
+}
+
 void MainWindow::RunCreationSequence() {
     Settings& settings = context_.settings;
     CreateDirectoryA(context_.folder.DataFolder().c_str(), nullptr);
@@ -110,12 +125,12 @@ void MainWindow::RunCreationSequence() {
     subList_.AttachInfoStrip(bars_.subInfo);
     tabBar_.Create(bars_.tabBar, tabModel_, *this, context_.fonts.tab, context_.folder.DataFile(kLauncherFileName));
     CreateFrameButtons();
-    favourites_.Create(window_);
     mainList_.AttachHeaderBar(bars_.mainHeader, favourites_);
     subList_.AttachHeaderBar(bars_.subHeader, favourites_);
 
     bool anyTabOpened = OpenPathsAsTabs(startPaths_) > 0;
     startPaths_.clear();
+    StartFavourites();
     ChooseShownTabs(restored.added || anyTabOpened, restored);
     tabBar_.SetDisplayedRow(1);
 
@@ -152,6 +167,8 @@ void MainWindow::RunDestructionSequence() {
     SaveTabAliases(context_.folder.DataFile(kTabAliasFileName), aliases_);
     SaveTabList(context_.folder.DataFile(kTabListFileName), tabModel_, TwoPane());
     tree_.Shutdown();
+    theme_.favouritesIcons = nullptr;
+    favourites_.Shutdown();
     tabBar_.Destroy();
     buttons_ = FrameButtons{};
     tray_.Remove();

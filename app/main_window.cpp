@@ -153,6 +153,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (header->hwndFrom && header->hwndFrom == mainList_.Window()) return mainList_.OnNotify(header);
         if (header->hwndFrom && header->hwndFrom == subList_.Window()) return subList_.OnNotify(header);
         if (header->hwndFrom && header->hwndFrom == tree_.Window()) return tree_.OnNotify(header);
+        if (header->hwndFrom && header->hwndFrom == favourites_.Window()) return favourites_.OnNotify(header);
         return 0;
     }
     case WM_NCHITTEST: return FrameHitTest(wParam, lParam);

@@ -16,6 +16,7 @@
 #include "app/main_layout.h"
 #include "app/tab_files.h"
 #include "app/tray.h"
+#include "panes/favourites/favourites_host.h"
 #include "panes/favourites/favourites_pane.h"
 #include "panes/list/list_lock.h"
 #include "panes/list/list_pane.h"
@@ -37,7 +38,11 @@ constexpr UINT kReloadListMessage = WM_APP + 1;
 // What the shell's menus send an owner window to find the browser that shows their items.
 constexpr UINT kShellBrowserRequest = WM_USER + 7;
 
-class MainWindow : private tabs::TabPanes, private ListHost, private TabBarHost, private TreeHost {
+class MainWindow : private tabs::TabPanes,
+                   private ListHost,
+                   private TabBarHost,
+                   private TreeHost,
+                   private FavouritesHost {
 public:
     explicit MainWindow(AppContext& context);
     // Destroys the window if it is still there; the object is unbound from it either way.
@@ -210,6 +215,13 @@ private:
     void ShowInMainList(ComPtr<IShellFolder> folder) override;
     void FocusMainList() override { SetFocus(mainList_.Window()); }
     void PlayTreeSound(TreeSound sound) override;
+
+    // What the favourites ask of the window.
+    void OpenFavouriteTabs(const std::vector<tabs::FolderPtr>& folders) override;
+    void FocusFolderTree() override { SetFocus(tree_.Window()); }
+    // The favourites pane is made once the tabs are restored and the start paths opened; its
+    // startup group's folders then become the first tabs.
+    void StartFavourites();
 
     tabs::Pane PaneOf(const ListPane& list) const { return &list == &subList_ ? tabs::Pane::Sub : tabs::Pane::Main; }
     const ListPane& ListOf(tabs::Pane pane) const { return pane == tabs::Pane::Main ? mainList_ : subList_; }

@@ -27,3 +27,13 @@ void MainWindow::OpenFolderAsNewTab(ComPtr<IShellFolder> folder) {
     if (!folder) return;
     Carry(tabModel_.AddFolderTab(std::make_shared<ShellTabFolder>(std::move(folder)), false, true, -1));
 }
+
+void MainWindow::OpenFavouriteTabs(const std::vector<tabs::FolderPtr>& folders) {
+    tabs::Outcome last;
+    for (const tabs::FolderPtr& folder : folders) {
+        tabs::Outcome added = tabModel_.AddFolderTab(folder, false, true, -1);
+        if (added.done) last = added;
+    }
+    // The last tab added is the main list's now; one sound for them all.
+    if (last.done) Carry(last);
+}
