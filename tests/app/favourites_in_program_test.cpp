@@ -175,6 +175,15 @@ TEST_F(FavouritesProgramTest, AFirstStartBuildsTheDefaultGroupsAndARestartBrings
     ASSERT_GE(built.size(), 6u);
     EXPECT_EQ("スタートアップ", built.front());
     EXPECT_EQ((Lines{"組", " 甲", " 乙", "丙"}), Lines(built.end() - 4, built.end()));
+    // What the header bars' favourites menu is built from.
+    std::vector<FavouriteEntry> entries = Favourites().TopLevelEntries();
+    ASSERT_GE(entries.size(), 2u);
+    const FavouriteEntry& loose = entries.back();
+    const FavouriteEntry& named = entries[entries.size() - 2];
+    EXPECT_TRUE(!loose.group && loose.label == "丙" && loose.folder && ItemPath(loose.folder.Get()) == In("丙"));
+    ASSERT_TRUE(named.group && named.label == "組" && !named.folder);
+    ASSERT_EQ(2u, named.children.size());
+    EXPECT_EQ(In("乙"), ItemPath(named.children[1].folder.Get()));
 
     Restart();
     EXPECT_EQ(built, Outline());
