@@ -319,6 +319,23 @@ TEST_F(FavouritesProgramTest, DeleteRemovesAFavouriteOrAGroupWithItsFavouritesBu
     EXPECT_TRUE(Favourites().Root());
 }
 
+TEST_F(FavouritesProgramTest, TabGoesToTheMainListAndCtrlDAndCtrlTSwitchThePanes) {
+    Start({top_, In("甲")});
+    Select(Favourites().StartupGroup());
+    TypeInto(Tree(), VK_TAB);
+    EXPECT_EQ(Main().MainList().Window(), GetFocus());
+    Select(Favourites().StartupGroup());
+    TypeKeys(Tree(), {VK_CONTROL}, {'D'});
+    EXPECT_EQ(layout::kTwoPane, Main().Layout().modes.mode);
+    EXPECT_EQ(Main().MainList().Window(), GetFocus());
+    TypeKeys(Main().MainList().Window(), {VK_CONTROL}, {'D'});
+    ASSERT_EQ(layout::kFavourites, Main().Layout().modes.mode) << "the favourites come back with one list";
+    Select(Favourites().StartupGroup());
+    TypeKeys(Tree(), {VK_CONTROL}, {'T'});
+    EXPECT_EQ(layout::kTree, Main().Layout().modes.mode);
+    EXPECT_EQ(Main().Tree().Window(), GetFocus());
+}
+
 TEST_F(FavouritesProgramTest, TheMenusDeleteAndOpenAndTheStartupGroupsOffersNeitherRenameNorDelete) {
     Start({top_});
     HTREEITEM startup = Favourites().StartupGroup();
