@@ -142,6 +142,7 @@ void MainWindow::RunCreationSequence() {
                 context_.folder.DataFile(kTreeHideFileName));
     LoadPane(tabs::Pane::Main);
     if (tabModel_.Selection(tabs::Pane::Sub) != -1) LoadPane(tabs::Pane::Sub);
+    RegisterDropTargets();
     startMaximisedRequest_ = settings.windowMaximized != 0;
     tree_.SetTextColour(static_cast<COLORREF>(settings.treeTextColour));
     SetFocus(mainList_.Window());
@@ -157,6 +158,8 @@ void MainWindow::RunCreationSequence() {
 
 void MainWindow::RunDestructionSequence() {
     StopWatchers();
+    // The targets refer to the panes, which go below.
+    RevokeDropTargets();
     RecordWindowState();
     RecordLayoutSettings();
     SaveSettingsFile(context_.folder, context_.settings, context_.fonts);

@@ -22,6 +22,7 @@
 #include "panes/list/list_pane.h"
 #include "core/alias_table.h"
 #include "core/tab_model.h"
+#include "dnd/drop_registration.h"
 #include "panes/list/list_host.h"
 #include "panes/tabs/shell_tab_folder.h"
 #include "panes/tabs/tab_bar.h"
@@ -139,6 +140,15 @@ public:
     // The notification-area icon, added once the window is shown.
     void AddTrayIcon();
 
+    // Items dropped on the window or the tab bar open as tabs at `position` (-1 the end, where the
+    // main list then shows the last one; anywhere else both lists keep their tabs).
+    void OpenDroppedItems(IShellFolder* parent, const std::vector<ItemIdList>& children, int position) override;
+    // The drop targets of the window and its panes, registered after the panes are made and
+    // revoked before they go (frame_drop.cpp).
+    void RegisterDropTargets();
+    void RevokeDropTargets();
+    IDropTarget* FrameDropTarget() const { return frameDrop_.Target(); }
+
     // WM_COPYDATA from a second start: opens each handed-over path as a tab of the main list.
     LRESULT ReceiveHandOver(const COPYDATASTRUCT* record);
 
@@ -183,7 +193,6 @@ private:
     bool TwoPaneShown() const override { return TwoPane(); }
     ShellExecutor& Executor() override { return *context_.executor; }
     void RefreshTwoPaneButtons() override { RefreshModeButtons(); }
-    void OpenDroppedItems(IShellFolder* parent, const std::vector<ItemIdList>& children, int position) override;
 
     // The lists' part in the tab operations.
     bool TwoPane() const override { return layout_.modes.mode == layout::kTwoPane; }
@@ -207,6 +216,7 @@ private:
     void MoveFocusOn(ListPane& list) override;
     void CopyToOtherList(ListPane& list, bool move) override;
     void PlayDragSound() override { context_.sounds.PlayEventSound(SoundEvent::DRAG); }
+    void PlayDropSound() override { context_.sounds.PlayEventSound(SoundEvent::DROP); }
     void ToggleTwoPaneView() override { ToggleTwoPaneMode(); }
     void ToggleTreePane() override { ToggleTreeMode(); }
 
@@ -256,6 +266,7 @@ private:
     FolderWatcher subWatcher_;
     FolderTreePane tree_;
     FavouritesPane favourites_;
+    DropRegistration frameDrop_;
     // Last, so that the buttons go first: their actions refer to everything above.
     FrameButtons buttons_;
 };

@@ -143,6 +143,7 @@ void MainWindow::PlayTreeSound(TreeSound sound) {
     case TreeSound::Erase: event = SoundEvent::ERASE; break;
     case TreeSound::Unerase: event = SoundEvent::UNERASE; break;
     case TreeSound::Drag: event = SoundEvent::DRAG; break;
+    case TreeSound::Drop: event = SoundEvent::DROP; break;
     }
     context_.sounds.PlayEventSound(event);
 }

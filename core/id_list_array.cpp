@@ -90,6 +90,8 @@ bool Parse(const uint8_t* block, size_t size, Parsed& out) {
     parsed.children.resize(count);
     for (size_t i = 0; i < count; ++i) {
         if (!ListAt(block, size, ReadField(block, i + 2), parsed.children[i])) return false;
+        // A child names an item of the parent: the terminator alone would name the parent itself.
+        if (parsed.children[i].size <= idlayout::kTerminatorBytes) return false;
     }
     out = std::move(parsed);
     return true;

@@ -24,7 +24,8 @@ std::vector<uint8_t> Build(const uint8_t* parent, size_t parentSize, const std::
 
 // Reads a block that any program may have dropped. False unless it holds at least one child, the
 // count and its offsets fit in the block, and every offset starts one whole list inside the block
-// (items of at least their own two count bytes, ended by a terminator before the block ends).
+// (items of at least their own two count bytes, ended by a terminator before the block ends), and
+// every child holds at least one item.
 // The spans point into the block and include each list's terminator.
 bool Parse(const uint8_t* block, size_t size, Parsed& out);
 

@@ -20,6 +20,20 @@ ItemIdList CopyOfSpan(const idarray::Span& span) {
 
 }  // namespace
 
+bool OffersBrokenItemArray(IDataObject* data) {
+    if (!data) return false;
+    FORMATETC format{static_cast<CLIPFORMAT>(ShellIdListFormat()), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    if (data->QueryGetData(&format) != S_OK) return false;
+    StorageMedium medium;
+    // What cannot be had cannot be read by the shell either.
+    if (FAILED(data->GetData(&format, medium.Put()))) return false;
+    if (medium.Get().tymed != TYMED_HGLOBAL || !medium.Get().hGlobal) return true;
+    HGLOBAL block = medium.Get().hGlobal;
+    LockedGlobal locked(block);
+    idarray::Parsed parsed;
+    return !locked.Data() || !idarray::Parse(static_cast<const uint8_t*>(locked.Data()), GlobalSize(block), parsed);
+}
+
 bool ReadDroppedItems(IDataObject* data, DroppedItems& items) {
     items = DroppedItems();
     if (!data) return false;

@@ -20,6 +20,11 @@ struct DroppedItems {
 // block, or its parent cannot be bound. The medium is released in every case.
 bool ReadDroppedItems(IDataObject* data, DroppedItems& items);
 
+// Whether the data offers an identifier-list array that ReadDroppedItems would refuse, or offers it
+// in another medium than global memory. The shell's own targets read such arrays without those
+// checks, inside this process, so the targets that hand drags on to them refuse these drags.
+bool OffersBrokenItemArray(IDataObject* data);
+
 // The shell's drop target of a child of the folder, or of the folder itself when child is null;
 // null when the shell has none.
 ComPtr<IDropTarget> ShellDropTargetOf(IShellFolder* folder, PCUITEMID_CHILD child, HWND owner = nullptr);

@@ -14,5 +14,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wine "${0%tessary_bench.exe}tessary_watch_bench.exe" | tr -d "\r"
   wine "${0%tessary_bench.exe}tessary_tree_bench.exe" | tr -d "\r"
   wine "${0%tessary_bench.exe}tessary_drag_bench.exe" | tr -d "\r"
+  wine "${0%tessary_bench.exe}tessary_drop_bench.exe" | tr -d "\r"
   wineserver -k || true
 ' "$TSY_BUILD/bin/tessary_bench.exe" "${1:-5}" "${2:-3}"

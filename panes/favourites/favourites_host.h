@@ -18,4 +18,7 @@ public:
     virtual void ToggleTreePane() = 0;
     virtual void ToggleTwoPaneView() = 0;
     virtual void ShowHelp() = 0;
+    // A favourite is dragged out; items are dropped on the tree.
+    virtual void PlayDragSound() = 0;
+    virtual void PlayDropSound() = 0;
 };

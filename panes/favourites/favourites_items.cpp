@@ -58,47 +58,45 @@ HTREEITEM FavouritesPane::InsertFavourite(HTREEITEM parentItem, Record* record, 
     return item;
 }
 
-void FavouritesPane::AddFolder(HTREEITEM parentItem, ComPtr<IShellFolder> folder) {
-    if (!folder || !parentItem) return;
+bool FavouritesPane::AddFolder(HTREEITEM parentItem, ComPtr<IShellFolder> folder) {
+    if (!folder || !parentItem) return false;
     ItemIdList own = OwnItemList(folder.Get());
-    if (!own) return;
+    if (!own) return false;
     auto record = std::make_unique<Record>();
     record->list = BytesOf(own.Get());
     std::string name = DisplayName(folder.Get());
     record->title = name;
     record->view = NewTabViewState(settings_ ? settings_->listDefaultStyle : 0);
     record->folder = std::make_shared<ShellTabFolder>(std::move(folder));
-    if (InsertFavourite(parentItem, record.release(), name)) TreeView_Expand(window_, parentItem, TVE_EXPAND);
+    if (!InsertFavourite(parentItem, record.release(), name)) return false;
+    TreeView_Expand(window_, parentItem, TVE_EXPAND);
+    return true;
 }
 
-void FavouritesPane::AddFavourite(HTREEITEM parentItem, IShellFolder* parentFolder, PCUITEMID_CHILD child) {
-    if (!started_ || !parentItem || IsFavourite(parentItem)) return;
-    AddItem(parentItem, parentFolder, child, 0);
+bool FavouritesPane::AddFavourite(HTREEITEM parentItem, IShellFolder* parentFolder, PCUITEMID_CHILD child) {
+    if (!started_ || !parentItem || IsFavourite(parentItem)) return false;
+    return AddItem(parentItem, parentFolder, child, 0);
 }
 
-void FavouritesPane::AddItem(HTREEITEM parentItem, IShellFolder* parentFolder, PCUITEMID_CHILD child, int hops) {
-    if (!parentFolder || !child || !ItemExists(parentFolder, child)) return;
+bool FavouritesPane::AddItem(HTREEITEM parentItem, IShellFolder* parentFolder, PCUITEMID_CHILD child, int hops) {
+    if (!parentFolder || !child || !ItemExists(parentFolder, child)) return false;
     if (IsFolderItem(parentFolder, child)) {
-        AddFolder(parentItem, BindFolderItem(parentFolder, child));
-        return;
+        return AddFolder(parentItem, BindFolderItem(parentFolder, child));
     }
     if (!IsShortcutItem(parentFolder, child)) {
         // A file: the folder that holds it.
-        AddFolder(parentItem, ComPtr<IShellFolder>::Share(parentFolder));
-        return;
+        return AddFolder(parentItem, ComPtr<IShellFolder>::Share(parentFolder));
     }
     ComPtr<IShellFolder> targetFolder;
     ItemIdList targetChild;
     std::string url;
     if (!ResolveShortcut(*shell_, parentFolder, child, targetFolder, targetChild, url)) {
-        AddFolder(parentItem, DesktopFolder());
-        return;
+        return AddFolder(parentItem, DesktopFolder());
     }
     if (!targetChild) {
-        AddFolder(parentItem, std::move(targetFolder));
-        return;
+        return AddFolder(parentItem, std::move(targetFolder));
     }
-    if (hops < kMaxShortcutHops) AddItem(parentItem, targetFolder.Get(), targetChild.Get(), hops + 1);
+    return hops < kMaxShortcutHops && AddItem(parentItem, targetFolder.Get(), targetChild.Get(), hops + 1);
 }
 
 void FavouritesPane::BuildDefaultGroups() {

@@ -142,6 +142,8 @@ LRESULT FavouritesPane::OnNotify(NMHDR* header) {
     case TVN_BEGINLABELEDITA: return BeginLabelEditRefused(*reinterpret_cast<NMTVDISPINFOA*>(header)) ? 1 : 0;
     case TVN_ENDLABELEDITA: return EndLabelEdit(*reinterpret_cast<NMTVDISPINFOA*>(header)) ? 1 : 0;
     case NM_RCLICK: ShowContextMenu(); return 1;
+    case TVN_BEGINDRAGA:
+    case TVN_BEGINRDRAGA: OnBeginDrag(*reinterpret_cast<NMTREEVIEWA*>(header)); return 0;
     case NM_CUSTOMDRAW: return OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(header));
     default: return 0;
     }

@@ -17,6 +17,7 @@
 #include "core/favourite_file.h"
 #include "core/settings_table.h"
 #include "core/tab_model.h"
+#include "dnd/drop_registration.h"
 #include "panes/favourites/favourite_entries.h"
 #include "panes/favourites/favourites_bar.h"
 #include "panes/favourites/favourites_host.h"
@@ -72,8 +73,8 @@ public:
     HTREEITEM NewFavouritesGroup(const std::string& name = std::string());
     // Adds what the child of the parent folder is as a favourite, last under the parent item (a
     // group or the root): a folder itself, the folder a shortcut leads to, the folder that holds a
-    // file. A child that no longer exists adds nothing.
-    void AddFavourite(HTREEITEM parentItem, IShellFolder* parentFolder, PCUITEMID_CHILD child);
+    // file. A child that no longer exists adds nothing. True when a favourite was added.
+    bool AddFavourite(HTREEITEM parentItem, IShellFolder* parentFolder, PCUITEMID_CHILD child);
     // Deletes a favourite, or a group with its favourites.
     void RemoveFavourite(HTREEITEM item);
     // The group or root under a point of the control's client area, the root over empty space, and
@@ -87,6 +88,17 @@ public:
     std::vector<HTREEITEM> ChildrenOf(HTREEITEM item) const;
 
     std::vector<FavouriteEntry> TopLevelEntries() const override;
+
+    // The tree's drop target (favourites_drag.cpp): dropped items become favourites of the group
+    // under the drop, and a favourite dragged out of the tree onto a group moves there.
+    bool RegisterDropTarget();
+    void RevokeDropTarget();
+    IDropTarget* DropTarget() const { return dropRegistration_.Target(); }
+    // The favourite that the tree itself is dragging out, while it does; null otherwise.
+    HTREEITEM DraggedFavourite() const { return draggedFavourite_; }
+    void PlayDropSound() {
+        if (host_) host_->PlayDropSound();
+    }
 
 private:
     // What a favourite's item owns: the fields of a tab's record that the file keeps, and the
@@ -115,8 +127,8 @@ private:
     HTREEITEM InsertGroup(const std::string& name, HTREEITEM after);
     HTREEITEM InsertFavourite(HTREEITEM parentItem, Record* record, const std::string& label);
     // The folder step: a favourite for a bound folder, labelled with its display name.
-    void AddFolder(HTREEITEM parentItem, ComPtr<IShellFolder> folder);
-    void AddItem(HTREEITEM parentItem, IShellFolder* parentFolder, PCUITEMID_CHILD child, int hops);
+    bool AddFolder(HTREEITEM parentItem, ComPtr<IShellFolder> folder);
+    bool AddItem(HTREEITEM parentItem, IShellFolder* parentFolder, PCUITEMID_CHILD child, int hops);
     void BuildDefaultGroups();
     void DeleteChildren(HTREEITEM item);
     void SupplyIcons(NMTVDISPINFOA& info) const;
@@ -132,6 +144,8 @@ private:
     bool OnKey(WORD key);
     void ShowContextMenu();
     LRESULT OnCustomDraw(const NMTVCUSTOMDRAW& draw) const;
+    // Either button drags the favourite's folder out.
+    void OnBeginDrag(const NMTREEVIEWA& drag);
 
     // favorite.dat (favourites_file.cpp).
     void Load();
@@ -152,4 +166,6 @@ private:
     // The item that was selected when the left button last went down: a click on it changes no
     // selection, so the click itself opens it again.
     HTREEITEM selectedAtPress_ = nullptr;
+    HTREEITEM draggedFavourite_ = nullptr;
+    DropRegistration dropRegistration_;
 };

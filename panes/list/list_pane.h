@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <functional>
 #include <string>
 
 #include "core/comments.h"
@@ -21,6 +22,7 @@
 #include "panes/list/list_lock.h"
 #include "panes/list/thumbnail_source.h"
 #include "core/new_item_names.h"
+#include "dnd/drop_registration.h"
 #include "shell/context_menus.h"
 #include "shell/shell_services.h"
 #include "ui/theme.h"
@@ -156,6 +158,11 @@ public:
     // Set while a drag of this list's items runs, so that the list's drop target knows a drop back
     // onto the list for what it is.
     bool DragFromHere() const { return draggingFromHere_; }
+    // The list's drop target (list_drop.cpp), which hands drags to the shell; the sound plays when
+    // the shell takes a drop.
+    bool RegisterDropTarget(std::function<void()> dropSound);
+    void RevokeDropTarget();
+    IDropTarget* DropTarget() const { return dropRegistration_.Target(); }
 
     // Every WM_NOTIFY of the control; what it does not handle gets the default answer.
     LRESULT OnNotify(NMHDR* header);
@@ -278,6 +285,7 @@ private:
     // An arrow key lets the next selection change remember the only selected row.
     bool recordAtNextChange_ = false;
     bool draggingFromHere_ = false;
+    DropRegistration dropRegistration_;
     // The control's own procedure, for questions asked row by row over a large selection.
     WNDPROC controlProcedure_ = nullptr;
 

@@ -15,6 +15,7 @@
 #include "core/settings_table.h"
 #include "core/tab_bar_layout.h"
 #include "core/tab_model.h"
+#include "dnd/drop_registration.h"
 #include "panes/list/wheel_offer.h"
 #include "panes/tabs/action_menu.h"
 #include "panes/tabs/launcher.h"
@@ -81,6 +82,14 @@ public:
     // Starts launcher entry `position` once for each set of parameters, after the drop that asked
     // for it has returned to the dragging program.
     void QueueLaunches(int position, std::vector<std::string> parameters);
+    // The bar's drop target (tab_bar_drop.cpp).
+    bool RegisterDropTarget();
+    void RevokeDropTarget();
+    IDropTarget* DropTarget() const { return dropRegistration_.Target(); }
+    // A drop on the bar: on a launcher entry it starts the entry with each item; on a tab it offers
+    // to copy or move the items into the tab's folder; otherwise, or when asked to, the items open
+    // as tabs at the insertion mark. The effect is none unless the shell took the items.
+    HRESULT TakeDrop(IDataObject* data, POINTL point, DWORD* effect);
 
     // The wheel turned over the bar switches its rows; a turn elsewhere is not taken.
     bool TakeWheel(POINT cursor, int delta) override;
@@ -211,4 +220,8 @@ private:
     };
     std::vector<QueuedLaunch> queuedLaunches_;
     void RunQueuedLaunches();
+    // False when the user chose to add the items as tabs instead.
+    bool DropOnTab(int position, IDataObject* data, POINTL point, DWORD allowed, DWORD* effect);
+    void LaunchWithDroppedItems(int position, IDataObject* data);
+    DropRegistration dropRegistration_;
 };

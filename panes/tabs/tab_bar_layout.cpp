@@ -107,8 +107,12 @@ void TabBar::ShowRowOf(tabs::Pane pane) {
     }
     int position = model_->Selection(pane);
     if (position < 1) return;
-    displayedRow_ = tabbar::RowOfPosition(layout_, rowCount_, position);
-    LayoutTabBar();
+    // The rows of the present layout say where the tab is; only another row needs a new layout.
+    int row = tabbar::RowOfPosition(layout_, rowCount_, position);
+    if (row != displayedRow_) {
+        displayedRow_ = row;
+        LayoutTabBar();
+    }
     RefreshRowButton();
 }
 

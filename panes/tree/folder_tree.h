@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/settings_table.h"
+#include "dnd/drop_registration.h"
 #include "panes/list/wheel_offer.h"
 #include "panes/tree/hidden_folders.h"
 #include "panes/tree/tree_bar.h"
@@ -67,6 +68,12 @@ public:
 
     // Every WM_NOTIFY of the control.
     LRESULT OnNotify(NMHDR* header);
+
+    // The tree's drop target (tree_drop.cpp), which hands drags over its folders to the shell.
+    bool RegisterDropTarget();
+    void RevokeDropTarget();
+    IDropTarget* DropTarget() const { return dropRegistration_.Target(); }
+    void PlayDropSound();
 
     HTREEITEM Root() const;
     // The item of a folder, expanding the way down; null for the desktop and when any level is
@@ -161,6 +168,7 @@ private:
     Font font_;
     Subclass subclass_;
     TreeHost* host_ = nullptr;
+    DropRegistration dropRegistration_;
     const Settings* settings_ = nullptr;
     const Theme* theme_ = nullptr;
     ShellServices* shell_ = nullptr;

@@ -6,7 +6,7 @@
 
 #include "win/owners.h"
 
-enum class TreeSound { Button, Erase, Unerase, Drag };
+enum class TreeSound { Button, Erase, Unerase, Drag, Drop };
 
 class TreeHost {
 public:

@@ -117,7 +117,10 @@ TEST_F(IdListArrayParseTest, ShortBlocksAndNullAreRefused) {
     for (size_t size = 0; size < 12; ++size) EXPECT_FALSE(idarray::Parse(block_.data(), size, parsed)) << size;
     Bytes minimal = BuildOf(ListOf({}), {ListOf({})});
     ASSERT_EQ(16u, minimal.size());
-    EXPECT_TRUE(idarray::Parse(minimal.data(), minimal.size(), parsed)) << "the desktop as its own only child";
+    EXPECT_FALSE(idarray::Parse(minimal.data(), minimal.size(), parsed))
+        << "a child of the terminator alone names no item, only the parent again";
+    Bytes desktopItem = BuildOf(ListOf({}), {ListOf({"a"})});
+    EXPECT_TRUE(idarray::Parse(desktopItem.data(), desktopItem.size(), parsed)) << "an item of the desktop";
 }
 
 TEST_F(IdListArrayParseTest, AFailedParseLeavesNothingBehind) {

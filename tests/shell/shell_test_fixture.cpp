@@ -51,7 +51,7 @@ bool RecordingExecutor::Execute(SHELLEXECUTEINFOA& request) {
     if (request.lpIDList) SHGetPathFromIDListA(static_cast<PCIDLIST_ABSOLUTE>(request.lpIDList), listPath);
     requests.push_back(Request{request.lpVerb ? request.lpVerb : "", request.lpFile ? request.lpFile : "",
                                request.lpDirectory ? request.lpDirectory : "", listPath, request.fMask, request.hwnd,
-                               request.nShow});
+                               request.nShow, request.lpParameters ? request.lpParameters : ""});
     return true;
 }
 

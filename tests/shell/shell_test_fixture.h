@@ -58,6 +58,7 @@ public:
         ULONG mask;
         HWND owner;
         int show;
+        std::string parameters;
     };
 
     bool Execute(SHELLEXECUTEINFOA& request) override;
