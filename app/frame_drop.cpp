@@ -4,7 +4,6 @@
 #include "dnd/drop_target_base.h"
 #include "dnd/dropped_items.h"
 #include "dnd/forwarded_drop.h"
-#include "shell/clipboard_formats.h"
 
 namespace {
 
@@ -14,16 +13,11 @@ public:
 
     HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override {
         if (!effect) return E_INVALIDARG;
-        if (CarriesItems()) *effect = AcceptedEffect(*effect);
+        if (OffersItems(Data())) *effect = AcceptedEffect(*effect);
         return S_OK;
     }
 
 private:
-    bool CarriesItems() const {
-        FORMATETC format{static_cast<CLIPFORMAT>(ShellIdListFormat()), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        return Data() && Data()->QueryGetData(&format) == S_OK;
-    }
-
     // The items open as tabs; the source is told nothing was moved, so it never deletes them.
     HRESULT Dropped(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
         *effect = DROPEFFECT_NONE;

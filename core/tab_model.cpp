@@ -193,17 +193,14 @@ bool TabModel::AppendRemembered(const TabRecord& record) {
 }
 
 OpenOutcome TabModel::OpenItemAsTab(const ItemPtr& item, bool executeFiles, bool locked, int position) {
-    OpenOutcome outcome;
-    if (!item) return outcome;
-    if (bar_.LauncherMode()) {
-        outcome.toLauncher = true;
-        outcome.done = true;
-        return outcome;
-    }
-    return OpenAsTab(item, executeFiles, locked, true, position, 0);
+    return OpenInBar(item, executeFiles, locked, true, position);
 }
 
 OpenOutcome TabModel::OpenItemAsUnselectedTab(const ItemPtr& item, int position) {
+    return OpenInBar(item, false, false, false, position);
+}
+
+OpenOutcome TabModel::OpenInBar(const ItemPtr& item, bool executeFiles, bool locked, bool select, int position) {
     OpenOutcome outcome;
     if (!item) return outcome;
     if (bar_.LauncherMode()) {
@@ -211,7 +208,7 @@ OpenOutcome TabModel::OpenItemAsUnselectedTab(const ItemPtr& item, int position)
         outcome.done = true;
         return outcome;
     }
-    return OpenAsTab(item, false, false, false, position, 0);
+    return OpenAsTab(item, executeFiles, locked, select, position, 0);
 }
 
 OpenOutcome TabModel::OpenAsTab(const ItemPtr& item, bool executeFiles, bool locked, bool select, int position,

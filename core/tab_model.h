@@ -230,6 +230,8 @@ private:
     int Insert(TabRecord record, int position);
     // Moves the selections as closing tab `position` of `count` needs; the caller removes the tab.
     bool SelectAroundClose(int position, int count, bool& twoPane, bool& left, bool& reloadMain);
+    // In launcher mode the caller adds a launcher entry instead.
+    OpenOutcome OpenInBar(const ItemPtr& item, bool executeFiles, bool locked, bool select, int position);
     OpenOutcome OpenAsTab(const ItemPtr& item, bool executeFiles, bool locked, bool select, int position, int hops);
     OpenOutcome OpenInPane(Pane pane, const ItemPtr& item, bool rememberFolder, int hops);
 

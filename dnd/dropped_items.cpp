@@ -20,10 +20,14 @@ ItemIdList CopyOfSpan(const idarray::Span& span) {
 
 }  // namespace
 
-bool OffersBrokenItemArray(IDataObject* data) {
-    if (!data) return false;
+bool OffersItems(IDataObject* data) {
     FORMATETC format{static_cast<CLIPFORMAT>(ShellIdListFormat()), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    if (data->QueryGetData(&format) != S_OK) return false;
+    return data && data->QueryGetData(&format) == S_OK;
+}
+
+bool OffersBrokenItemArray(IDataObject* data) {
+    if (!OffersItems(data)) return false;
+    FORMATETC format{static_cast<CLIPFORMAT>(ShellIdListFormat()), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     StorageMedium medium;
     // What cannot be had cannot be read by the shell either.
     if (FAILED(data->GetData(&format, medium.Put()))) return false;

@@ -20,6 +20,10 @@ struct DroppedItems {
 // block, or its parent cannot be bound. The medium is released in every case.
 bool ReadDroppedItems(IDataObject* data, DroppedItems& items);
 
+// Whether the data offers an identifier-list array at all, as the targets that read the items
+// themselves ask while a drag is over them.
+bool OffersItems(IDataObject* data);
+
 // Whether the data offers an identifier-list array that ReadDroppedItems would refuse, or offers it
 // in another medium than global memory. The shell's own targets read such arrays without those
 // checks, inside this process, so the targets that hand drags on to them refuse these drags.

@@ -11,7 +11,6 @@
 #include "dnd/drag_items.h"
 #include "dnd/file_drag.h"
 #include "dnd/forwarded_drop.h"
-#include "shell/clipboard_formats.h"
 
 void FavouritesPane::OnBeginDrag(const NMTREEVIEWA& drag) {
     HTREEITEM item = drag.itemNew.hItem;
@@ -41,7 +40,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL point, DWORD* effect) override {
         if (!effect) return E_INVALIDARG;
-        if (CarriesItems()) *effect = AcceptedEffect(*effect);
+        if (OffersItems(Data())) *effect = AcceptedEffect(*effect);
         POINT client{point.x, point.y};
         ScreenToClient(pane_.Window(), &client);
         TVHITTESTINFO hit{};
@@ -62,11 +61,6 @@ public:
     }
 
 private:
-    bool CarriesItems() const {
-        FORMATETC format{static_cast<CLIPFORMAT>(ShellIdListFormat()), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        return Data() && Data()->QueryGetData(&format) == S_OK;
-    }
-
     HRESULT Left() override {
         Highlight(nullptr);
         return S_OK;
