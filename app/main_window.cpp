@@ -179,8 +179,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_HOTKEY: HandleHotKey(wParam); return 0;
     case WM_MOUSEWHEEL:
-        if (tabBar_.TakeWheel(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, GET_WHEEL_DELTA_WPARAM(wParam)))
-            return 0;
+        if (OfferWheel(&tabBar_, wParam, lParam)) return 0;
         return Default(message, wParam, lParam);
     case kTrayCallbackMessage: HandleTrayCallback(wParam, lParam); return 0;
     case kReloadListMessage: ReloadForWatcher(reinterpret_cast<HWND>(lParam)); return 0;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "core/drag_blocks.h"
@@ -25,26 +26,6 @@ namespace {
 
 constexpr int kFiles = 10000;
 constexpr int kRounds = 5;
-
-double Now() {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump(double milliseconds) {
-    double start = Now();
-    while (Now() - start < milliseconds) {
-        MSG message;
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 // Notes when the drag arrives; with no button held the system's loop drops at once.
 class TimingTarget : public DropTargetBase {

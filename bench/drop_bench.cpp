@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "dnd/drag_items.h"
@@ -25,26 +26,6 @@ namespace {
 constexpr int kFiles = 10000;
 constexpr int kFolders = 1000;
 constexpr int kRestingMoves = 200;
-
-double Now() {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump(double milliseconds) {
-    double start = Now();
-    while (Now() - start < milliseconds) {
-        MSG message;
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 void MakeItems(const std::string& folder, const char* prefix, int count, bool folders) {
     CreateDirectoryA(folder.c_str(), nullptr);

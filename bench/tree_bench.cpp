@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "bench/bench_clock.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "shell/folder_binding.h"
@@ -22,32 +23,6 @@ namespace {
 
 constexpr int kWideFolders = 10000;
 constexpr int kStormFolders = 2000;
-
-double Now() {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Runs the messages until the condition holds or the time is up; returns the longest that one
-// message took.
-double PumpUntil(const std::function<bool()>& done, double timeoutMs) {
-    double start = Now();
-    double longest = 0;
-    while (!done() && Now() - start < timeoutMs) {
-        MSG message;
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-            continue;
-        }
-        double before = Now();
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-        longest = std::max(longest, Now() - before);
-    }
-    return longest;
-}
 
 int CountChildren(HWND tree, HTREEITEM item) {
     int count = 0;

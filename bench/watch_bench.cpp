@@ -14,19 +14,14 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_clock.h"
+
 namespace {
 
 constexpr int kMainListId = 1102;
 constexpr int kStormFiles = 10000;
 // Longer than the least time between two readings, so that each single change starts afresh.
 constexpr DWORD kPauseBetweenChangesMs = 1500;
-
-double Now() {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\') + 1); }
 

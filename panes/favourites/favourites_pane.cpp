@@ -173,9 +173,7 @@ LRESULT FavouritesPane::Procedure(void* context, HWND window, UINT message, WPAR
     auto* self = static_cast<FavouritesPane*>(context);
     switch (message) {
     case WM_MOUSEWHEEL:
-        if (self->wheel_ &&
-            self->wheel_->TakeWheel(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, GET_WHEEL_DELTA_WPARAM(wParam)))
-            return 0;
+        if (OfferWheel(self->wheel_, wParam, lParam)) return 0;
         break;
     case WM_LBUTTONDOWN: self->selectedAtPress_ = self->Selected(); break;
     // Taken before the control sees them, so that a handled key does nothing more.

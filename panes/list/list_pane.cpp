@@ -571,9 +571,7 @@ LRESULT ListPane::EditorProcedure(void* context, HWND window, UINT message, WPAR
 // An item of an inactive window can be clicked or dragged without bringing the window forward.
 LRESULT ListPane::ListProcedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<ListPane*>(context);
-    if (message == WM_MOUSEWHEEL && self->wheelOffer_ &&
-        self->wheelOffer_->TakeWheel(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, GET_WHEEL_DELTA_WPARAM(wParam)))
-        return 0;
+    if (message == WM_MOUSEWHEEL && OfferWheel(self->wheelOffer_, wParam, lParam)) return 0;
     if (message == WM_MOUSEACTIVATE) {
         POINT cursor{};
         GetCursorPos(&cursor);

@@ -186,9 +186,7 @@ LRESULT FolderTreePane::Procedure(void* context, HWND window, UINT message, WPAR
     auto* self = static_cast<FolderTreePane*>(context);
     switch (message) {
     case WM_MOUSEWHEEL:
-        if (self->wheel_ &&
-            self->wheel_->TakeWheel(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, GET_WHEEL_DELTA_WPARAM(wParam)))
-            return 0;
+        if (OfferWheel(self->wheel_, wParam, lParam)) return 0;
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
