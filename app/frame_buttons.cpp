@@ -94,8 +94,8 @@ void MainWindow::CreateFrameButtons() {
             RefreshModeButtons();
         },
         [this] { return gesturesOn_; });
-    buttons_.properties =
-        Make(theme_, ButtonKind::Properties, {}, mainWindow, kLeftColumnX, 225, kPropertiesButtonId, "プロパティ表示");
+    buttons_.properties = Make(theme_, ButtonKind::Properties, {[this] { OpenSettings(); }}, mainWindow, kLeftColumnX,
+                               225, kPropertiesButtonId, "プロパティ表示");
 }
 
 void MainWindow::LayOutWindowButtons() {

@@ -14,6 +14,7 @@
 #include "app/chrome.h"
 #include "app/frame_buttons.h"
 #include "app/main_layout.h"
+#include "app/settings_pages.h"
 #include "app/tab_files.h"
 #include "app/tray.h"
 #include "panes/favourites/favourites_host.h"
@@ -99,6 +100,10 @@ public:
     layout::Rect ClientArea() const;
 
     bool GesturesOn() const { return gesturesOn_; }
+
+    // The settings dialog; what the user confirms there takes effect at once.
+    void OpenSettings();
+    void ApplySettings(const SettingsDraft& draft);
 
     // The window's own behaviour in place of a system caption.
     void ToggleMaximise();
@@ -246,6 +251,8 @@ private:
     // The mouse gestures in the lists, switched by the gesture button and by a double-click on a
     // list's empty space.
     bool gesturesOn_ = true;
+    // The settings dialog opens on the page it was left on, for the rest of the run.
+    int settingsPage_ = 1;
 
     Theme theme_;
     MainLayout layout_;

@@ -71,11 +71,13 @@ void EventSounds::StopPlaying() {
     RecordRequest(-1, SoundSource::Stop, nullptr, 0, std::string(), accepted != FALSE);
 }
 
-std::string EventSounds::SoundFilePath(const std::string& name) const {
+std::string EventSounds::SoundFolder() const {
     std::string path = folder_.Path();
     if (!path.empty() && !EndsInSeparator(path)) path += '\\';
-    return path + kSoundFolderName + '\\' + name;
+    return path + kSoundFolderName;
 }
+
+std::string EventSounds::SoundFilePath(const std::string& name) const { return SoundFolder() + '\\' + name; }
 
 void EventSounds::ReplaceCustomSound(int event, CustomSound sound) {
     if (events_[event].data) StopPlaying();
@@ -109,6 +111,11 @@ void EventSounds::PlayEventSound(int event) {
         RecordRequest(event, SoundSource::Memory, memory, 0, std::string(), accepted != FALSE);
         return;
     }
+    PlayBuiltInSound(event);
+}
+
+void EventSounds::PlayBuiltInSound(int event) {
+    if (!ValidEvent(event)) return;
     int resource = kBuiltInResources[event];
     BOOL accepted = PlaySoundA(MAKEINTRESOURCEA(resource), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC);
     RecordRequest(event, SoundSource::Resource, nullptr, resource, std::string(), accepted != FALSE);

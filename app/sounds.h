@@ -68,6 +68,10 @@ public:
     void PlayEventSound(int event);
     // Plays a file by name without waiting, whether sounds are on or off (the preview of a choice).
     void PlaySoundFile(const std::string& path);
+    // The built-in sound of an event, whether sounds are on or off (the preview of that choice).
+    void PlayBuiltInSound(int event);
+    // The folder whose files the events may be given, without a trailing backslash.
+    std::string SoundFolder() const;
 
     void EnableSounds(bool on);
     bool SoundsEnabled() const;

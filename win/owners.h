@@ -170,6 +170,13 @@ struct ChangeNotificationTraits : KernelHandleTraits {
 // A directory change notification from FindFirstChangeNotification.
 using ChangeNotification = Owner<HANDLE, ChangeNotificationTraits>;
 
+struct FileSearchTraits : KernelHandleTraits {
+    static void Free(HANDLE handle) { FindClose(handle); }
+};
+
+// A search of a folder's files from FindFirstFile.
+using FileSearch = Owner<HANDLE, FileSearchTraits>;
+
 template <typename T>
 class ComPtr {
 public:

@@ -35,6 +35,7 @@ public:
     // The list view the model stands behind, the window that owns the shell's prompts while a
     // folder is read, and the font the names are measured in.
     void Attach(HWND list, HWND promptOwner, HFONT font);
+    void SetFont(HFONT font) { font_ = font; }
     void SetShowHidden(bool shown) { showHidden_ = shown; }
     // Run when the folder shown can no longer be read: the tab that shows it is closed.
     void SetUnreadableAction(std::function<void()> action) { unreadable_ = std::move(action); }

@@ -84,6 +84,23 @@ void ListPane::Create(HWND mainWindow, const ListPaneShared& shared, const LOGFO
     CreateLook(shared.settings);
     model_.Attach(window_, mainWindow, font_.Get());
     SetViewStyle(style, false);
+    SetTipDelay();
+}
+
+void ListPane::ApplySettings(const LOGFONTA& font) {
+    if (!window_) return;
+    // The controls keep drawing with the old font until they have the new one.
+    Font previous = std::move(font_);
+    font_.Reset(CreateFontIndirectA(&font));
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageA(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    model_.SetFont(font_.Get());
+    SetTipDelay();
+    SetViewStyle(state_.style, false);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ListPane::SetTipDelay() {
     HWND tooltips = reinterpret_cast<HWND>(SendMessageA(window_, LVM_GETTOOLTIPS, 0, 0));
     if (tooltips)
         SendMessageA(tooltips, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(static_cast<WORD>(settings_->tipDelay), 0));

@@ -75,6 +75,9 @@ public:
     void SetWheelOffer(WheelOffer* offer) { wheelOffer_ = offer; }
     // Until a source is set, the thumbnail style draws every item's placeholder.
     void SetThumbnails(ThumbnailSource* thumbnails) { thumbnails_ = thumbnails; }
+    // The settings changed: the font, the tooltip delay and the thumbnail cells are taken anew and
+    // the rows drawn again in the new colours.
+    void ApplySettings(const LOGFONTA& font);
     // The list's bar window becomes its header bar, once the host is set.
     void AttachHeaderBar(HWND bar, const FavouriteSource& favourites);
     HeaderBar& Header() { return header_; }
@@ -183,6 +186,7 @@ private:
     bool HandleEditorKey(UINT message, WPARAM key);
 
     void CreateLook(const Settings& settings);
+    void SetTipDelay();
     void KeepColumnWidths();
     void InsertColumns(bool commentView);
     void SetLayout(ListLayout layout);

@@ -22,6 +22,14 @@ TabBar::TabBar(const Theme& theme, const Settings& settings, const ShellServices
 
 TabBar::~TabBar() { subclass_.Detach(); }
 
+void TabBar::ApplySettings(const LOGFONTA& tabFont) {
+    if (!window_) return;
+    tabFont_.Reset(CreateFontIndirectA(&tabFont));
+    frameBrush_.Reset(CreateSolidBrush(static_cast<COLORREF>(settings_.tabOutlineColour)));
+    rowCount_ = tabbar::ClampRowCount(settings_.tabMaxRows);
+    ShowView({launcherMode_, displayedRow_});
+}
+
 void TabBar::Create(HWND barWindow, tabs::TabModel& model, TabBarHost& host, const LOGFONTA& tabFont,
                     const std::string& launcherFile) {
     window_ = barWindow;

@@ -48,6 +48,9 @@ public:
                 const std::string& launcherFile);
     // Writes the launcher file and lets the window go.
     void Destroy();
+    // The settings changed: the font, the outline colour and the number of rows are taken anew
+    // and the bar is laid out and drawn again.
+    void ApplySettings(const LOGFONTA& tabFont);
 
     // The model's view of the bar. While a LayoutHold lives the layouts asked for are put off and
     // made once when the last hold goes.

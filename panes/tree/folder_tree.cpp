@@ -32,6 +32,15 @@ void FolderTreePane::Create(HWND mainWindow, const LOGFONTA& font) {
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
 
+void FolderTreePane::ApplySettings(const LOGFONTA& font, COLORREF textColour) {
+    if (!window_) return;
+    Font previous = std::move(font_);
+    font_.Reset(CreateFontIndirectA(&font));
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    SetTextColour(textColour);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
 void FolderTreePane::SetTextColour(COLORREF colour) { TreeView_SetTextColor(window_, colour); }
 
 void FolderTreePane::Start(TreeHost& host, const TreeShared& shared, HWND bar, WheelOffer* wheel,

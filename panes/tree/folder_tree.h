@@ -54,6 +54,8 @@ public:
 
     // The tree shows its items in the tree font the user chose.
     void Create(HWND mainWindow, const LOGFONTA& font);
+    // The settings changed: the font and the text colour are taken anew and the tree redrawn.
+    void ApplySettings(const LOGFONTA& font, COLORREF textColour);
     void SetTextColour(COLORREF colour);
     HWND Window() const { return window_; }
 

@@ -1,0 +1,385 @@
+// The settings dialog of the running program, opened from the properties button and driven with
+// real clicks and keys: OK without edits keeps every file, edits on each page reach t.ini and
+// take effect at once, cancel forgets them, the hot-key field, the Tab keys and the defaults.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "app/main_window.h"
+#include "app/settings_pages.h"
+#include "tests/support/idle_driver.h"
+#include "tests/support/list_input.h"
+#include "tests/support/program_fixture.h"
+#include "tests/support/real_mouse.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+constexpr int kPageArea = 2030;
+constexpr int kDefaultsButton = 2013;
+constexpr int kFirstPageButton = 2020;
+
+void Pump(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+void ClickOn(HWND control) {
+    RECT box{};
+    GetWindowRect(control, &box);
+    MouseTo(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump(250);
+}
+
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+bool IsChecked(HWND check) { return SendMessageA(check, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// Answers, from its own thread, the system chooser (colour, font or file) that the settings
+// dialog opens, once it is on the screen.
+class ChooserAnswer {
+public:
+    ChooserAnswer(HWND owner, std::function<void(HWND chooser)> answer)
+        : thread_([this, owner, answer] {
+              for (int tries = 0; tries < 200 && !stop_; ++tries) {
+                  HWND chooser = FindChooser(owner);
+                  if (chooser) {
+                      Sleep(150);
+                      answer(chooser);
+                      seen_ = true;
+                      return;
+                  }
+                  Sleep(50);
+              }
+          }) {}
+    ~ChooserAnswer() {
+        stop_ = true;
+        thread_.join();
+    }
+    bool Seen() const { return seen_; }
+
+private:
+    static HWND FindChooser(HWND owner) {
+        struct Search {
+            HWND owner;
+            HWND found;
+        } search{owner, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(data);
+                char className[16] = {};
+                GetClassNameA(window, className, sizeof className);
+                if (std::string(className) == "#32770" && GetWindow(window, GW_OWNER) == s->owner &&
+                    IsWindowVisible(window)) {
+                    s->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> seen_{false};
+    std::thread thread_;
+};
+
+// The colour typed into the chooser's red, green and blue fields, then OK.
+void ChooseColourIn(HWND chooser, COLORREF colour) {
+    const int fields[] = {706, 707, 708};
+    const BYTE parts[] = {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+    for (int i = 0; i < 3; ++i) SetDlgItemInt(chooser, fields[i], parts[i], FALSE);
+    Sleep(100);
+    PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+}
+
+HWND FocusOfThread(DWORD thread) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(thread, &info);
+    return info.hwndFocus;
+}
+
+class SettingsDialogTest : public ProgramFolderTest {
+protected:
+    void SetUp() override {
+        Set("POSITION", "X", "0");
+        Set("POSITION", "Y", "0");
+        Set("SIZE", "WIDTH", "700");
+        Set("SIZE", "HEIGHT", "600");
+        Set("TAB", "REMIND", "0");
+    }
+
+    void Start() {
+        program_ = std::make_unique<RunningProgram>(Options());
+        ASSERT_TRUE(program_->Window());
+        SetForegroundWindow(program_->Window());
+        Pump(200);
+    }
+
+    void Quit() {
+        program_->Quit();
+        program_.reset();
+    }
+
+    MainWindow& Main() { return program_->Main(); }
+
+    // Opens the dialog with a real click on the properties button and runs `drive` once it waits
+    // for input; `drive` ends it. True when the dialog ran.
+    bool WithDialog(const std::function<void(HWND dialog)>& drive) {
+        IdleDriver driver(program_->Window());
+        bool ran = false;
+        driver.onDialog = [&](HWND dialog) {
+            ran = true;
+            drive(dialog);
+        };
+        ClickOn(Main().Buttons().properties->Window());
+        PumpUntil([&] { return ran; }, 3000);
+        Pump(200);
+        return ran;
+    }
+
+    static HWND Control(HWND dialog, int id) { return GetDlgItem(GetDlgItem(dialog, kPageArea), id); }
+    static void ShowPage(HWND dialog, int page) { ClickOn(GetDlgItem(dialog, kFirstPageButton + page - 1)); }
+    static void End(HWND dialog, int command) { PostMessageA(dialog, WM_COMMAND, command, 0); }
+
+    std::string Data(const char* name) const { return ReadBytes(folder_.Path() + "data\\" + name); }
+
+    std::unique_ptr<RunningProgram> program_;
+};
+
+TEST_F(SettingsDialogTest, OkWithoutEditsKeepsEveryFileByteForByte) {
+    // Values that no control shows as they are: an opacity between two percents, a row count
+    // that no entry offers, a split direction other than 1.
+    Set("TRANP", "ALPHA", "231");
+    Set("TAB", "BARNUM", "0");
+    Set("LIST", "DIVIDE", "5");
+    Set("HOTKEY", "KEY", "0");
+    Start();
+    Quit();
+    const std::string ini = ReadBytes(Ini()), fonts = Data("fontdata.dat");
+    ASSERT_FALSE(ini.empty());
+    ASSERT_FALSE(fonts.empty());
+
+    Start();
+    // A control of each page, which shows only while its page is shown.
+    const int pageControls[kSettingsPageCount] = {kFrameDoubleClickChoice, kMainPatternChoice, kItemColourFirst,
+                                                  kTabMainSwatch,          kTreeSyncCheck,     kDefaultStyleChoice,
+                                                  kRenameSplitsCheck};
+    bool allPagesShown = true;
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        for (int page = 1; page <= kSettingsPageCount; ++page) {
+            ShowPage(dialog, page);
+            for (int other = 1; other <= kSettingsPageCount; ++other)
+                if ((IsWindowVisible(Control(dialog, pageControls[other - 1])) != FALSE) != (other == page))
+                    allPagesShown = false;
+        }
+        End(dialog, IDOK);
+    }));
+    EXPECT_TRUE(allPagesShown);
+    EXPECT_EQ(231, Main().Config().tranpAlpha);
+    EXPECT_EQ(0, Main().Config().tabMaxRows);
+    Quit();
+    EXPECT_EQ(ini, ReadBytes(Ini()));
+    EXPECT_EQ(fonts, Data("fontdata.dat"));
+}
+
+TEST_F(SettingsDialogTest, EditsOnEveryPageReachTheIniAndTakeEffectAtOnce) {
+    Start();
+    HWND main = program_->Window();
+    bool chooserAnswered = false;
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        ShowPage(dialog, 1);
+        ClickOn(Control(dialog, kTranslucentCheck));
+        HWND slider = Control(dialog, kOpacitySlider);
+        SetFocus(slider);
+        SendKeys({}, {VK_HOME});
+        Pump(200);
+        EXPECT_EQ("不透明度(10%)", TextOf(Control(dialog, kOpacityLabel)));
+        ClickOn(Control(dialog, kUseHotKeyCheck));
+        SetFocus(Control(dialog, kHotKeyField));
+        SendKeys({VK_CONTROL}, {'W'});
+        Pump(200);
+
+        ShowPage(dialog, 2);
+        {
+            ChooserAnswer answer(dialog, [](HWND chooser) { ChooseColourIn(chooser, RGB(10, 20, 30)); });
+            ClickOn(Control(dialog, kMainColourButton));
+            PumpUntil([&] { return answer.Seen(); }, 5000);
+            chooserAnswered = answer.Seen();
+        }
+        Pump(200);
+
+        ShowPage(dialog, 3);
+        ClickOn(Control(dialog, kItemColourFirst));  // read-only items no longer coloured
+        ShowPage(dialog, 4);
+        SendMessageA(Control(dialog, kTabRowsChoice), CB_SETCURSEL, 1, 0);
+        SendMessageA(Control(dialog, kKeyColourChoice), CB_SETCURSEL, 2, 0);
+        ShowPage(dialog, 5);
+        ClickOn(Control(dialog, kTreeSyncCheck));
+        ShowPage(dialog, 6);
+        SendMessageA(Control(dialog, kDivideChoice), CB_SETCURSEL, 1, 0);
+        SetWindowTextA(Control(dialog, kTipDelayField), "500");
+        ShowPage(dialog, 7);
+        ClickOn(Control(dialog, kRenameSplitsCheck));
+        End(dialog, IDOK);
+    }));
+    EXPECT_TRUE(chooserAnswered);
+
+    // At once: the translucency, the hot key, the brush, the tab rows and the split.
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_TRUE(GetLayeredWindowAttributes(main, nullptr, &alpha, &flags));
+    EXPECT_EQ(25, alpha);
+    LOGBRUSH background{};
+    GetObjectA(Main().Look().mainBackground.Get(), sizeof background, &background);
+    EXPECT_EQ(RGB(10, 20, 30), background.lbColor);
+    EXPECT_EQ(2, Main().Bar().RowCount());
+    EXPECT_TRUE(Main().Layout().sizes.subToTheRight);
+    const Settings& settings = Main().Config();
+    EXPECT_EQ(1, settings.hotKeyCtrl);
+    EXPECT_EQ(0, settings.hotKeyAlt);
+    EXPECT_EQ('W', settings.hotKeyKey);
+    // The key is registered for the window: only a registered key can be let go.
+    EXPECT_TRUE(UnregisterHotKey(main, 2));
+
+    Quit();
+    EXPECT_EQ("1", Value("TRANP", "USE"));
+    EXPECT_EQ("25", Value("TRANP", "ALPHA"));
+    EXPECT_EQ("1", Value("HOTKEY", "USE"));
+    EXPECT_EQ("87", Value("HOTKEY", "KEY"));
+    EXPECT_EQ(std::to_string(RGB(10, 20, 30)), Value("BACKGROUND", "MAIN"));
+    EXPECT_EQ("カスタム", Value("BACKGROUND", "MAIN_PAT"));
+    EXPECT_EQ("0", Value("COLOR", "RONLY_USE"));
+    EXPECT_EQ("2", Value("TAB", "BARNUM"));
+    EXPECT_EQ("2", Value("TAB", "KEY_COLOR"));
+    EXPECT_EQ("1", Value("TREE", "SYNC"));
+    EXPECT_EQ("1", Value("LIST", "DIVIDE"));
+    EXPECT_EQ("500", Value("LIST_TIP", "TIME"));
+    EXPECT_EQ("0", Value("LIST", "RENAME_DIV"));
+}
+
+TEST_F(SettingsDialogTest, CancelForgetsEveryEditIncludingChosenColours) {
+    Start();
+    Quit();
+    const std::string ini = ReadBytes(Ini()), fonts = Data("fontdata.dat");
+    Start();
+    HWND main = program_->Window();
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        ShowPage(dialog, 1);
+        ClickOn(Control(dialog, kTranslucentCheck));
+        ClickOn(Control(dialog, kUseSoundCheck));
+        ShowPage(dialog, 4);
+        {
+            ChooserAnswer answer(dialog, [](HWND chooser) { ChooseColourIn(chooser, RGB(1, 2, 3)); });
+            ClickOn(Control(dialog, kTabMainSwatch));
+            PumpUntil([&] { return answer.Seen(); }, 5000);
+        }
+        Pump(200);
+        SendMessageA(Control(dialog, kTabRowsChoice), CB_SETCURSEL, 4, 0);
+        End(dialog, IDCANCEL);
+    }));
+    EXPECT_FALSE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_EQ(3, Main().Bar().RowCount());
+    EXPECT_NE(static_cast<int>(RGB(1, 2, 3)), Main().Config().tabSelMain);
+    Quit();
+    EXPECT_EQ(ini, ReadBytes(Ini()));
+    EXPECT_EQ(fonts, Data("fontdata.dat"));
+}
+
+TEST_F(SettingsDialogTest, HotKeyFieldAndTheTabKeys) {
+    Start();
+    const DWORD thread = GetCurrentThreadId();
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        ShowPage(dialog, 1);
+        HWND field = Control(dialog, kHotKeyField);
+        SetFocus(field);
+        SendKeys({}, {'Q'});
+        Pump(200);
+        EXPECT_EQ("Ctrl + Alt + Q", TextOf(field));
+        // Ctrl alone, then Tab away: the modifiers without a key are forgotten.
+        SendKeys({}, {VK_CONTROL});
+        Pump(100);
+        EXPECT_EQ("Ctrl + ", TextOf(field));
+        SendKeys({}, {VK_TAB});
+        Pump(200);
+        EXPECT_EQ("なし", TextOf(field));
+        EXPECT_EQ(Control(dialog, kUseSoundCheck), GetFocus()) << "Tab goes on to the next control of the page";
+
+        // The colour chooser keeps its own Tab key.
+        ShowPage(dialog, 3);
+        HWND before = nullptr, after = nullptr;
+        {
+            ChooserAnswer answer(dialog, [&](HWND chooser) {
+                before = FocusOfThread(thread);
+                SendKeys({}, {VK_TAB});
+                Sleep(300);
+                after = FocusOfThread(thread);
+                PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+            });
+            ClickOn(Control(dialog, kItemColourFirst + 1));
+            PumpUntil([&] { return answer.Seen(); }, 5000);
+        }
+        EXPECT_NE(before, after);
+        EXPECT_TRUE(after && GetAncestor(after, GA_ROOT) != dialog);
+
+        ShowPage(dialog, 7);
+        SetFocus(Control(dialog, kRenameSplitsCheck));
+        SendKeys({VK_CONTROL}, {VK_TAB});
+        Pump(300);
+        EXPECT_TRUE(IsWindowVisible(Control(dialog, kFrameDoubleClickChoice))) << "Ctrl+Tab on page 7 shows page 1";
+        EXPECT_FALSE(IsWindowVisible(Control(dialog, kRenameSplitsCheck)));
+        End(dialog, IDCANCEL);
+    }));
+    // The dialog opens again on the page it was left on.
+    bool firstPageShown = false;
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        firstPageShown = IsWindowVisible(Control(dialog, kFrameDoubleClickChoice)) != FALSE;
+        End(dialog, IDCANCEL);
+    }));
+    EXPECT_TRUE(firstPageShown);
+}
+
+TEST_F(SettingsDialogTest, DefaultsButtonFillsThePageWithoutApplyingIt) {
+    Set("HOTKEY", "USE", "1");
+    Set("HOTKEY", "ALT", "1");
+    Set("HOTKEY", "CTRL", "0");
+    Set("HOTKEY", "KEY", "87");
+    Set("SOUND", "USE_SOUND", "0");
+    Set("TRANP", "USE", "1");
+    Set("TRANP", "ALPHA", "100");
+    Start();
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        ShowPage(dialog, 1);
+        EXPECT_EQ("Alt + W", TextOf(Control(dialog, kHotKeyField)));
+        ClickOn(GetDlgItem(dialog, kDefaultsButton));
+        EXPECT_FALSE(IsChecked(Control(dialog, kUseHotKeyCheck)));
+        EXPECT_EQ("Ctrl + Q", TextOf(Control(dialog, kHotKeyField)));
+        EXPECT_TRUE(IsChecked(Control(dialog, kUseSoundCheck)));
+        EXPECT_FALSE(IsChecked(Control(dialog, kTranslucentCheck)));
+        EXPECT_EQ("不透明度(90%)", TextOf(Control(dialog, kOpacityLabel)));
+        EXPECT_EQ("(標準)", TextOf(Control(dialog, kSoundChoice)));
+        End(dialog, IDCANCEL);
+    }));
+    EXPECT_EQ(87, Main().Config().hotKeyKey);
+    EXPECT_EQ(0, Main().Config().useSound);
+    EXPECT_EQ(100, Main().Config().tranpAlpha);
+}
+
+}  // namespace
