@@ -13,6 +13,7 @@
 #include "ui/skinned_button.h"
 #include "ui/theme.h"
 #include "ui/title_menu.h"
+#include "win/owners.h"
 #include "win/subclass.h"
 
 namespace {
@@ -109,6 +110,13 @@ LRESULT AreaProcedure(void* context, HWND window, UINT message, WPARAM wParam, L
     switch (message) {
     // A static lets clicks through to the dialog, which would take them for a drag of the dialog.
     case WM_NCHITTEST: return HTCLIENT;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        PaintDC paint(window);
+        FillRect(paint.Get(), &paint.Dirty(), GetSysColorBrush(COLOR_BTNFACE));
+        if (state->shown) CurrentPage(*state).PaintGroups(paint.Get());
+        return 0;
+    }
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
@@ -171,6 +179,8 @@ void Initialise(HWND dialog, SettingsDialogState& state) {
         kPageArea_.top, kPageArea_.right - kPageArea_.left, kPageArea_.bottom - kPageArea_.top, dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPageArea)), GetModuleHandleA(nullptr), nullptr);
     state.areaSubclass.Attach(state.area, &AreaProcedure, &state);
+    // The ground is painted in one piece, which must not cover the page area's controls.
+    SetWindowLongPtrA(dialog, GWL_STYLE, GetWindowLongPtrA(dialog, GWL_STYLE) | WS_CLIPCHILDREN);
     PlaceButtons(state);
 
     auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
@@ -246,6 +256,12 @@ INT_PTR CALLBACK SettingsProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
     case kPatternAddedMessage:
         for (auto& page : state->pages) page->OnPatternAdded(reinterpret_cast<const char*>(lParam));
         return TRUE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        // The page controls stand on the area's face.
+        if (GetParent(reinterpret_cast<HWND>(lParam)) != state->area) return FALSE;
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_DESTROY: TearDown(*state); return FALSE;
     default: return FALSE;
     }

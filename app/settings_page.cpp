@@ -29,8 +29,24 @@ void SettingsPage::Adopt(HWND control, bool tabStop) {
     if (tabStop) tabStops_.push_back(control);
 }
 
-HWND SettingsPage::Group(const char* text, int x, int y, int width, int height) {
-    return Make("BUTTON", text, BS_GROUPBOX, x, y, width, height, -1, false);
+void SettingsPage::Group(const char* title, int x, int y, int width, int height) {
+    groups_.push_back({title, RECT{x, y, x + width, y + height}});
+}
+
+void SettingsPage::PaintGroups(HDC dc) const {
+    SelectedObject font(dc, context_.font);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    for (const GroupFrame& group : groups_) {
+        SIZE title{};
+        GetTextExtentPoint32A(dc, group.title.c_str(), static_cast<int>(group.title.size()), &title);
+        RECT frame = group.box;
+        frame.top += title.cy / 2;
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        RECT text{group.box.left + 8, group.box.top, group.box.left + 12 + title.cx, group.box.top + title.cy};
+        ExtTextOutA(dc, text.left + 2, text.top, ETO_OPAQUE, &text, group.title.c_str(),
+                    static_cast<UINT>(group.title.size()), nullptr);
+    }
 }
 
 HWND SettingsPage::Label(const char* text, int x, int y, int width, int height, int id, DWORD style) {

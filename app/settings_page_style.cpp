@@ -25,11 +25,11 @@ public:
     explicit StylePage(SettingsPageContext& context) : SettingsPage(context) {
         std::vector<std::string> patterns = PatternChoices(context.app.folder.PatternFolder());
         Group("背景", 10, 5, 370, 105);
-        Label("メインウィンドウ", 25, 27, 100, 20);
+        Label("メインウィンドウ", 22, 27, 108, 20);
         mainPattern_ = DropDown(130, 24, 150, kMainPatternChoice, patterns);
         mainColour_ = &Swatch(285, 25, 20, 20, kMainColourSwatch);
         ChooseButton("色選択", 310, 24, 60, kMainColourButton, *mainColour_);
-        Label("タブバー", 25, 55, 100, 20);
+        Label("タブバー", 22, 55, 108, 20);
         tabPattern_ = DropDown(130, 52, 150, kTabPatternChoice, patterns);
         tabColour_ = &Swatch(285, 53, 20, 20, kTabColourSwatch);
         ChooseButton("色選択", 310, 52, 60, kTabColourButton, *tabColour_);

@@ -127,11 +127,13 @@ public:
     virtual bool OnOwnerItem(UINT, LPARAM) { return false; }
 
     void Show(bool shown) const;
+    // The page's groups are drawn by the page area itself: a frame with its title.
+    void PaintGroups(HDC dc) const;
     // The controls that the Tab key visits, in order.
     const std::vector<HWND>& TabStops() const { return tabStops_; }
 
 protected:
-    HWND Group(const char* text, int x, int y, int width, int height);
+    void Group(const char* title, int x, int y, int width, int height);
     HWND Label(const char* text, int x, int y, int width, int height, int id = -1, DWORD style = 0);
     HWND Check(const char* text, int x, int y, int width, int height, int id);
     HWND Button(const char* text, int x, int y, int width, int height, int id);
@@ -160,6 +162,11 @@ private:
     HWND Make(const char* className, const char* text, DWORD style, int x, int y, int width, int height, int id,
               bool tabStop, DWORD extendedStyle = 0);
 
+    struct GroupFrame {
+        std::string title;
+        RECT box;
+    };
+    std::vector<GroupFrame> groups_;
     std::vector<HWND> windows_;
     std::vector<HWND> tabStops_;
     std::vector<std::unique_ptr<ColourSwatch>> swatches_;

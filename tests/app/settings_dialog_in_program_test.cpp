@@ -108,6 +108,36 @@ void ChooseColourIn(HWND chooser, COLORREF colour) {
     PostMessageA(chooser, WM_COMMAND, IDOK, 0);
 }
 
+// With TSY_SCREENSHOTS naming a folder, the dialog as it is on the screen is kept there as a
+// bitmap, for a person to look at.
+void KeepScreenshot(HWND window, const std::string& name) {
+    const char* folder = std::getenv("TSY_SCREENSHOTS");
+    if (!folder) return;
+    RECT box{};
+    GetWindowRect(window, &box);
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
+    GdiFlush();
+    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    file.bfSize = file.bfOffBits + rowBytes * static_cast<DWORD>(height);
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    bytes.append(static_cast<const char*>(bits), rowBytes * static_cast<DWORD>(height));
+    WriteBytes(std::string(folder) + "\\" + name + ".bmp", bytes);
+    SelectObject(memory, previous);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
 HWND FocusOfThread(DWORD thread) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -185,6 +215,7 @@ TEST_F(SettingsDialogTest, OkWithoutEditsKeepsEveryFileByteForByte) {
     ASSERT_TRUE(WithDialog([&](HWND dialog) {
         for (int page = 1; page <= kSettingsPageCount; ++page) {
             ShowPage(dialog, page);
+            KeepScreenshot(dialog, "settings_page" + std::to_string(page));
             for (int other = 1; other <= kSettingsPageCount; ++other)
                 if ((IsWindowVisible(Control(dialog, pageControls[other - 1])) != FALSE) != (other == page))
                     allPagesShown = false;
