@@ -16,6 +16,8 @@
 
 #include "app/main_window.h"
 #include "app/settings_pages.h"
+#include "res/ids.h"
+#include "tests/shell/sample_images.h"
 #include "tests/support/idle_driver.h"
 #include "tests/support/list_input.h"
 #include "tests/support/program_fixture.h"
@@ -136,6 +138,34 @@ void KeepScreenshot(HWND window, const std::string& name) {
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
+
+// The file chooser takes the path typed into its name field.
+void ChooseFileIn(HWND chooser, const std::string& path) {
+    constexpr int kNameBox = 0x47C;
+    SetDlgItemTextA(chooser, kNameBox, path.c_str());
+    Sleep(100);
+    PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+}
+
+// The font chooser takes the size chosen in its size box.
+void ChooseFontSizeIn(HWND chooser, int points) {
+    constexpr int kSizeBox = 0x472;
+    HWND sizes = GetDlgItem(chooser, kSizeBox);
+    std::string size = std::to_string(points);
+    LRESULT entry =
+        SendMessageA(sizes, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(size.c_str()));
+    SendMessageA(sizes, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    SendMessageA(chooser, WM_COMMAND, MAKEWPARAM(kSizeBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sizes));
+    Sleep(100);
+    PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+}
+
+std::string ButtonWave() {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDW_SOUND_BUTTON), "WAVE");
+    const char* bytes = found ? static_cast<const char*>(LockResource(LoadResource(module, found))) : nullptr;
+    return bytes ? std::string(bytes, SizeofResource(module, found)) : std::string();
 }
 
 HWND FocusOfThread(DWORD thread) {
@@ -304,6 +334,79 @@ TEST_F(SettingsDialogTest, EditsOnEveryPageReachTheIniAndTakeEffectAtOnce) {
     EXPECT_EQ("1", Value("LIST", "DIVIDE"));
     EXPECT_EQ("500", Value("LIST_TIP", "TIME"));
     EXPECT_EQ("0", Value("LIST", "RENAME_DIV"));
+}
+
+TEST_F(SettingsDialogTest, FontsSoundsAndPatternsComeThroughTheSystemsChoosers) {
+    TempFolder elsewhere;
+    const std::string picture = elsewhere.Path() + "tiles.bmp", sound = elsewhere.Path() + "chime.wav";
+    ASSERT_TRUE(WriteBytes(picture, SampleBitmapFile()));
+    ASSERT_TRUE(WriteBytes(sound, ButtonWave()));
+    Start();
+    bool fontChosen = false, patternChosen = false, soundChosen = false;
+    std::string fontName;
+    SoundRequest preview;
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        ShowPage(dialog, 2);
+        {
+            ChooserAnswer answer(dialog, [](HWND chooser) { ChooseFontSizeIn(chooser, 20); });
+            ClickOn(Control(dialog, kListFontButton));
+            PumpUntil([&] { return answer.Seen(); }, 5000);
+            fontChosen = answer.Seen();
+        }
+        Pump(200);
+        fontName = TextOf(Control(dialog, kListFontName));
+        {
+            ChooserAnswer answer(dialog, [&](HWND chooser) { ChooseFileIn(chooser, picture); });
+            ClickOn(Control(dialog, kAddPatternButton));
+            PumpUntil([&] { return answer.Seen(); }, 5000);
+            patternChosen = answer.Seen();
+        }
+        Pump(200);
+        HWND mainPattern = Control(dialog, kMainPatternChoice);
+        LRESULT entry = SendMessageA(mainPattern, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>("tiles.bmp"));
+        EXPECT_NE(CB_ERR, entry);
+        SendMessageA(mainPattern, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+        ShowPage(dialog, 6);
+        EXPECT_NE(CB_ERR, SendMessageA(Control(dialog, kSelectionPatternChoice), CB_FINDSTRINGEXACT,
+                                       static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("tiles.bmp")))
+            << "every page with patterns hears of the new one";
+
+        ShowPage(dialog, 1);
+        {
+            ChooserAnswer answer(dialog, [&](HWND chooser) { ChooseFileIn(chooser, sound); });
+            ClickOn(Control(dialog, kAddSoundButton));
+            PumpUntil([&] { return answer.Seen(); }, 5000);
+            soundChosen = answer.Seen();
+        }
+        Pump(200);
+        ClickOn(Control(dialog, kPlaySoundButton));
+        preview = program_->Context().sounds.LastSoundRequest();
+        End(dialog, IDOK);
+    }));
+    ASSERT_TRUE(fontChosen);
+    ASSERT_TRUE(patternChosen);
+    ASSERT_TRUE(soundChosen);
+    EXPECT_NE(std::string::npos, fontName.find(" 27")) << fontName;  // 20 points at 96 dots an inch
+    EXPECT_EQ(SoundSource::File, preview.source);
+    EXPECT_EQ(folder_.Path() + "sound\\chime.wav", preview.file);
+
+    AppContext& context = program_->Context();
+    EXPECT_EQ(-27, context.fonts.list.lfHeight);
+    LOGFONTA shown{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Main().MainList().Window(), WM_GETFONT, 0, 0)), sizeof shown,
+               &shown);
+    EXPECT_EQ(-27, shown.lfHeight) << "the list draws in the new font at once";
+    EXPECT_EQ("chime.wav", context.settings.soundFiles[0]);
+    EXPECT_EQ(ButtonWave().size(), context.sounds.EventSoundSize(0));
+    EXPECT_EQ("tiles.bmp", context.settings.mainPattern);
+    LOGBRUSH background{};
+    GetObjectA(Main().Look().mainBackground.Get(), sizeof background, &background);
+    EXPECT_NE(static_cast<UINT>(BS_SOLID), background.lbStyle);
+    EXPECT_EQ(SampleBitmapFile(), ReadBytes(folder_.Path() + "background\\tiles.bmp"));
+    Quit();
+    EXPECT_EQ("tiles.bmp", Value("BACKGROUND", "MAIN_PAT"));
+    EXPECT_EQ("chime.wav", Value("SOUND", "SHOW"));
 }
 
 TEST_F(SettingsDialogTest, CancelForgetsEveryEditIncludingChosenColours) {
