@@ -56,11 +56,18 @@ struct SettingsDialogState {
 
 SettingsPage& CurrentPage(SettingsDialogState& state) { return *state.pages[static_cast<size_t>(state.page - 1)]; }
 
+// A page is made and filled the first time it is shown; a page never shown keeps the draft's
+// values, which OK then hands back unchanged.
 void ShowPage(SettingsDialogState& state, int page) {
     if (state.shown && page == state.page) return;
-    for (int other = 1; other <= kSettingsPageCount; ++other)
-        if (other != page) state.pages[static_cast<size_t>(other - 1)]->Show(false);
-    state.pages[static_cast<size_t>(page - 1)]->Show(true);
+    auto& shown = state.pages[static_cast<size_t>(page - 1)];
+    if (!shown) {
+        shown = kPageMakers[page - 1](*state.pageContext);
+        shown->Fill(state.draft);
+    }
+    for (auto& other : state.pages)
+        if (other && other != shown) other->Show(false);
+    shown->Show(true);
     state.page = page;
     state.shown = true;
     for (auto& button : state.pageButtons) button->UpdateLook();
@@ -186,10 +193,6 @@ void Initialise(HWND dialog, SettingsDialogState& state) {
     auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
     state.pageContext = std::make_unique<SettingsPageContext>(
         SettingsPageContext{dialog, state.area, font, state.theme, state.app, state.customColours});
-    for (int page = 0; page < kSettingsPageCount; ++page) {
-        state.pages[static_cast<size_t>(page)] = kPageMakers[page](*state.pageContext);
-        state.pages[static_cast<size_t>(page)]->Fill(state.draft);
-    }
     ShowPage(state, std::clamp(state.page, 1, kSettingsPageCount));
 
     const Settings& settings = state.app.settings;
@@ -218,7 +221,8 @@ bool OnCommand(SettingsDialogState& state, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     switch (id) {
     case IDOK:
-        for (auto& page : state.pages) page->Read(state.draft);
+        for (auto& page : state.pages)
+            if (page) page->Read(state.draft);
         EndDialog(state.dialog, 1);
         return true;
     case IDCANCEL: EndDialog(state.dialog, 0); return true;
@@ -227,7 +231,7 @@ bool OnCommand(SettingsDialogState& state, WPARAM wParam, LPARAM lParam) {
     }
     HWND control = reinterpret_cast<HWND>(lParam);
     if (!control) return false;
-    // Controls tell of their changes while the pages are still being made.
+    // Controls tell of their changes while their page is still being made.
     for (auto& page : state.pages)
         if (page && page->OnCommand(control, id, HIWORD(wParam))) return true;
     return false;
@@ -246,7 +250,8 @@ INT_PTR CALLBACK SettingsProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_COMMAND: return OnCommand(*state, wParam, lParam) ? TRUE : FALSE;
     case WM_HSCROLL:
-        for (auto& page : state->pages) page->OnScroll(reinterpret_cast<HWND>(lParam));
+        for (auto& page : state->pages)
+            if (page) page->OnScroll(reinterpret_cast<HWND>(lParam));
         return TRUE;
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
@@ -254,7 +259,8 @@ INT_PTR CALLBACK SettingsProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
             if (page && page->OnOwnerItem(message, lParam)) return TRUE;
         return FALSE;
     case kPatternAddedMessage:
-        for (auto& page : state->pages) page->OnPatternAdded(reinterpret_cast<const char*>(lParam));
+        for (auto& page : state->pages)
+            if (page) page->OnPatternAdded(reinterpret_cast<const char*>(lParam));
         return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

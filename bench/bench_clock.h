@@ -13,6 +13,19 @@ inline double Now() {
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// The average and the worst of repeated measurements.
+struct Timing {
+    double total = 0;
+    double longest = 0;
+    int calls = 0;
+    void Add(double ms) {
+        total += ms;
+        longest = std::max(longest, ms);
+        ++calls;
+    }
+    double Average() const { return calls ? total / calls : 0; }
+};
+
 inline double PumpUntil(const std::function<bool()>& done, double timeoutMs) {
     double start = Now();
     double longest = 0;

@@ -68,18 +68,6 @@ POINT RowPoint(HWND list, int row) {
     return point;
 }
 
-struct Timing {
-    double total = 0;
-    double longest = 0;
-    int calls = 0;
-    void Add(double ms) {
-        total += ms;
-        longest = std::max(longest, ms);
-        ++calls;
-    }
-    double Average() const { return calls ? total / calls : 0; }
-};
-
 }  // namespace
 
 int main() {
