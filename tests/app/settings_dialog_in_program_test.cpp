@@ -27,6 +27,7 @@
 namespace {
 
 constexpr int kPageArea = 2030;
+constexpr int kCloseButton = 2010;
 constexpr int kDefaultsButton = 2013;
 constexpr int kFirstPageButton = 2020;
 
@@ -207,6 +208,9 @@ protected:
         driver.onDialog = [&](HWND dialog) {
             ran = true;
             drive(dialog);
+            // The dialog's loop waits for a message after its idle call before it sees that the
+            // dialog was ended from within that call.
+            PostMessageA(dialog, WM_NULL, 0, 0);
         };
         ClickOn(Main().Buttons().properties->Window());
         PumpUntil([&] { return ran; }, 3000);
@@ -427,7 +431,8 @@ TEST_F(SettingsDialogTest, CancelForgetsEveryEditIncludingChosenColours) {
         }
         Pump(200);
         SendMessageA(Control(dialog, kTabRowsChoice), CB_SETCURSEL, 4, 0);
-        End(dialog, IDCANCEL);
+        ClickOn(GetDlgItem(dialog, kCloseButton));
+        EXPECT_FALSE(IsWindowVisible(dialog)) << "the close button ends the dialog";
     }));
     EXPECT_FALSE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_LAYERED);
     EXPECT_EQ(3, Main().Bar().RowCount());
@@ -500,6 +505,17 @@ TEST_F(SettingsDialogTest, DefaultsButtonFillsThePageWithoutApplyingIt) {
     Set("TRANP", "ALPHA", "100");
     Start();
     ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        // Beside the window, and translucent with it though never below 220.
+        RECT main{}, placed{};
+        GetWindowRect(program_->Window(), &main);
+        GetWindowRect(dialog, &placed);
+        EXPECT_EQ(main.left + 50, placed.left);
+        EXPECT_EQ(main.top, placed.top);
+        EXPECT_EQ(400, placed.right - placed.left);
+        EXPECT_EQ(480, placed.bottom - placed.top);
+        BYTE alpha = 0;
+        EXPECT_TRUE(GetLayeredWindowAttributes(dialog, nullptr, &alpha, nullptr));
+        EXPECT_EQ(220, alpha);
         ShowPage(dialog, 1);
         EXPECT_EQ("Alt + W", TextOf(Control(dialog, kHotKeyField)));
         ClickOn(GetDlgItem(dialog, kDefaultsButton));
