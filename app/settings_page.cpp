@@ -163,6 +163,13 @@ std::vector<std::string> FilesWithExtensions(const std::string& folder, const st
     return names;
 }
 
+std::vector<std::string> PatternChoices(const std::string& patternFolder) {
+    std::vector<std::string> choices = {kPatternCustom};
+    for (std::string& name : FilesWithExtensions(patternFolder, {".bmp", ".gif", ".jpg", ".jpeg"}))
+        choices.push_back(std::move(name));
+    return choices;
+}
+
 std::string CopyIntoFolder(const std::string& source, const std::string& folder) {
     size_t separator = dbcs::FindLastOf(source, "\\/", &IsSystemLeadByte);
     std::string name = separator == std::string::npos ? source : source.substr(separator + 1);

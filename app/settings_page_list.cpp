@@ -22,10 +22,7 @@ public:
         Group("２画面表示の分割方法", 200, 5, 180, 50);
         divide_ = DropDown(215, 24, 150, kDivideChoice, kDivisions);
 
-        std::vector<std::string> patterns = {kPatternCustom};
-        for (std::string& name :
-             FilesWithExtensions(context.app.folder.PatternFolder(), {".bmp", ".gif", ".jpg", ".jpeg"}))
-            patterns.push_back(std::move(name));
+        std::vector<std::string> patterns = PatternChoices(context.app.folder.PatternFolder());
         Group("リストビュー選択色", 10, 60, 370, 50);
         selectionPattern_ = DropDown(25, 79, 180, kSelectionPatternChoice, patterns);
         selectionColour_ = &Swatch(215, 80, 40, 20, kSelectionSwatch);

@@ -96,13 +96,6 @@ public:
     }
 
 private:
-    static std::vector<std::string> PatternChoices(const std::string& folder) {
-        std::vector<std::string> choices = {kPatternCustom};
-        for (std::string& name : FilesWithExtensions(folder, {".bmp", ".gif", ".jpg", ".jpeg"}))
-            choices.push_back(std::move(name));
-        return choices;
-    }
-
     void MakeFontRow(FontRow& row, const char* title, int y, int nameId) {
         Label(title, 25, y + 2, 80, 20);
         row.name = Label("", 105, y, 175, 20, nameId, SS_SUNKEN | SS_CENTERIMAGE);

@@ -176,6 +176,8 @@ private:
 // The files of a folder whose names end in one of the extensions (lower case, with the dot),
 // sorted by name.
 std::vector<std::string> FilesWithExtensions(const std::string& folder, const std::vector<std::string>& extensions);
+// The plain-colour name, then the images of the pattern folder.
+std::vector<std::string> PatternChoices(const std::string& patternFolder);
 // Copies a file the user chose into a folder of the program; the name it has there, or empty.
 std::string CopyIntoFolder(const std::string& source, const std::string& folder);
 // The system's open-file chooser over `filter`; empty when cancelled.

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_clock.h"
+#include "bench/bench_program.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "core/drag_blocks.h"
@@ -77,16 +77,9 @@ int main() {
     DeleteFileA((root + "\\data\\tablist.dat").c_str());
     MakeFiles(many, kFiles);
 
-    StartOptions options;
-    options.arguments = {many};
-    options.programFolder = root + "\\";
-    std::unique_ptr<Application> application = Application::Start(GetModuleHandleA(nullptr), options);
-    MainWindow* main = application ? MainWindow::FromHandle(application->Window()) : nullptr;
-    if (!main) {
-        std::printf("the program did not start\n");
-        return 1;
-    }
-    Pump(500);
+    std::unique_ptr<Application> application;
+    MainWindow* main = StartBenchProgram(application, root, {many});
+    if (!main) return 1;
     ListPane& list = main->MainList();
     HWND listWindow = list.Window();
     LVITEMA selected{};

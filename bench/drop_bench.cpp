@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_clock.h"
+#include "bench/bench_program.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "dnd/drag_items.h"
@@ -86,16 +86,9 @@ int main() {
     MakeItems(folders, "d", kFolders, true);
     MakeItems(source, "s", 3, false);
 
-    StartOptions options;
-    options.arguments = {files};
-    options.programFolder = root + "\\";
-    std::unique_ptr<Application> application = Application::Start(GetModuleHandleA(nullptr), options);
-    MainWindow* main = application ? MainWindow::FromHandle(application->Window()) : nullptr;
-    if (!main) {
-        std::printf("the program did not start\n");
-        return 1;
-    }
-    Pump(500);
+    std::unique_ptr<Application> application;
+    MainWindow* main = StartBenchProgram(application, root, {files});
+    if (!main) return 1;
     HWND list = main->MainList().Window();
     IDropTarget* listTarget = main->MainList().DropTarget();
     ComPtr<IDataObject> dragged = DataOfFolder(source);

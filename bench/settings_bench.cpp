@@ -9,7 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "bench/bench_clock.h"
+#include "bench/bench_program.h"
 #include "res/ids.h"
 #include "win/subclass.h"
 
@@ -47,15 +47,9 @@ int main() {
     std::string root = std::string(temp) + "tessary_settings";
     CreateDirectoryA(root.c_str(), nullptr);
     CreateDirectoryA((root + "\\data").c_str(), nullptr);
-    StartOptions options;
-    options.programFolder = root + "\\";
-    std::unique_ptr<Application> application = Application::Start(GetModuleHandleA(nullptr), options);
-    MainWindow* main = application ? MainWindow::FromHandle(application->Window()) : nullptr;
-    if (!main) {
-        std::printf("the program did not start\n");
-        return 1;
-    }
-    Pump(500);
+    std::unique_ptr<Application> application;
+    MainWindow* main = StartBenchProgram(application, root, {});
+    if (!main) return 1;
     IdleCloser closer;
     closer.subclass.Attach(main->Handle(), &IdleCloser::Procedure, &closer);
 

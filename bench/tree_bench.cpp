@@ -13,7 +13,7 @@
 #include <string>
 #include <thread>
 
-#include "bench/bench_clock.h"
+#include "bench/bench_program.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "shell/folder_binding.h"
@@ -81,16 +81,9 @@ int main() {
     DeleteFileA((root + "\\data\\tablist.dat").c_str());
     MakeFolders(wide, "w", kWideFolders);
 
-    StartOptions options;
-    options.arguments = {root};
-    options.programFolder = root + "\\";
-    std::unique_ptr<Application> application = Application::Start(GetModuleHandleA(nullptr), options);
-    MainWindow* main = application ? MainWindow::FromHandle(application->Window()) : nullptr;
-    if (!main) {
-        std::printf("the program did not start\n");
-        return 1;
-    }
-    PumpUntil([] { return false; }, 500);
+    std::unique_ptr<Application> application;
+    MainWindow* main = StartBenchProgram(application, root, {root});
+    if (!main) return 1;
     FolderTreePane& tree = main->Tree();
     HWND treeWindow = tree.Window();
 

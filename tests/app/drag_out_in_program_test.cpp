@@ -27,10 +27,7 @@ void Pump(DWORD milliseconds) {
 class DragOutProgramTest : public ProgramFolderTest {
 protected:
     void SetUp() override {
-        Set("POSITION", "X", "0");
-        Set("POSITION", "Y", "0");
-        Set("SIZE", "WIDTH", "700");
-        Set("SIZE", "HEIGHT", "700");
+        PlaceWindow(700, 700);
         Set("TREE", "EXIST", "1");
         Set("LIST", "DEFSTYLE", "1");
         Set("SOUND", "USE_SOUND", "1");

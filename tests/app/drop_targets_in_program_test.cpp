@@ -139,10 +139,7 @@ std::vector<std::vector<uint8_t>> HostileArrays(const std::vector<uint8_t>& hone
 class DropProgramTest : public ProgramFolderTest {
 protected:
     void SetUp() override {
-        Set("POSITION", "X", "0");
-        Set("POSITION", "Y", "0");
-        Set("SIZE", "WIDTH", "900");
-        Set("SIZE", "HEIGHT", "700");
+        PlaceWindow(900, 700);
         Set("LIST", "DEFSTYLE", "1");
         Set("TREE", "EXIST", "1");
         Set("SOUND", "USE_SOUND", "1");

@@ -41,10 +41,7 @@ void Click(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVEN
 class FavouritesProgramTest : public ProgramFolderTest {
 protected:
     void SetUp() override {
-        Set("POSITION", "X", "0");
-        Set("POSITION", "Y", "0");
-        Set("SIZE", "WIDTH", "800");
-        Set("SIZE", "HEIGHT", "700");
+        PlaceWindow(800, 700);
         Set("FAV", "EXIST", "1");
         Set("TAB", "REMIND", "0");
         top_ = MakeFolder("好");

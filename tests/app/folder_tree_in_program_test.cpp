@@ -42,10 +42,7 @@ void Click(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVEN
 class FolderTreeProgramTest : public ProgramFolderTest {
 protected:
     void SetUp() override {
-        Set("POSITION", "X", "0");
-        Set("POSITION", "Y", "0");
-        Set("SIZE", "WIDTH", "800");
-        Set("SIZE", "HEIGHT", "700");
+        PlaceWindow(800, 700);
         Set("TREE", "EXIST", "1");
         top_ = MakeFolder("木");
         for (const char* name : {"木\\甲", "木\\乙", "木\\丙"}) MakeFolder(name);

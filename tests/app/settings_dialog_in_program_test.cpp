@@ -179,10 +179,7 @@ HWND FocusOfThread(DWORD thread) {
 class SettingsDialogTest : public ProgramFolderTest {
 protected:
     void SetUp() override {
-        Set("POSITION", "X", "0");
-        Set("POSITION", "Y", "0");
-        Set("SIZE", "WIDTH", "700");
-        Set("SIZE", "HEIGHT", "600");
+        PlaceWindow(700, 600);
         Set("TAB", "REMIND", "0");
     }
 

@@ -20,6 +20,13 @@ protected:
         CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
         WritePrivateProfileStringA(section, key, value, Ini().c_str());
     }
+    // The window opens at the screen's top left corner in the given size.
+    void PlaceWindow(int width, int height) const {
+        Set("POSITION", "X", "0");
+        Set("POSITION", "Y", "0");
+        Set("SIZE", "WIDTH", std::to_string(width).c_str());
+        Set("SIZE", "HEIGHT", std::to_string(height).c_str());
+    }
     std::string Value(const char* section, const char* key) const {
         char text[MAX_PATH] = {};
         GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, Ini().c_str());
