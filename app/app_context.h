@@ -8,6 +8,7 @@
 
 #include "app/fonts.h"
 #include "core/comments.h"
+#include "core/gesture_recognizer.h"
 #include "app/sounds.h"
 #include "core/settings_table.h"
 #include "shell/shell_execute.h"
@@ -34,6 +35,8 @@ struct AppContext {
     EventSounds sounds{settings, folder};
     // The users' comments on files, kept in comment.dat.
     CommentTable comments;
+    // The mouse gestures of both lists: the switch and the table of codes, kept in gesture.dat.
+    GestureRecognizer gestures;
     // Held from the first start until the main window is destroyed: a start meanwhile hands its
     // paths over instead.
     Handle instanceMutex;

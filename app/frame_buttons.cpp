@@ -89,13 +89,10 @@ void MainWindow::CreateFrameButtons() {
         });
     buttons_.gestures = ModeButton(
         theme_, ButtonKind::GestureToggle, mainWindow, 195, kGesturesButtonId, "マウスジェスチャーOn／Off",
-        [this] {
-            gesturesOn_ = !gesturesOn_;
-            RefreshModeButtons();
-        },
-        [this] { return gesturesOn_; });
-    buttons_.properties = Make(theme_, ButtonKind::Properties, {[this] { OpenSettings(); }}, mainWindow, kLeftColumnX,
-                               225, kPropertiesButtonId, "プロパティ表示");
+        [this] { ToggleGesturesOn(); }, [this] { return GesturesOn(); });
+    buttons_.properties =
+        Make(theme_, ButtonKind::Properties, {[this] { OpenSettings(); }}, mainWindow, kLeftColumnX, 225,
+             kPropertiesButtonId, "プロパティ表示");
 }
 
 void MainWindow::LayOutWindowButtons() {

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/comment_file.h"
+#include "app/gesture_data.h"
 #include "app/hotkey.h"
 #include "app/settings_file.h"
 #include "app/tab_files.h"
@@ -105,9 +106,11 @@ void MainWindow::RunCreationSequence() {
     mainList_.Create(window_, listShared, context_.fonts.list, settings.mainListStyle);
     subList_.Create(window_, listShared, context_.fonts.list, settings.subListStyle);
     context_.comments = LoadComments(context_.folder.DataFile(kCommentFileName));
+    LoadGestures(context_.folder.DataFile(kGestureFileName), context_.gestures);
     for (tabs::Pane pane : {tabs::Pane::Main, tabs::Pane::Sub}) {
         ListPane& list = ListOf(pane);
         list.SetHost(this);
+        list.SetGestures(&context_.gestures);
         list.SetWheelOffer(&tabBar_);
         list.Model().SetShowHidden(settings.showHidden != 0);
         list.Model().SetUnreadableAction([this, pane] { Carry(tabModel_.CloseSelectedTab(pane)); });
@@ -164,6 +167,7 @@ void MainWindow::RunDestructionSequence() {
     RecordLayoutSettings();
     SaveSettingsFile(context_.folder, context_.settings, context_.fonts);
     SaveComments(context_.folder.DataFile(kCommentFileName), context_.comments);
+    SaveGestures(context_.folder.DataFile(kGestureFileName), context_.gestures);
     // The file keeps what the lists show now, so their views go into their tabs first.
     tabModel_.SaveViewState(tabs::Pane::Main);
     tabModel_.SaveViewState(tabs::Pane::Sub);

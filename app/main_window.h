@@ -99,7 +99,10 @@ public:
     void ToggleExtendedTips();
     layout::Rect ClientArea() const;
 
-    bool GesturesOn() const { return gesturesOn_; }
+    bool GesturesOn() const { return context_.gestures.Enabled(); }
+    // The gesture button and a double-click on a list's empty space: the mouse gestures are switched
+    // on or off and the button shows which.
+    void ToggleGesturesOn();
 
     // The settings dialog; what the user confirms there takes effect at once.
     void OpenSettings();
@@ -221,6 +224,7 @@ private:
     void MoveFocusOn(ListPane& list) override;
     void CopyToOtherList(ListPane& list, bool move) override;
     void PlayDragSound() override { context_.sounds.PlayEventSound(SoundEvent::DRAG); }
+    void PlayStrokeSound(int direction) override;
     void PlayDropSound() override { context_.sounds.PlayEventSound(SoundEvent::DROP); }
     void ToggleTwoPaneView() override { ToggleTwoPaneMode(); }
     void ToggleTreePane() override { ToggleTreeMode(); }
@@ -248,9 +252,6 @@ private:
     HWND window_ = nullptr;
     std::vector<ItemIdList> startPaths_;
     bool startMaximisedRequest_ = false;
-    // The mouse gestures in the lists, switched by the gesture button and by a double-click on a
-    // list's empty space.
-    bool gesturesOn_ = true;
     // The settings dialog opens on the page it was left on, for the rest of the run.
     int settingsPage_ = 1;
 

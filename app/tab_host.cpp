@@ -98,8 +98,22 @@ void MainWindow::OpenItemsAsTabs(ListPane& list, ComPtr<IShellFolder> parent, st
 
 void MainWindow::ToggleGestures(ListPane&) {
     context_.sounds.PlayEventSound(SoundEvent::BTN);
-    gesturesOn_ = !gesturesOn_;
+    ToggleGesturesOn();
+}
+
+void MainWindow::ToggleGesturesOn() {
+    context_.gestures.SetEnabled(!context_.gestures.Enabled());
     RefreshModeButtons();
+}
+
+void MainWindow::PlayStrokeSound(int direction) {
+    switch (direction) {
+    case gesture::kLeft: context_.sounds.PlayEventSound(SoundEvent::GESTURE_LEFT); break;
+    case gesture::kUp: context_.sounds.PlayEventSound(SoundEvent::GESTURE_UP); break;
+    case gesture::kRight: context_.sounds.PlayEventSound(SoundEvent::GESTURE_RIGHT); break;
+    case gesture::kDown: context_.sounds.PlayEventSound(SoundEvent::GESTURE_DOWN); break;
+    default: break;
+    }
 }
 
 bool MainWindow::ShowNextTab(ListPane& list) {

@@ -54,6 +54,8 @@ public:
     virtual void CopyToOtherList(ListPane& list, bool move) = 0;
     // A drag of the list's items starts.
     virtual void PlayDragSound() = 0;
+    // A gesture drawn on the list added a stroke in a direction (gesture::kLeft and the others).
+    virtual void PlayStrokeSound(int direction) = 0;
     // The window's keys that the lists pass on: Ctrl+D, Ctrl+T and F1.
     virtual void ToggleTwoPaneView() = 0;
     virtual void ToggleTreePane() = 0;

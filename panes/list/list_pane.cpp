@@ -589,6 +589,7 @@ LRESULT ListPane::EditorProcedure(void* context, HWND window, UINT message, WPAR
 LRESULT ListPane::ListProcedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<ListPane*>(context);
     if (message == WM_MOUSEWHEEL && OfferWheel(self->wheelOffer_, wParam, lParam)) return 0;
+    if (self->OnGestureMouse(message, lParam)) return 0;
     if (message == WM_MOUSEACTIVATE) {
         POINT cursor{};
         GetCursorPos(&cursor);

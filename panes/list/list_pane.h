@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/comments.h"
+#include "core/gesture_recognizer.h"
 #include "core/list_search.h"
 #include "core/list_view_state.h"
 #include "core/settings_table.h"
@@ -73,6 +74,9 @@ public:
     void SetHost(ListHost* host) { host_ = host; }
     // Offered every turn of the wheel over the list before the list scrolls.
     void SetWheelOffer(WheelOffer* offer) { wheelOffer_ = offer; }
+    // The program's gesture recogniser, shared by both lists; until it is set, a right press on
+    // empty space is the control's own.
+    void SetGestures(GestureRecognizer* gestures) { gestures_ = gestures; }
     // Until a source is set, the thumbnail style draws every item's placeholder.
     void SetThumbnails(ThumbnailSource* thumbnails) { thumbnails_ = thumbnails; }
     // The settings changed: the font, the tooltip delay and the thumbnail cells are taken anew and
@@ -153,6 +157,8 @@ public:
     bool Rename(const std::string& newName, IShellFolder* folder, PCUITEMID_CHILD item);
     // A new folder or empty file under a free name, then its rename at once.
     void CreateNewItem(NewItemKind kind);
+    // What a gesture's action number does on this list; a number that is no action does nothing.
+    void RunGestureAction(int32_t action);
     // Copies of the selected rows' identifiers, in row order.
     std::vector<ItemIdList> SelectedItems() const;
     // The selected rows in row order, read from the control itself.
@@ -203,6 +209,14 @@ private:
     void SignalOwnChange() const { SetEvent(model_.OwnChangeEvent()); }
     void ClearOwnChange() const { ResetEvent(model_.OwnChangeEvent()); }
     void RunBackgroundChoice(UINT choice);
+    // The name or full path of the first selected row to the clipboard.
+    void CopySelectedText(bool fullPath);
+
+    // The right button's gesture (list_gestures.cpp); true when the message is used up.
+    bool OnGestureMouse(UINT message, LPARAM lParam);
+    bool GestureHere() const;
+    void CancelGesture();
+    void EndGestureStatus();
     LRESULT OnKeyDown(const NMLVKEYDOWN& key);
     void RecordSelectionAfterKey(WORD key);
     // 1 when the key was handled, 0 when the control may act on it too.
@@ -268,6 +282,7 @@ private:
     ListHost* host_ = nullptr;
     WheelOffer* wheelOffer_ = nullptr;
     ThumbnailSource* thumbnails_ = nullptr;
+    GestureRecognizer* gestures_ = nullptr;
     int dropRow_ = -1;
     Theme* theme_ = nullptr;
     const Settings* settings_ = nullptr;

@@ -48,6 +48,7 @@ public:
     void ShowHelp() override { ++helpRequests; }
     void CopyToOtherList(ListPane&, bool move) override { otherListCopies.push_back(move); }
     void PlayDragSound() override { ++dragSounds; }
+    void PlayStrokeSound(int direction) override { strokeSounds.push_back(direction); }
 
     bool locked = false;
     std::vector<Opening> openings;
@@ -63,6 +64,7 @@ public:
     std::vector<std::string> newTabs;
     int nextTabRequests = 0, focusMoves = 0, twoPaneToggles = 0, treeToggles = 0, helpRequests = 0;
     int dragSounds = 0;
+    std::vector<int> strokeSounds;
 };
 
 // Passes the WM_NOTIFY messages of a list's control on its parent to the list, as the main
