@@ -59,6 +59,7 @@ void InfoStrip::ShowTotalStatus() {
 
 // The sizes are read again from the shell every time: the model keeps none of its own.
 void InfoStrip::ShowSelectionStatus() {
+    if (gestureInProgress_) return;
     HWND list = list_.Window();
     auto selected = static_cast<size_t>(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
     if (selected == 0) {

@@ -35,7 +35,8 @@ public:
     const std::string& StatusText() const { return text_; }
     // The count and total size of the list's rows, unless a gesture is in progress on the list.
     void ShowTotalStatus();
-    // The count and size of the selected rows, or the total when nothing is selected.
+    // The count and size of the selected rows, or the total when nothing is selected; nothing while
+    // a gesture is in progress.
     void ShowSelectionStatus();
 
     // While a gesture is drawn on the list the strip shows its strokes, which the total gives way to.

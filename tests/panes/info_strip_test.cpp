@@ -68,6 +68,8 @@ TEST_F(InfoStripTest, TheSelectionShowsItsCountAndSizeUntilClearedOrAGestureTake
     pane_.Info().SetStatusText("→↓");
     ASSERT_TRUE(pane_.Reload());
     EXPECT_EQ("→↓", Status());
+    Select(RowOf("b.txt"));
+    EXPECT_EQ("→↓", Status()) << "nor does a change of the selection";
     pane_.Info().SetGestureInProgress(false);
     Select(RowOf("d.txt"));
     pane_.Info().ShowTotalStatus();
