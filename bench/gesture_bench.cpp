@@ -10,24 +10,12 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "bench/bench_clock.h"
+#include "bench/bench_program.h"
 
 namespace {
 
 constexpr int kFiles = 20;
 constexpr int kMoves = 2000;
-
-struct Timing {
-    double total = 0;
-    double longest = 0;
-    int calls = 0;
-    void Add(double ms) {
-        total += ms;
-        longest = std::max(longest, ms);
-        ++calls;
-    }
-    double Average() const { return calls ? total / calls : 0; }
-};
 
 // The path the pointer takes: a zigzag that adds a stroke every 30 moves until the code is full,
 // then keeps turning, with a pixel of jitter on the other axis.
@@ -72,16 +60,9 @@ int main() {
         if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
     }
 
-    StartOptions options;
-    options.arguments = {files};
-    options.programFolder = root + "\\";
-    std::unique_ptr<Application> application = Application::Start(GetModuleHandleA(nullptr), options);
-    MainWindow* main = application ? MainWindow::FromHandle(application->Window()) : nullptr;
-    if (!main) {
-        std::printf("the program did not start\n");
-        return 1;
-    }
-    Pump(500);
+    std::unique_ptr<Application> application;
+    MainWindow* main = StartBenchProgram(application, root, {files});
+    if (!main) return 1;
     main->Context().gestures.SetEnabled(true);
     ListPane& pane = main->MainList();
     HWND list = pane.Window();
