@@ -90,9 +90,8 @@ void MainWindow::CreateFrameButtons() {
     buttons_.gestures = ModeButton(
         theme_, ButtonKind::GestureToggle, mainWindow, 195, kGesturesButtonId, "マウスジェスチャーOn／Off",
         [this] { ToggleGesturesOn(); }, [this] { return GesturesOn(); });
-    buttons_.properties =
-        Make(theme_, ButtonKind::Properties, {[this] { OpenSettings(); }}, mainWindow, kLeftColumnX, 225,
-             kPropertiesButtonId, "プロパティ表示");
+    buttons_.properties = Make(theme_, ButtonKind::Properties, {[this] { OpenSettings(); }}, mainWindow, kLeftColumnX,
+                               225, kPropertiesButtonId, "プロパティ表示");
 }
 
 void MainWindow::LayOutWindowButtons() {

@@ -5,7 +5,7 @@
 #include "app/translucency.h"
 
 void MainWindow::OpenSettings() {
-    SettingsDraft draft{context_.settings, context_.fonts};
+    SettingsDraft draft{context_.settings, context_.fonts, context_.gestures};
     if (RunSettingsDialog(window_, theme_, context_, draft, settingsPage_)) ApplySettings(draft);
     RefreshModeButtons();
 }
@@ -14,6 +14,7 @@ void MainWindow::ApplySettings(const SettingsDraft& draft) {
     Settings& settings = context_.settings;
     settings = draft.settings;
     context_.fonts = draft.fonts;
+    context_.gestures = draft.gestures;
     ApplyHotKeySetting(window_, settings);
     ApplyTranslucency(window_, context_.platform, settings.tranpUse != 0, settings.tranpAlpha);
     context_.sounds.LoadEventSounds();

@@ -11,7 +11,8 @@
 #include "win/owners.h"
 #include "win/system_text.h"
 
-SettingsDraft DefaultDraft() { return SettingsDraft{DefaultSettings(), DefaultFontChoices()}; }
+// Gestures are off with nothing assigned by default.
+SettingsDraft DefaultDraft() { return SettingsDraft{DefaultSettings(), DefaultFontChoices(), GestureRecognizer()}; }
 
 HWND SettingsPage::Make(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
                         int id, bool tabStop, DWORD extendedStyle) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/fonts.h"
+#include "core/gesture_recognizer.h"
 #include "core/settings_table.h"
 #include "ui/colour_swatch.h"
 
@@ -20,6 +21,8 @@ class Theme;
 struct SettingsDraft {
     Settings settings;
     FontChoices fonts;
+    // A working copy of the mouse gestures' switch and table.
+    GestureRecognizer gestures;
 };
 // The defaults that the defaults button puts on a page.
 SettingsDraft DefaultDraft();

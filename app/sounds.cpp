@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/gesture_recognizer.h"
 #include "core/dbcs_text.h"
 #include "res/ids.h"
 #include "win/file_read.h"
@@ -112,6 +113,16 @@ void EventSounds::PlayEventSound(int event) {
         return;
     }
     PlayBuiltInSound(event);
+}
+
+void EventSounds::PlayStrokeSound(int direction) {
+    switch (direction) {
+    case gesture::kLeft: PlayEventSound(SoundEvent::GESTURE_LEFT); break;
+    case gesture::kUp: PlayEventSound(SoundEvent::GESTURE_UP); break;
+    case gesture::kRight: PlayEventSound(SoundEvent::GESTURE_RIGHT); break;
+    case gesture::kDown: PlayEventSound(SoundEvent::GESTURE_DOWN); break;
+    default: break;
+    }
 }
 
 void EventSounds::PlayBuiltInSound(int event) {

@@ -66,6 +66,8 @@ public:
     // Plays the event's sound without waiting, unless sounds are off.
     void PlayEventSound(SoundEvent event);
     void PlayEventSound(int event);
+    // The sound of a gesture stroke in one of the four directions.
+    void PlayStrokeSound(int direction);
     // Plays a file by name without waiting, whether sounds are on or off (the preview of a choice).
     void PlaySoundFile(const std::string& path);
     // The built-in sound of an event, whether sounds are on or off (the preview of that choice).

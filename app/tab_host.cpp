@@ -106,15 +106,7 @@ void MainWindow::ToggleGesturesOn() {
     RefreshModeButtons();
 }
 
-void MainWindow::PlayStrokeSound(int direction) {
-    switch (direction) {
-    case gesture::kLeft: context_.sounds.PlayEventSound(SoundEvent::GESTURE_LEFT); break;
-    case gesture::kUp: context_.sounds.PlayEventSound(SoundEvent::GESTURE_UP); break;
-    case gesture::kRight: context_.sounds.PlayEventSound(SoundEvent::GESTURE_RIGHT); break;
-    case gesture::kDown: context_.sounds.PlayEventSound(SoundEvent::GESTURE_DOWN); break;
-    default: break;
-    }
-}
+void MainWindow::PlayStrokeSound(int direction) { context_.sounds.PlayStrokeSound(direction); }
 
 bool MainWindow::ShowNextTab(ListPane& list) {
     tabs::Pane pane = PaneOf(list);

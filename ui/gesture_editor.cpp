@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr char kGroupText[] = "マウスジェスチャー";
 constexpr char kCheckText[] = "マウスジェスチャーを使う";
 constexpr char kActionColumn[] = "アクション";
 constexpr char kGestureColumn[] = "ジェスチャー";
@@ -51,7 +50,6 @@ GestureEditor::~GestureEditor() {
 
 bool GestureEditor::Create(HWND page, HFONT font, const GestureEditorIds& ids) {
     page_ = page;
-    group_ = MakeChild(page, 0, "BUTTON", kGroupText, BS_GROUPBOX, Place{15, 60, 360, 145}, ids.group, font);
     check_ =
         MakeChild(page, 0, "BUTTON", kCheckText, BS_AUTOCHECKBOX | WS_TABSTOP, Place{37, 75, 200, 20}, ids.check, font);
     list_ = MakeChild(page, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
@@ -62,7 +60,7 @@ bool GestureEditor::Create(HWND page, HFONT font, const GestureEditorIds& ids) {
     clear_ =
         MakeChild(page, 0, "BUTTON", kClearText, BS_PUSHBUTTON | WS_TABSTOP, Place{300, 155, 70, 20}, ids.clear, font);
     label_ = MakeChild(page, 0, "STATIC", kPrompt, SS_SUNKEN, Place{27, 180, 342, 20}, ids.label, font);
-    if (!group_ || !check_ || !list_ || !pad_ || !clear_ || !label_) return false;
+    if (!check_ || !list_ || !pad_ || !clear_ || !label_) return false;
 
     SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     const char* columns[] = {kActionColumn, kGestureColumn};
@@ -87,7 +85,7 @@ bool GestureEditor::Create(HWND page, HFONT font, const GestureEditorIds& ids) {
     return true;
 }
 
-std::vector<HWND> GestureEditor::Controls() const { return {group_, check_, list_, pad_, clear_, label_}; }
+std::vector<HWND> GestureEditor::Controls() const { return {check_, list_, pad_, clear_, label_}; }
 
 void GestureEditor::Fill(const GestureRecognizer& live) {
     working_ = live;

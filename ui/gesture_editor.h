@@ -14,7 +14,6 @@
 
 // Child identifiers, beside those of the other controls of the same page.
 struct GestureEditorIds {
-    int group = 2701;
     int check = 2702;
     int list = 2703;
     int pad = 2704;
@@ -38,7 +37,8 @@ public:
     // Gestures off and nothing assigned, in the working copy and on screen.
     void Defaults();
 
-    // Every control in creation order: group, check box, list, pad, clear button, label.
+    // Every control in creation order: check box, list, pad, clear button, label. The frame
+    // around them, "マウスジェスチャー" at (15, 60) 360 x 145, is the page's to draw.
     std::vector<HWND> Controls() const;
     HWND CheckBox() const { return check_; }
     HWND List() const { return list_; }
@@ -72,7 +72,7 @@ private:
     // The row whose gesture is being drawn; -1 when none was chosen.
     int drawnRow_ = -1;
     HWND page_ = nullptr;
-    HWND group_ = nullptr, check_ = nullptr, list_ = nullptr, pad_ = nullptr, clear_ = nullptr, label_ = nullptr;
+    HWND check_ = nullptr, list_ = nullptr, pad_ = nullptr, clear_ = nullptr, label_ = nullptr;
     Subclass padSubclass_;
     Subclass pageSubclass_;
 };

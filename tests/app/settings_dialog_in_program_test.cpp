@@ -232,10 +232,14 @@ TEST_F(SettingsDialogTest, OkWithoutEditsKeepsEveryFileByteForByte) {
     Set("LIST", "DIVIDE", "5");
     Set("HOTKEY", "KEY", "0");
     Start();
+    program_->Context().gestures.SetEnabled(true);
+    program_->Context().gestures.Assign(0x21, gesture::kNewFolder);
+    program_->Context().gestures.Assign(0x4141, 99);  // no action: kept, shown on no row
     Quit();
-    const std::string ini = ReadBytes(Ini()), fonts = Data("fontdata.dat");
+    const std::string ini = ReadBytes(Ini()), fonts = Data("fontdata.dat"), gestures = Data("gesture.dat");
     ASSERT_FALSE(ini.empty());
     ASSERT_FALSE(fonts.empty());
+    ASSERT_FALSE(gestures.empty());
 
     Start();
     // A control of each page, which shows only while its page is shown.
@@ -259,6 +263,7 @@ TEST_F(SettingsDialogTest, OkWithoutEditsKeepsEveryFileByteForByte) {
     Quit();
     EXPECT_EQ(ini, ReadBytes(Ini()));
     EXPECT_EQ(fonts, Data("fontdata.dat"));
+    EXPECT_EQ(gestures, Data("gesture.dat"));
 }
 
 TEST_F(SettingsDialogTest, EditsOnEveryPageReachTheIniAndTakeEffectAtOnce) {
@@ -437,6 +442,60 @@ TEST_F(SettingsDialogTest, CancelForgetsEveryEditIncludingChosenColours) {
     Quit();
     EXPECT_EQ(ini, ReadBytes(Ini()));
     EXPECT_EQ(fonts, Data("fontdata.dat"));
+}
+
+// The gesture page edits a working copy: a gesture drawn on its pad, a row cleared and the switch
+// reach the running lists only through OK.
+TEST_F(SettingsDialogTest, GesturesAreEditedOnACopyThatOnlyOkHandsToTheLists) {
+    Start();
+    GestureRecognizer& live = program_->Context().gestures;
+    live.SetEnabled(false);
+    live.Assign(0x84, gesture::kRefresh);
+    const uint32_t leftUp = gesture::kLeft | gesture::kUp << gesture::kBitsPerStroke;
+    auto edit = [&](HWND dialog) {
+        ShowPage(dialog, 7);
+        HWND area = GetDlgItem(dialog, kPageArea);
+        HWND list = GetDlgItem(area, 2703), pad = GetDlgItem(area, 2704), clear = GetDlgItem(area, 2705);
+        ClickOn(GetDlgItem(area, 2702));  // gestures on
+        auto chooseRow = [list](int row) {
+            LVITEMA state{};
+            state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+            LVITEMA none{};
+            none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+            SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+        };
+        chooseRow(gesture::kRefresh - 1);
+        ClickOn(clear);
+        chooseRow(gesture::kNewFolder - 1);
+        RECT box{};
+        GetWindowRect(pad, &box);
+        POINT start{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+        MouseTo(POINT{start.x + 2, start.y + 2});
+        MouseTo(start);
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        Pump(100);
+        MouseTo(POINT{start.x - 30, start.y});
+        MouseTo(POINT{start.x - 30, start.y - 30});
+        SendMouse(MOUSEEVENTF_LEFTUP);
+        Pump(300);
+    };
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        edit(dialog);
+        End(dialog, IDCANCEL);
+    }));
+    EXPECT_FALSE(live.Enabled());
+    EXPECT_TRUE(live.IsAssigned(0x84));
+    EXPECT_FALSE(live.IsAssigned(leftUp));
+
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        edit(dialog);
+        End(dialog, IDOK);
+    }));
+    EXPECT_TRUE(live.Enabled());
+    EXPECT_TRUE(Main().GesturesOn());
+    EXPECT_FALSE(live.IsAssigned(0x84));
+    EXPECT_EQ(leftUp, live.CodeOf(gesture::kNewFolder));
 }
 
 TEST_F(SettingsDialogTest, HotKeyFieldAndTheTabKeys) {

@@ -129,7 +129,7 @@ protected:
 
 TEST_F(GestureEditorTest, ThePageShowsTheLiveSwitchAndTableOnItsOwnWorkingCopy) {
     std::vector<HWND> controls = editor_->Controls();
-    ASSERT_EQ(6u, controls.size());
+    ASSERT_EQ(5u, controls.size());
     for (HWND control : controls) EXPECT_EQ(page_, GetParent(control));
     RECT pad{};
     GetWindowRect(editor_->Pad(), &pad);
