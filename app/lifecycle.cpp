@@ -112,6 +112,7 @@ void MainWindow::RunCreationSequence() {
         list.SetHost(this);
         list.SetGestures(&context_.gestures);
         list.SetWheelOffer(&tabBar_);
+        list.SetThumbnails(&thumbnails_);
         list.Model().SetShowHidden(settings.showHidden != 0);
         list.Model().SetUnreadableAction([this, pane] { Carry(tabModel_.CloseSelectedTab(pane)); });
     }
@@ -161,6 +162,7 @@ void MainWindow::RunCreationSequence() {
 
 void MainWindow::RunDestructionSequence() {
     StopWatchers();
+    thumbnails_.Shutdown();
     // The targets refer to the panes, which go below.
     RevokeDropTargets();
     RecordWindowState();

@@ -21,6 +21,7 @@
 #include "panes/favourites/favourites_pane.h"
 #include "panes/list/list_lock.h"
 #include "panes/list/list_pane.h"
+#include "panes/list/thumbnail_cache.h"
 #include "core/alias_table.h"
 #include "core/tab_model.h"
 #include "dnd/drop_registration.h"
@@ -69,6 +70,7 @@ public:
     BarWindows& Bars() { return bars_; }
     ListPane& MainList() { return mainList_; }
     ListPane& SubList() { return subList_; }
+    ThumbnailCache& Thumbnails() { return thumbnails_; }
     FolderTreePane& Tree() { return tree_; }
     FavouritesPane& Favourites() { return favourites_; }
     tabs::TabModel& Tabs() { return tabModel_; }
@@ -266,6 +268,8 @@ private:
     // Before the tab model, which lays it out.
     TabBar tabBar_;
     tabs::TabModel tabModel_;
+    // Before the lists, which draw from it and forget it as they go.
+    ThumbnailCache thumbnails_;
     ListPane mainList_{kMainListId, listLock_};
     ListPane subList_{kSubListId, listLock_};
     // Declared after the lists, so that they go first: a thread still running ends before the

@@ -301,7 +301,7 @@ void ListPane::DrawCommentRow(const ItemPaint& paint) {
 void ListPane::DrawThumbnail(const ItemPaint& paint) {
     HDC dc = paint.dc;
     bool polaroid = settings_->listPolaroid != 0;
-    HBITMAP picture = thumbnails_ ? thumbnails_->Ready(paint.folder, paint.item, paint.row) : nullptr;
+    HBITMAP picture = thumbnails_ ? thumbnails_->Ready(*this, paint.folder, paint.item, paint.row) : nullptr;
     if (paint.highlight != Highlight::None) {
         SelectedObject pen(dc, paint.highlight == Highlight::Selected ? look_.nullPen.Get() : look_.dottedPen.Get());
         SelectedObject brush(dc,
@@ -329,6 +329,14 @@ void ListPane::DrawThumbnail(const ItemPaint& paint) {
     SetTextColor(dc, paint.textColour);
     DrawTextIn(dc, DisplayName(paint.folder, paint.item), paint.label, kWrappedNameFlags);
     if (polaroid) DrawCaption(paint);
+}
+
+// The rows may have been read again or sorted anew since the picture was asked for; a row that
+// shows another item now is left alone, and the item gets its picture wherever it is drawn next.
+void ListPane::ThumbnailMade(const std::string& path, int row) {
+    if (!thumbnailMode_ || !ShowsRow(row)) return;
+    if (FileSystemPath(model_.Folder(), model_.Item(static_cast<size_t>(row))) != path) return;
+    SendMessageA(window_, LVM_REDRAWITEMS, row, row);
 }
 
 void ListPane::DrawCaption(const ItemPaint& paint) {

@@ -60,6 +60,7 @@ int TextWidth(HDC dc, HFONT font, const std::string& text) {
 ListPane::ListPane(int controlId, ListLock& lock) : controlId_(controlId), model_(lock, state_.sort) {}
 
 ListPane::~ListPane() {
+    if (thumbnails_) thumbnails_->Forget(*this);
     if (editor_ && IsWindow(editor_)) SendMessageA(editor_, WM_SETFONT, 0, FALSE);
     if (window_ && IsWindow(window_)) SendMessageA(window_, WM_SETFONT, 0, FALSE);
 }
@@ -268,6 +269,11 @@ void ListPane::SizeListColumns(int widestName) {
 }
 
 // The control asks for rows while a refill changes their number, and before any folder is shown.
+void ListPane::SetThumbnails(ThumbnailSource* thumbnails) {
+    if (thumbnails_) thumbnails_->Forget(*this);
+    thumbnails_ = thumbnails;
+}
+
 bool ListPane::ShowsRow(int row) const {
     if (!model_.Folder() || row < 0) return false;
     int shown = static_cast<int>(SendMessageA(window_, LVM_GETITEMCOUNT, 0, 0));

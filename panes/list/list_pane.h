@@ -60,7 +60,7 @@ struct ListLook {
     Brush alternateRow, iconWell, frame;
 };
 
-class ListPane {
+class ListPane : private ThumbnailViewer {
 public:
     ListPane(int controlId, ListLock& lock);
     // The control stays with its parent window, but keeps neither the pane's font nor its procedures.
@@ -77,8 +77,9 @@ public:
     // The program's gesture recogniser, shared by both lists; until it is set, a right press on
     // empty space is the control's own.
     void SetGestures(GestureRecognizer* gestures) { gestures_ = gestures; }
-    // Until a source is set, the thumbnail style draws every item's placeholder.
-    void SetThumbnails(ThumbnailSource* thumbnails) { thumbnails_ = thumbnails; }
+    // Until a source is set, the thumbnail style draws every item's placeholder. The source must
+    // outlive the pane or be replaced first.
+    void SetThumbnails(ThumbnailSource* thumbnails);
     // The settings changed: the font, the tooltip delay and the thumbnail cells are taken anew and
     // the rows drawn again in the new colours.
     void ApplySettings(const LOGFONTA& font);
@@ -268,6 +269,8 @@ private:
     void DrawDetailsRow(const ItemPaint& paint);
     void DrawCommentRow(const ItemPaint& paint);
     void DrawThumbnail(const ItemPaint& paint);
+    // Redraws the row when it still shows the file whose picture is made.
+    void ThumbnailMade(const std::string& path, int row) override;
     void DrawCaption(const ItemPaint& paint);
 
     void OpenRow(int row, bool rememberFolder);

@@ -81,10 +81,12 @@ public:
         RECT all{0, 0, width, height};
         FillRect(dc.Get(), &all, brush.Get());
     }
-    HBITMAP Ready(IShellFolder*, PCUITEMID_CHILD, int row) override {
+    HBITMAP Ready(ThumbnailViewer&, IShellFolder*, PCUITEMID_CHILD, int row) override {
         askedRows.push_back(row);
         return picture_.Get();
     }
+    // Every picture is ready when asked, so no viewer waits for news.
+    void Forget(ThumbnailViewer&) override {}
     std::vector<int> askedRows;
 
 private:
