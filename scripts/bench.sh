@@ -3,7 +3,8 @@
 # to list folders of 10,000 and 100,000 files against the floor of a bare listing, and the time of a
 # layout of the tab bar with 1,000 tabs, how soon the main list shows changes made on disk, and how
 # soon a drag of 10,000 selected items reaches a drop target, how soon the settings dialog opens,
-# and the time of a mouse move through a list while a gesture is drawn.
+# the time of a mouse move through a list while a gesture is drawn, and how soon 1,000 pictures get
+# their thumbnails.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
@@ -18,5 +19,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wine "${0%tessary_bench.exe}tessary_drop_bench.exe" | tr -d "\r"
   wine "${0%tessary_bench.exe}tessary_settings_bench.exe" | tr -d "\r"
   wine "${0%tessary_bench.exe}tessary_gesture_bench.exe" | tr -d "\r"
+  wine "${0%tessary_bench.exe}tessary_thumbnail_bench.exe" | tr -d "\r"
   wineserver -k || true
 ' "$TSY_BUILD/bin/tessary_bench.exe" "${1:-5}" "${2:-3}"
