@@ -67,14 +67,9 @@ double Median(std::vector<double> values) {
 int main() {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     OleInitialize(nullptr);
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string root = std::string(temp) + "tessary_drag";
+    std::string root = FreshProgramFolder("tessary_drag");
     std::string many = root + "\\many";
-    CreateDirectoryA(root.c_str(), nullptr);
-    CreateDirectoryA((root + "\\data").c_str(), nullptr);
     CreateDirectoryA(many.c_str(), nullptr);
-    DeleteFileA((root + "\\data\\tablist.dat").c_str());
     MakeFiles(many, kFiles);
 
     std::unique_ptr<Application> application;

@@ -73,15 +73,10 @@ POINT RowPoint(HWND list, int row) {
 int main() {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     OleInitialize(nullptr);
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string root = std::string(temp) + "tessary_drop";
+    std::string root = FreshProgramFolder("tessary_drop");
     std::string files = root + "\\files";
     std::string folders = root + "\\folders";
     std::string source = root + "\\source";
-    CreateDirectoryA(root.c_str(), nullptr);
-    CreateDirectoryA((root + "\\data").c_str(), nullptr);
-    DeleteFileA((root + "\\data\\tablist.dat").c_str());
     MakeItems(files, "f", kFiles, false);
     MakeItems(folders, "d", kFolders, true);
     MakeItems(source, "s", 3, false);

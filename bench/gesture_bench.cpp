@@ -41,14 +41,9 @@ LPARAM ClientParam(POINT client) { return MAKELPARAM(client.x, client.y); }
 
 int main() {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string root = std::string(temp) + "tessary_gesture";
+    std::string root = FreshProgramFolder("tessary_gesture");
     std::string files = root + "\\files";
-    CreateDirectoryA(root.c_str(), nullptr);
-    CreateDirectoryA((root + "\\data").c_str(), nullptr);
     CreateDirectoryA(files.c_str(), nullptr);
-    DeleteFileA((root + "\\data\\tablist.dat").c_str());
     std::string ini = root + "\\data\\t.ini";
     WritePrivateProfileStringA("SIZE", "WIDTH", "800", ini.c_str());
     WritePrivateProfileStringA("SIZE", "HEIGHT", "700", ini.c_str());

@@ -42,11 +42,7 @@ INT_PTR CALLBACK EmptyDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 
 int main() {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string root = std::string(temp) + "tessary_settings";
-    CreateDirectoryA(root.c_str(), nullptr);
-    CreateDirectoryA((root + "\\data").c_str(), nullptr);
+    std::string root = FreshProgramFolder("tessary_settings");
     std::unique_ptr<Application> application;
     MainWindow* main = StartBenchProgram(application, root, {});
     if (!main) return 1;

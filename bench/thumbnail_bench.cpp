@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_clock.h"
+#include "bench/bench_program.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "panes/list/thumbnail_cache.h"
@@ -60,13 +60,8 @@ RECT RowBounds(HWND list, int row) {
 int main() {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     OleInitialize(nullptr);
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string root = std::string(temp) + "tessary_thumbnails";
+    std::string root = FreshProgramFolder("tessary_thumbnails");
     std::string pictures = root + "\\pictures";
-    CreateDirectoryA(root.c_str(), nullptr);
-    CreateDirectoryA((root + "\\data").c_str(), nullptr);
-    DeleteFileA((root + "\\data\\tablist.dat").c_str());
     std::string ini = root + "\\data\\t.ini";
     WritePrivateProfileStringA("LIST", "POLAROID", "0", ini.c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());

@@ -69,16 +69,11 @@ void MakeFolders(const std::string& folder, const char* prefix, int count) {
 int main() {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     OleInitialize(nullptr);
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string root = std::string(temp) + "tessary_tree";
+    std::string root = FreshProgramFolder("tessary_tree");
     std::string wide = root + "\\wide";
     std::string storm = root + "\\storm";
-    CreateDirectoryA(root.c_str(), nullptr);
-    CreateDirectoryA((root + "\\data").c_str(), nullptr);
     CreateDirectoryA(wide.c_str(), nullptr);
     CreateDirectoryA(storm.c_str(), nullptr);
-    DeleteFileA((root + "\\data\\tablist.dat").c_str());
     MakeFolders(wide, "w", kWideFolders);
 
     std::unique_ptr<Application> application;
