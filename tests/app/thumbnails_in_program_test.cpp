@@ -27,17 +27,7 @@ constexpr COLORREF kBlue = RGB(30, 30, 220);
 constexpr COLORREF kGreen = RGB(30, 200, 30);
 constexpr DWORD kSettleMs = 30000;
 
-testing::AssertionResult Near(COLORREF expected, COLORREF actual) {
-    constexpr int kTolerance = 28;
-    if (std::abs(GetRValue(expected) - GetRValue(actual)) <= kTolerance &&
-        std::abs(GetGValue(expected) - GetGValue(actual)) <= kTolerance &&
-        std::abs(GetBValue(expected) - GetBValue(actual)) <= kTolerance)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "expected RGB(" << int(GetRValue(expected)) << ", "
-                                       << int(GetGValue(expected)) << ", " << int(GetBValue(expected)) << ") got RGB("
-                                       << int(GetRValue(actual)) << ", " << int(GetGValue(actual)) << ", "
-                                       << int(GetBValue(actual)) << ")";
-}
+testing::AssertionResult Near(COLORREF expected, COLORREF actual) { return ColourNear(expected, actual, 28); }
 
 SIZE SizeOf(HBITMAP bitmap) {
     BITMAP info{};

@@ -73,18 +73,6 @@ protected:
         GetWindowTextA(window, text, sizeof text);
         return text;
     }
-    static std::string ClipboardText() {
-        std::string text;
-        if (!OpenClipboard(nullptr)) return text;
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-                text = bytes;
-                GlobalUnlock(data);
-            }
-        }
-        CloseClipboard();
-        return text;
-    }
     static void EmptyTheClipboard() {
         if (!OpenClipboard(nullptr)) return;
         EmptyClipboard();

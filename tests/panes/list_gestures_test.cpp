@@ -35,18 +35,6 @@ protected:
             PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1);
         };
     }
-    static std::string ClipboardText() {
-        std::string text;
-        if (!OpenClipboard(nullptr)) return text;
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-                text = bytes;
-                GlobalUnlock(data);
-            }
-        }
-        CloseClipboard();
-        return text;
-    }
 };
 
 TEST_F(ListGesturesTest, BackAndUpGoThroughTheHostAndSelectAllAndRefreshAreTheLists) {

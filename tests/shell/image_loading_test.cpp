@@ -45,17 +45,7 @@ protected:
     HWND window_ = nullptr;
 };
 
-testing::AssertionResult Near(COLORREF expected, COLORREF actual) {
-    constexpr int kTolerance = 24;
-    if (std::abs(GetRValue(expected) - GetRValue(actual)) <= kTolerance &&
-        std::abs(GetGValue(expected) - GetGValue(actual)) <= kTolerance &&
-        std::abs(GetBValue(expected) - GetBValue(actual)) <= kTolerance)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "expected RGB(" << int(GetRValue(expected)) << ", "
-                                       << int(GetGValue(expected)) << ", " << int(GetBValue(expected)) << ") got RGB("
-                                       << int(GetRValue(actual)) << ", " << int(GetGValue(actual)) << ", "
-                                       << int(GetBValue(actual)) << ")";
-}
+testing::AssertionResult Near(COLORREF expected, COLORREF actual) { return ColourNear(expected, actual, 24); }
 
 TEST_F(ImageLoadingTest, BitmapLoadsAtItsSizeWithItsRowsTheRightWayUp) {
     for (const char* name : {"tile.bmp", "TILE2.BMP", "Tile3.Bmp"}) {

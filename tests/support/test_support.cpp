@@ -171,3 +171,27 @@ std::string TestProgramPath(const char* exeName) {
     std::string path = module;
     return path.substr(0, path.find_last_of('\\') + 1) + exeName;
 }
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+testing::AssertionResult ColourNear(COLORREF expected, COLORREF actual, int tolerance) {
+    if (std::abs(GetRValue(expected) - GetRValue(actual)) <= tolerance &&
+        std::abs(GetGValue(expected) - GetGValue(actual)) <= tolerance &&
+        std::abs(GetBValue(expected) - GetBValue(actual)) <= tolerance)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "expected RGB(" << int(GetRValue(expected)) << ", "
+                                       << int(GetGValue(expected)) << ", " << int(GetBValue(expected)) << ") got RGB("
+                                       << int(GetRValue(actual)) << ", " << int(GetGValue(actual)) << ", "
+                                       << int(GetBValue(actual)) << ")";
+}

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -34,6 +36,12 @@ bool FileExists(const std::string& path);
 // again is harmless); createParam reaches the procedure with WM_NCCREATE.
 HWND CreateTestWindow(const char* className, WNDPROC procedure, DWORD exStyle, DWORD style, int width, int height,
                       void* createParam = nullptr);
+
+// The text on the clipboard, or empty.
+std::string ClipboardText();
+
+// Each of red, green and blue within the tolerance of the expected colour.
+testing::AssertionResult ColourNear(COLORREF expected, COLORREF actual, int tolerance);
 
 // Dispatches messages until done() holds or the time is up; returns done().
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
