@@ -144,11 +144,7 @@ protected:
     // The left button pressed and let go in one go, so that the control's own press handling
     // finds the release waiting.
     static void ClickLeftHere() {
-        INPUT clicks[2] = {};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, clicks, sizeof(INPUT));
+        SendClick(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
         Pump(300);
     }
     // The number of entries of the list's background menu as the resources hold it.
@@ -287,12 +283,7 @@ TEST_F(GesturesInProgramTest, ARightClickOnAnItemIsTheItemsAndNeverAGesture) {
         PostKeys(menuWindow, {VK_ESCAPE});
     };
     MouseTo(RowPoint(row));
-    // Both at once: the control waits in a loop of its own for the release after a right press.
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, clicks, sizeof(INPUT));
+    SendClick(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     EXPECT_TRUE(PumpUntil([&] { return driver_->menusSeen > 0; }));
     Pump(200);
     EXPECT_FALSE(drawingDuringMenu);

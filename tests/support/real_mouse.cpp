@@ -20,6 +20,14 @@ void SendMouse(DWORD flags, DWORD data) {
     SendInput(1, &input, sizeof input);
 }
 
+void SendClick(DWORD downFlag, DWORD upFlag) {
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = downFlag;
+    clicks[1].mi.dwFlags = upFlag;
+    SendInput(2, clicks, sizeof(INPUT));
+}
+
 // The display reports a move late and may put the cursor back for a moment, so the move is sent
 // again until the cursor has stayed where it was sent over a few rounds.
 void MouseTo(POINT screen) {

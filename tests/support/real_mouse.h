@@ -4,5 +4,8 @@
 #include <windows.h>
 
 void SendMouse(DWORD flags, DWORD data = 0);
+// A button pressed and let go in one input, so that a control that waits in a loop of its own
+// after the press finds the release already there.
+void SendClick(DWORD downFlag, DWORD upFlag);
 // Moves the cursor to a screen point and lets the windows see the move.
 void MouseTo(POINT screen);

@@ -88,11 +88,7 @@ protected:
     }
     void Click(HWND control) {
         MouseTo(CentreOf(control));
-        INPUT clicks[2] = {};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, clicks, sizeof(INPUT));
+        SendClick(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
         Pump(300);
     }
     std::vector<std::string> Gestures() {
