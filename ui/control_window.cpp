@@ -30,23 +30,27 @@ void ControlWindow::Create(HWND parent, int x, int y, int width, int height, int
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     width_ = width;
     height_ = height;
-    if (tooltip && window_)
-        tooltip_ =
-            CreateWindowExA(0, TOOLTIPS_CLASSA, "", TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
+    tooltipText_ = tooltip;
     hasTransparent_ = transparent != CLR_NONE;
     images_.Reset(ImageList_Create(width, height, ILC_COLOR32 | (hasTransparent_ ? ILC_MASK : 0), 8, 4));
     if (hasTransparent_) ImageList_SetBkColor(images_.Get(), transparent);
     transparent_ = hasTransparent_ ? transparent : 0;
     Bind();
-    if (tooltip_) {
-        TOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(window_);
-        tool.lpszText = const_cast<char*>(tooltip);
-        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+}
+
+void ControlWindow::CreateTooltip(const MSG& firstMove) {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_, GWLP_HINSTANCE));
+    tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
+    if (!tooltip_) return;
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(window_);
+    tool.lpszText = const_cast<char*>(tooltipText_);
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    // The tool's own relay starts with the next message; this one starts its hover timer.
+    SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&firstMove));
 }
 
 void ControlWindow::Bind() {
@@ -157,7 +161,11 @@ LRESULT ControlWindow::Dispatch(void* context, HWND window, UINT message, WPARAM
     auto* control = static_cast<ControlWindow*>(context);
     switch (message) {
     case WM_PAINT: control->OnPaint(message, wParam, lParam); return 1;
-    case WM_MOUSEMOVE: control->OnMouseMove(); return 1;
+    case WM_MOUSEMOVE:
+        if (control->tooltipText_ && !control->tooltip_)
+            control->CreateTooltip(MSG{window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}});
+        control->OnMouseMove();
+        return 1;
     case WM_LBUTTONDOWN: control->OnLeftDown(); return 1;
     case WM_LBUTTONUP: control->OnLeftUp(); return 1;
     case WM_RBUTTONDOWN: control->OnRightDown(); return 1;

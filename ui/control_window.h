@@ -16,14 +16,16 @@ public:
     ControlWindow(const ControlWindow&) = delete;
     ControlWindow& operator=(const ControlWindow&) = delete;
 
-    // Creates the window, the tooltip and the image list and binds the object. The transparent
-    // colour is CLR_NONE for none; the tooltip text, when not null, is not copied and must live
+    // Creates the window and the image list and binds the object. The transparent colour is
+    // CLR_NONE for none; the tooltip text, when not null, is not copied and must live
     // as long as the control.
     void Create(HWND parent, int x, int y, int width, int height, int id, COLORREF transparent, const char* tooltip);
     // Does not redraw: callers invalidate when they are done changing looks.
     void SetImage(int index) { currentImage_ = index; }
 
     HWND Window() const { return window_; }
+    // Null until the pointer first moves over the control: a tooltip is a top-level window of its
+    // own, and a window full of buttons would otherwise start by making one for each.
     HWND Tooltip() const { return tooltip_; }
     bool Hover() const { return hover_; }
     bool Pressed() const { return pressed_; }
@@ -79,9 +81,11 @@ private:
     // The window is going away before the object: forget it so that nothing is done to a dead
     // or reused handle later.
     void ForgetWindow();
+    void CreateTooltip(const MSG& firstMove);
 
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
+    const char* tooltipText_ = nullptr;
     bool hover_ = false;
     bool pressed_ = false;
     Subclass subclass_;

@@ -67,7 +67,6 @@ void TabBar::Create(HWND barWindow, tabs::TabModel& model, TabBarHost& host, con
     chevron_->Place(window_, ClientWidth() - tabbar::kButtonSize, 0, kChevronButtonId, nullptr);
     ShowWindow(newTab_->Window(), SW_SHOW);
     ShowWindow(rowButton_->Window(), SW_SHOW);
-    CreateTooltip();
     LayoutTabBar();
 }
 

@@ -58,6 +58,8 @@ void TabBar::FollowTip(POINT point) {
         return;
     }
     if (GetCapture() != window_) SetCapture(window_);
+    // Made on the first rest over a tab, not with the bar: most starts never show a tip.
+    if (!tooltip_) CreateTooltip();
     std::string text = TipTextOf(position);
     if (text == tipText_) return;
     tipText_ = std::move(text);

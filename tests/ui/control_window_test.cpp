@@ -231,11 +231,19 @@ TEST_F(BindingTest, BindsByPropertyAndSubclassAndUnbindsWhenDeleted) {
     EXPECT_EQ(7, host_.Commands()[0]);
 }
 
-TEST_F(BindingTest, ATooltipCarriesTheTextAndStepsDownOnUnbinding) {
+TEST_F(BindingTest, ATooltipComesWithTheFirstMoveCarriesTheTextAndStepsDownOnUnbinding) {
     static const char kTip[] = "戻る";
     auto* control = new RecordingControl;
     control->Create(host_.Window(), 0, 0, 20, 20, 8, CLR_NONE, kTip);
     HWND window = control->Window();
+    EXPECT_EQ(nullptr, control->Tooltip()) << "no tooltip window before the pointer comes";
+
+    // The first move makes the tooltip and still reaches the object.
+    POINT inside{5, 5};
+    ClientToScreen(window, &inside);
+    PlaceCursor(inside);
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ((Calls{"HoverEnter"}), control->calls);
     HWND tooltip = control->Tooltip();
     ASSERT_NE(nullptr, tooltip);
     char className[32] = "";
@@ -253,11 +261,9 @@ TEST_F(BindingTest, ATooltipCarriesTheTextAndStepsDownOnUnbinding) {
     SendMessageA(tooltip, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(kTip, text);
 
-    // Mouse messages still reach the object through the tooltip's relay.
-    POINT inside{5, 5};
-    ClientToScreen(window, &inside);
-    PlaceCursor(inside);
-    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    // Later moves pass the tooltip's relay and make no second one.
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
+    EXPECT_EQ(tooltip, control->Tooltip());
     EXPECT_EQ((Calls{"HoverEnter"}), control->calls);
     ReleaseCapture();
 
