@@ -59,6 +59,8 @@ void MainWindow::RecordWindowState() {
 
 int MainWindow::OpenPathsAsTabs(const std::vector<ItemIdList>& paths) {
     int opened = 0;
+    // A thousand paths would otherwise lay the bar out a thousand times.
+    TabBar::LayoutHold hold(tabBar_);
     for (const ItemIdList& path : paths) {
         if (!path) continue;
         if (IsDesktopList(path.Get())) {
@@ -96,6 +98,7 @@ void MainWindow::RunCreationSequence() {
     LoadSettingsFile(context_.folder, settings, context_.fonts);
     InitialiseCommonControls();
     tree_.Create(window_, context_.fonts.tree);
+    if (context_.iconsWarmUp) context_.iconsWarmUp->Wait();
     theme_.CreateImageLists();
     theme_.CreateBrushes(window_, settings, context_.folder.PatternFolder());
     theme_.CreateFonts();

@@ -14,6 +14,12 @@ void ShowPathNotFound(const char* path) {
 
 ItemIdList PathToItemList(const char* path) {
     ItemIdList list;
+    // A path cut inside a character would take the separator below as its trail byte and name
+    // another folder ("abc" and the lead byte 81 becomes "abc―").
+    if (!path || !IsWholeSystemText(path)) {
+        ShowPathNotFound(path);
+        return list;
+    }
     // The separator makes "C:" the drive's root rather than its current folder. Wine's parser
     // reads a doubled one as the last name again, so a path that already ends in one keeps it
     // as it is; a trailing 表 or ソ ends in the byte 5C but is no separator and still gets one.

@@ -18,6 +18,11 @@ std::string WideToSystemText(const wchar_t* wide) {
     return FitTextBuffer(text);
 }
 
+bool IsWholeSystemText(const std::string& text) {
+    return text.empty() || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                                               nullptr, 0) > 0;
+}
+
 std::wstring SystemTextToWide(const std::string& text) {
     if (text.empty()) return std::wstring();
     int characters = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
