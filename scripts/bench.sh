@@ -20,5 +20,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wine "${0%tessary_bench.exe}tessary_settings_bench.exe" | tr -d "\r"
   wine "${0%tessary_bench.exe}tessary_gesture_bench.exe" | tr -d "\r"
   wine "${0%tessary_bench.exe}tessary_thumbnail_bench.exe" | tr -d "\r"
+  wine "${0%tessary_bench.exe}tessary_memory_bench.exe" | tr -d "\r"
   wineserver -k || true
 ' "$TSY_BUILD/bin/tessary_bench.exe" "${1:-5}" "${2:-3}"
