@@ -1,13 +1,23 @@
-// Reading and writing the binary list files of the data folder, each named by its full path.
+// Reading and writing the files of the data folder, each named by its full path.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/datafile.h"
 
-// Writes the file beside the old one and puts it in place only once it is complete, so a save
-// that fails part-way leaves the previous file as it was. Returns false when nothing was replaced.
+// Puts a new version of the file in place whole: `write` makes it at the temporary path it is
+// given, beside the file, where a temporary left by a save that was cut short is its to
+// overwrite. Only once `write` says it succeeded is the new version flushed to the disk and moved
+// over the old one in one step, so that however the process ends, the file is either its old
+// version or its new one. False, with the old file as it was, when nothing was replaced.
+bool ReplaceFileWhole(const std::string& path, const std::function<bool(const std::string& temporary)>& write);
+
+// Makes the file hold exactly the bytes, creating it or cutting it back.
+bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// Replaces the list file whole with the framed payload (see ReplaceFileWhole).
 bool WriteDataFile(const std::string& path, uint32_t version, const datafile::PayloadWriter& payload);
 
 // Writes the bytes as they are, without a header (lists that store nothing leave such files).

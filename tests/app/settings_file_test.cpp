@@ -104,6 +104,73 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreRepairedAndOthersKeptAcrossARun) {
     EXPECT_EQ("-1", Value("LISTSTYLE", "MAIN"));
 }
 
+// The profile functions writing each key into the file itself, as the program once did.
+class InPlaceStore : public SettingsStore {
+public:
+    explicit InPlaceStore(std::string path) : path_(std::move(path)) {}
+    int ReadInt(const char*, const char*, int defaultValue) override { return defaultValue; }
+    std::string ReadText(const char*, const char*, const char* defaultText) override { return defaultText; }
+    void Write(const char* section, const char* key, const std::string& value) override {
+        WritePrivateProfileStringA(section, key, value.c_str(), path_.c_str());
+    }
+
+private:
+    std::string path_;
+};
+
+TEST_F(SettingsFileTest, TheFileReplacedWholeReadsByteForByteAsThoughItsKeysWereWrittenInPlace) {
+    Set("自分の", "鍵", "値");
+    Set("POSITION", "X", "150");
+    Set("DBLCLK", "ACTION", "7");
+    const std::string reference = folder_.Path() + "reference.ini";
+    ASSERT_TRUE(CopyFileA(Ini().c_str(), reference.c_str(), FALSE));
+    Settings saved;
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        SetWindowPos(program.Window(), nullptr, 210, 120, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+        program.Quit();
+        saved = program.Context().settings;
+    }
+    InPlaceStore inPlace(reference);
+    SaveSettings(inPlace, saved, nullptr);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, reference.c_str());
+    EXPECT_EQ(ReadBytes(reference), ReadBytes(Ini()));
+    EXPECT_EQ("値", Value("自分の", "鍵")) << "a key the program does not know stays";
+    EXPECT_EQ("210", Value("POSITION", "X"));
+    EXPECT_EQ(82, KeysWritten());
+}
+
+TEST_F(SettingsFileTest, ALeftoverNewFileIsNeitherReadNorKeptAndASaveThatCannotFinishLeavesTheOldFile) {
+    Set("POSITION", "X", "150");
+    // What a save killed part-way leaves beside the file.
+    const std::string leftover = Ini() + ".new";
+    ASSERT_TRUE(WriteBytes(leftover, "[POSITION]\r\nX=480\r\n[SIZE]\r\nWIDTH=\r\n"));
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        RECT rect{};
+        GetWindowRect(program.Window(), &rect);
+        EXPECT_EQ(150, rect.left);
+        SetWindowPos(program.Window(), nullptr, 260, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    EXPECT_EQ("260", Value("POSITION", "X"));
+    EXPECT_EQ(81, KeysWritten());
+    EXPECT_FALSE(FileExists(leftover));
+
+    const std::string saved = ReadBytes(Ini());
+    // A folder of the temporary's name: the new file cannot be made, and the old one must not
+    // have taken any of its keys.
+    ASSERT_TRUE(CreateDirectoryA(leftover.c_str(), nullptr));
+    {
+        RunningProgram program(Options());
+        ASSERT_TRUE(program.Window());
+        SetWindowPos(program.Window(), nullptr, 370, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    EXPECT_EQ(saved, ReadBytes(Ini()));
+    RemoveDirectoryA(leftover.c_str());
+}
+
 TEST_F(SettingsFileTest, WidthZeroIsReadAsZero) {
     Set("SIZE", "WIDTH", "0");
     RunningProgram program(Options());

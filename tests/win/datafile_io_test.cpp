@@ -63,6 +63,36 @@ TEST_F(DataFileIoTest, SaveThatCannotReplaceLeavesThePreviousFileAndNoLeftover) 
     EXPECT_EQ(3u, ReadValue("list.dat"));
 }
 
+TEST_F(DataFileIoTest, ALeftoverTemporaryIsOverwrittenAndNeverBecomesPartOfTheFile) {
+    ASSERT_TRUE(WriteDataFile(At("list.dat"), 90, Payload(1)));
+    // Longer than the new file: a temporary that was only written over would keep its tail.
+    ASSERT_TRUE(WriteBytes(At("list.dat") + ".new", std::string(64, 'x')));
+    EXPECT_EQ(1u, ReadValue("list.dat")) << "the temporary is nobody's file";
+    ASSERT_TRUE(WriteDataFile(At("list.dat"), 90, Payload(2)));
+    EXPECT_EQ(std::string("TSY\x5A\0\0\0\x02\0\0\0", 11), ReadBytes(At("list.dat")));
+    EXPECT_FALSE(FileExists(At("list.dat") + ".new"));
+}
+
+TEST_F(DataFileIoTest, ANewVersionIsPutInPlaceOnlyWhenItsWriterFinishes) {
+    ASSERT_TRUE(WriteDataFile(At("list.dat"), 90, Payload(1)));
+    std::string given;
+    EXPECT_FALSE(ReplaceFileWhole(At("list.dat"), [&](const std::string& temporary) {
+        given = temporary;
+        // Part of the file written, then a failure.
+        WriteWholeFile(temporary, {'h', 'a', 'l', 'f'});
+        return false;
+    }));
+    EXPECT_EQ(At("list.dat") + ".new", given) << "beside the file, in the same folder";
+    EXPECT_EQ(1u, ReadValue("list.dat"));
+    EXPECT_FALSE(FileExists(given));
+
+    EXPECT_TRUE(ReplaceFileWhole(At("list.dat"), [](const std::string& temporary) {
+        return WriteWholeFile(temporary, {'w', 'h', 'o', 'l', 'e'});
+    }));
+    EXPECT_EQ("whole", ReadBytes(At("list.dat")));
+    EXPECT_FALSE(FileExists(At("list.dat") + ".new"));
+}
+
 TEST_F(DataFileIoTest, SaveWithoutDataFolderFailsQuietly) {
     RemoveTree(program_.DataFolder());
     EXPECT_FALSE(WriteDataFile(At("list.dat"), 90, Payload(1)));
