@@ -1,4 +1,5 @@
-// comment.dat in the data folder: the comments read once at start and written once at exit.
+// comment.dat in the data folder: the comments read once at start, written at exit and when the
+// session ends.
 #pragma once
 #include <string>
 

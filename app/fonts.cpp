@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr uint32_t kFontFileVersion = 90;
 static_assert(sizeof(LOGFONTA) == 60, "fontdata.dat holds 60-byte records");
 
 LOGFONTA GothicFont(LONG height, LONG weight, BYTE pitchAndFamily) {

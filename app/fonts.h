@@ -2,7 +2,10 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+
+constexpr uint32_t kFontFileVersion = 90;
 
 struct FontChoices {
     LOGFONTA tab;

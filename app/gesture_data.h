@@ -1,5 +1,5 @@
 // gesture.dat in the data folder: the mouse gestures' switch and table, read once at start and
-// written once at exit.
+// written at exit and when the session ends.
 #pragma once
 #include <string>
 

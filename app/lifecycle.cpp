@@ -163,11 +163,7 @@ void MainWindow::RunCreationSequence() {
     sounds.PlayEventSound(SoundEvent::SHOW);
 }
 
-void MainWindow::RunDestructionSequence() {
-    StopWatchers();
-    thumbnails_.Shutdown();
-    // The targets refer to the panes, which go below.
-    RevokeDropTargets();
+void MainWindow::SaveAll() {
     RecordWindowState();
     RecordLayoutSettings();
     SaveSettingsFile(context_.folder, context_.settings, context_.fonts);
@@ -178,6 +174,17 @@ void MainWindow::RunDestructionSequence() {
     tabModel_.SaveViewState(tabs::Pane::Sub);
     SaveTabAliases(context_.folder.DataFile(kTabAliasFileName), aliases_);
     SaveTabList(context_.folder.DataFile(kTabListFileName), tabModel_, TwoPane());
+    tree_.SaveHiddenFolders();
+    favourites_.SaveFile();
+    tabBar_.SaveLauncher();
+}
+
+void MainWindow::RunDestructionSequence() {
+    StopWatchers();
+    thumbnails_.Shutdown();
+    // The targets refer to the panes, which go below.
+    RevokeDropTargets();
+    SaveAll();
     tree_.Shutdown();
     theme_.favouritesIcons = nullptr;
     favourites_.Shutdown();

@@ -126,6 +126,12 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         RunDestructionSequence();
         PostQuitMessage(0);
         return 0;
+    // The session may end whenever the user wants: nothing is asked, since everything is saved
+    // at once when it does end.
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) SaveAll();
+        return 0;
     case WM_SIZE:
         LayOut(true);
         UpdateWindow(window_);

@@ -170,6 +170,10 @@ private:
 
     void RunCreationSequence();
     void RunDestructionSequence();
+    // Writes every file that holds what the user would lose with the process, leaving the windows
+    // as they are: the destruction runs it, and so does the end of the session, after which the
+    // process may be ended at any moment or may go on.
+    void SaveAll();
 
     // The change watchers of the two lists (list_watchers.cpp).
     void StartListWatchers();

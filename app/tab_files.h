@@ -1,6 +1,6 @@
 // tablist.dat and tabalias.dat in the data folder: the open tabs with the folders that the two
 // lists showed, and the names that the user gave to folders. Both are read once at start and
-// written once at exit, the aliases first.
+// written at exit and when the session ends, the aliases first.
 #pragma once
 #include <string>
 

@@ -1,4 +1,4 @@
-// favorite.dat: read once when the tree is made, written once when it goes.
+// favorite.dat: read once when the tree is made, written at exit and when the session ends.
 #include <windows.h>
 
 #include <memory>
@@ -35,7 +35,8 @@ void FavouritesPane::Load() {
     }
 }
 
-bool FavouritesPane::Save() const {
+bool FavouritesPane::SaveFile() const {
+    if (!started_) return false;
     auto favouriteOf = [this](HTREEITEM item, const Record& record) {
         favfile::Favourite favourite;
         favourite.label = TextOf(item);

@@ -65,7 +65,6 @@ void FavouritesPane::Start(FavouritesHost& host, const FavouritesShared& shared,
 
 void FavouritesPane::Shutdown() {
     if (!started_) return;
-    Save();
     TreeView_DeleteAllItems(window_);
     bar_.Detach();
     subclass_.Detach();

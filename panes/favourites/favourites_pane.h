@@ -54,7 +54,10 @@ public:
     // the default groups.
     void Start(FavouritesHost& host, const FavouritesShared& shared, HWND mainWindow, HWND bar, WheelOffer* wheel,
                std::string file);
-    // Writes the file and lets every item go with its record.
+    // Writes the favourites to their file, replacing it whole; false when it was not replaced or
+    // the pane has not started.
+    bool SaveFile() const;
+    // Lets every item go with its record; the file is the owner's to save first.
     void Shutdown();
     HWND Window() const { return window_; }
     // The root's and the groups' icons; the popup menus draw groups with them too.
@@ -149,7 +152,6 @@ private:
 
     // favorite.dat (favourites_file.cpp).
     void Load();
-    bool Save() const;
 
     HWND window_ = nullptr;
     HWND mainWindow_ = nullptr;

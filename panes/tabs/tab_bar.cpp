@@ -70,9 +70,10 @@ void TabBar::Create(HWND barWindow, tabs::TabModel& model, TabBarHost& host, con
     LayoutTabBar();
 }
 
+bool TabBar::SaveLauncher() const { return window_ && launcher_.Save(launcherFile_); }
+
 void TabBar::Destroy() {
     if (!window_) return;
-    launcher_.Save(launcherFile_);
     HideTip();
     if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
     tooltip_ = nullptr;

@@ -46,7 +46,10 @@ public:
     // and reads the launcher file.
     void Create(HWND barWindow, tabs::TabModel& model, TabBarHost& host, const LOGFONTA& tabFont,
                 const std::string& launcherFile);
-    // Writes the launcher file and lets the window go.
+    // Writes the launcher's entries to their file, replacing it whole; false when it was not
+    // replaced or the bar was never created.
+    bool SaveLauncher() const;
+    // Lets the window go; the launcher file is the owner's to save first.
     void Destroy();
     // The settings changed: the font, the outline colour and the number of rows are taken anew
     // and the bar is laid out and drawn again.

@@ -71,11 +71,12 @@ void FolderTreePane::Start(TreeHost& host, const TreeShared& shared, HWND bar, W
     driveWatcher_.Start(window_, kDrivesChangedMessage);
 }
 
+bool FolderTreePane::SaveHiddenFolders() const { return started_ && hidden_.Save(hiddenFile_); }
+
 void FolderTreePane::Shutdown() {
     if (!started_) return;
     driveWatcher_.Stop(kDriveWatcherStopMs);
     dueLevels_.clear();
-    hidden_.Save(hiddenFile_);
     {
         OwnChange change(*this);
         TreeView_DeleteAllItems(window_);

@@ -61,7 +61,10 @@ public:
 
     // Loads the erased folders, fills the root with the desktop and opens it and the computer.
     void Start(TreeHost& host, const TreeShared& shared, HWND bar, WheelOffer* wheel, std::string hiddenFile);
-    // Writes the erased folders and removes every item.
+    // Writes the erased folders to their file, replacing it whole; false when it was not replaced
+    // or the pane has not started.
+    bool SaveHiddenFolders() const;
+    // Removes every item; the erased folders are the owner's to save first.
     void Shutdown();
     // The drive watcher ends: asked first, so that it ends with the program's other workers, then
     // waited for.
