@@ -20,10 +20,6 @@
 
 namespace {
 
-void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 class DragOutProgramTest : public ProgramFolderTest {
 protected:
     void SetUp() override {

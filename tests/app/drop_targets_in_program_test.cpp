@@ -34,10 +34,6 @@
 
 namespace {
 
-void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 // Data from another program: one block in the shell's identifier-list format, handed out as a
 // fresh copy each time, in global memory or in a stream; or, standing for text, no such block.
 enum class Offer { Global, Stream, Nothing };

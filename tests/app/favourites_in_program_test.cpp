@@ -27,10 +27,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 void Click(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
     MouseTo(screen);
     SendMouse(down);

@@ -28,10 +28,6 @@
 
 namespace {
 
-void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 void Click(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
     MouseTo(screen);
     SendMouse(down);

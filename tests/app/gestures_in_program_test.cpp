@@ -26,10 +26,6 @@
 
 namespace {
 
-void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 std::string FileOf(const GestureRecognizer& gestures) {
     datafile::PayloadWriter payload;
     gesturefile::Encode(gestures, payload);

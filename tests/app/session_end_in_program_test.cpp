@@ -30,10 +30,6 @@
 
 namespace {
 
-void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 void Click(POINT screen) {
     MouseTo(screen);
     SendMouse(MOUSEEVENTF_LEFTDOWN);

@@ -31,10 +31,6 @@ constexpr int kCloseButton = 2010;
 constexpr int kDefaultsButton = 2013;
 constexpr int kFirstPageButton = 2020;
 
-void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 void ClickOn(HWND control) {
     RECT box{};
     GetWindowRect(control, &box);

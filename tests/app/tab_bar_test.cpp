@@ -26,10 +26,6 @@
 
 namespace {
 
-void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 class TabBarProgramTest : public ProgramFolderTest {
 protected:
     void SetUp() override {

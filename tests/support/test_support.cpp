@@ -85,6 +85,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
+void Pump(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
 RunningProgram::RunningProgram(const StartOptions& options)
     : application_(Application::Start(GetModuleHandleA(nullptr), options)),
       window_(application_ ? application_->Window() : nullptr) {}

@@ -45,6 +45,8 @@ testing::AssertionResult ColourNear(COLORREF expected, COLORREF actual, int tole
 
 // Dispatches messages until done() holds or the time is up; returns done().
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+// Dispatches messages for the whole time.
+void Pump(DWORD milliseconds);
 
 // The program started in this process, with its main window; destroyed and ended on scope exit.
 class RunningProgram {

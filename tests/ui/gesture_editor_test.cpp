@@ -20,10 +20,6 @@ namespace {
 constexpr char kPrompt[] = "右上の領域をドラッグしてジェスチャーを入力してください";
 constexpr char kDuplicateCaption[] = "登録済みのジェスチャー";
 
-void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 std::string TextOf(HWND window) {
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
