@@ -89,6 +89,25 @@ void Pump(DWORD milliseconds) {
     PumpUntil([] { return false; }, milliseconds);
 }
 
+bool AnswersWithinASecond(HWND window) {
+    struct Probe {
+        HWND window;
+        bool answered = false;
+    } probe{window, false};
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void* parameter) -> DWORD {
+            auto* probe = static_cast<Probe*>(parameter);
+            DWORD_PTR result = 0;
+            probe->answered = SendMessageTimeoutA(probe->window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
+            return 0;
+        },
+        &probe, 0, nullptr);
+    PumpUntil([&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, 5000);
+    CloseHandle(thread);
+    return probe.answered;
+}
+
 RunningProgram::RunningProgram(const StartOptions& options)
     : application_(Application::Start(GetModuleHandleA(nullptr), options)),
       window_(application_ ? application_->Window() : nullptr) {}

@@ -47,6 +47,9 @@ testing::AssertionResult ColourNear(COLORREF expected, COLORREF actual, int tole
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 // Dispatches messages for the whole time.
 void Pump(DWORD milliseconds);
+// The window answers a message sent from another thread within a second, while this thread runs
+// the window's messages as its loop would.
+bool AnswersWithinASecond(HWND window);
 
 // The program started in this process, with its main window; destroyed and ended on scope exit.
 class RunningProgram {
