@@ -13,7 +13,6 @@
 #include "core/settings_table.h"
 #include "shell/shell_execute.h"
 #include "shell/shell_services.h"
-#include "shell/system_icons_warm_up.h"
 #include "win/owners.h"
 #include "win/platform.h"
 #include "win/program_folder.h"
@@ -38,9 +37,6 @@ struct AppContext {
     CommentTable comments;
     // The mouse gestures of both lists: the switch and the table of codes, kept in gesture.dat.
     GestureRecognizer gestures;
-    // Made by a real start only, as early as it can be: the lists are wanted once the windows are
-    // made.
-    std::unique_ptr<SystemIconsWarmUp> iconsWarmUp;
     // Held from the first start until the main window is destroyed: a start meanwhile hands its
     // paths over instead.
     Handle instanceMutex;

@@ -98,7 +98,6 @@ void MainWindow::RunCreationSequence() {
     LoadSettingsFile(context_.folder, settings, context_.fonts);
     InitialiseCommonControls();
     tree_.Create(window_, context_.fonts.tree);
-    if (context_.iconsWarmUp) context_.iconsWarmUp->Wait();
     theme_.CreateImageLists();
     theme_.CreateBrushes(window_, settings, context_.folder.PatternFolder());
     theme_.CreateFonts();

@@ -59,7 +59,6 @@ std::unique_ptr<Application> Application::Start(HINSTANCE instance, const StartO
         new Application(instance, options.programFolder.empty() ? ModuleProgramFolder() : options.programFolder));
     AppContext& context = *application->context_;
     context.instanceMutex = std::move(mutex);
-    context.iconsWarmUp = std::make_unique<SystemIconsWarmUp>();
     std::vector<ItemIdList> startPaths = ConvertStartPaths(options.arguments);
     // A program that quit in this process may keep its class until its object goes.
     application->classRegistered_ = MainWindow::RegisterClass(instance);
