@@ -2,10 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
-
-constexpr uint32_t kFontFileVersion = 90;
 
 struct FontChoices {
     LOGFONTA tab;
@@ -14,6 +11,7 @@ struct FontChoices {
 };
 
 FontChoices DefaultFontChoices();
-// fontdata.dat at that path. A missing, foreign or short file gives the defaults for all three.
+// fontdata.dat at that path. A missing, foreign or short file gives the defaults for all three; a
+// font whose face name has no terminator gets its own default.
 FontChoices LoadFonts(const std::string& path);
 bool SaveFonts(const std::string& path, const FontChoices& fonts);

@@ -65,4 +65,20 @@ TEST_F(FontsTest, ShortOrForeignFileGivesTheDefaults) {
     EXPECT_EQ(-14, fonts_.tab.lfHeight);
 }
 
+TEST_F(FontsTest, AFaceNameWithoutItsEndGivesThatFontItsDefaultAlone) {
+    fonts_ = DefaultFontChoices();
+    fonts_.tab.lfHeight = -20;
+    fonts_.tree.lfHeight = -18;
+    std::memset(fonts_.tree.lfFaceName, 'A', LF_FACESIZE);
+    std::strcpy(fonts_.list.lfFaceName, "ＭＳ ゴシック");
+    FontChoices saved = fonts_;
+    Save();
+    std::memset(&fonts_, 0, sizeof fonts_);
+    Load();
+    EXPECT_EQ(0, std::memcmp(&saved.tab, &fonts_.tab, sizeof saved.tab));
+    EXPECT_EQ(0, std::memcmp(&saved.list, &fonts_.list, sizeof saved.list));
+    EXPECT_EQ(-13, fonts_.tree.lfHeight);
+    EXPECT_STREQ("ＭＳ Ｐゴシック", fonts_.tree.lfFaceName);
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "app/fonts.h"
@@ -337,6 +338,22 @@ TEST_F(MainWindowTest, TreeAndListsUseTheChosenFonts) {
     EXPECT_EQ(-17, FontOf(RunningMain().SubList().Window()).lfHeight);
     EXPECT_EQ(FW_BOLD, FontOf(RunningMain().SubList().Window()).lfWeight);
     EXPECT_EQ(-14, RunningMain().Context().fonts.tab.lfHeight);
+}
+
+// A face name that runs to the end of its field was never chosen in the font dialog; the system
+// would read past it, so that list font starts as the default while the tree keeps its choice.
+TEST_F(MainWindowTest, AFontWhoseFaceNameHasNoEndStartsAsTheDefault) {
+    CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
+    FontChoices saved = DefaultFontChoices();
+    saved.tree.lfHeight = -20;
+    saved.list.lfHeight = -17;
+    std::memset(saved.list.lfFaceName, 'A', sizeof saved.list.lfFaceName);
+    ASSERT_TRUE(SaveFonts(folder_.Path() + "data\\fontdata.dat", saved));
+    RunningProgram program(Options());
+    EXPECT_EQ(-20, FontOf(RunningMain().Tree().Window()).lfHeight);
+    LOGFONTA list = FontOf(RunningMain().MainList().Window());
+    EXPECT_EQ(-13, list.lfHeight);
+    EXPECT_STREQ("ＭＳ Ｐゴシック", list.lfFaceName);
 }
 
 TEST_F(MainWindowTest, MenuMessagesGoToTheShownContextMenu) {

@@ -13,6 +13,7 @@
 #include "core/comments.h"
 #include "core/datafile.h"
 #include "core/favourite_file.h"
+#include "core/font_file.h"
 #include "core/gesture_file.h"
 #include "core/launcher_file.h"
 #include "core/settings_table.h"
@@ -113,10 +114,8 @@ const std::vector<std::string>& ProgramDataFileNames() {
 testing::AssertionResult IsWholeDataFile(const std::string& name, const std::string& bytes) {
     if (name == kSettingsFileName) return IsWholeSettingsText(bytes);
     if (name == kFontFileName)
-        return IsFramedList(name, bytes, kFontFileVersion, [](datafile::PayloadReader& payload) {
-            LOGFONTA fonts[3];
-            payload.ReadBytes(fonts, sizeof fonts);
-        });
+        return IsFramedList(name, bytes, fontfile::kVersion,
+                            [](datafile::PayloadReader& payload) { fontfile::Decode(payload); });
     if (name == kGestureFileName)
         return IsFramedList(name, bytes, gesturefile::kVersion, [](datafile::PayloadReader& payload) {
             GestureRecognizer gestures;
