@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs, makes the Japanese locale and the Wine prefix, then builds
 # everything (native tools and tests first, then the Windows program and its tests).
-# Sourced by run.sh, test.sh and bench.sh; leaves TSY_* variables for them.
+# Sourced by run.sh, test.sh, bench.sh and fuzz.sh; leaves TSY_* variables for them. With
+# TSY_NATIVE_ONLY=1 it builds only the native part and leaves the locale and Wine alone.
 set -euo pipefail
 TSY_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TSY_BUILD="${TSY_BUILD:-$TSY_ROOT/build}"
@@ -28,6 +29,11 @@ if [ -n "$missing" ]; then
   fi
 fi
 
+mkdir -p "$TSY_BUILD"
+cmake -S "$TSY_ROOT/native" -B "$TSY_BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$TSY_BUILD/native"
+if [ "${TSY_NATIVE_ONLY:-}" = 1 ]; then return 0; fi
+
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   if [ "$(id -u)" = 0 ]; then
     sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
@@ -44,7 +50,6 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX="$TSY_BUILD/wineprefix"
 export WINEARCH=win64
-mkdir -p "$TSY_BUILD"
 # Tests, benchmarks and screenshots run inside a Wine virtual desktop: without a window manager
 # on Xvfb, every hidden top-level window would otherwise wait two seconds for X11 to confirm it.
 if [ ! -f "$WINEPREFIX/.tessary-desktop" ]; then
@@ -56,8 +61,6 @@ if [ ! -f "$WINEPREFIX/.tessary-desktop" ]; then
   touch "$WINEPREFIX/.tessary-desktop"
 fi
 
-cmake -S "$TSY_ROOT/native" -B "$TSY_BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$TSY_BUILD/native"
 cmake -S "$TSY_ROOT" -B "$TSY_BUILD/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$TSY_ROOT/cmake/mingw-w64-x86_64.cmake" \
   -DTSY_HOST_TOOLS="$TSY_BUILD/native" >/dev/null
