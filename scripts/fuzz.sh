@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets and runs each in turn, one process at a time, for longer than the tests
-# do: on its own working corpus in the build folder plus the committed seeds. Prints how many
-# inputs each target ran; an input that fails a target is kept in the build folder and named.
+# do: on its own working corpus, kept from run to run in the build folder, plus the committed
+# seeds. Prints how many inputs each target ran; an input that fails a target is kept and named.
 #   scripts/fuzz.sh [seconds per target, 60 unless given]
 set -euo pipefail
 seconds="${1:-60}"
@@ -12,9 +12,9 @@ read -r -a targets < "$native/fuzz_targets.txt"
 failed=()
 summary=()
 for name in "${targets[@]}"; do
-  corpus="$native/fuzz_corpus_$name"
-  findings="$native/fuzz_findings_$name"
-  log="$native/fuzz_$name.log"
+  corpus="$native/fuzzing/$name/corpus"
+  findings="$native/fuzzing/$name/findings"
+  log="$native/fuzzing/$name/log"
   mkdir -p "$corpus" "$findings"
   echo "== $name, $seconds s"
   status=0
