@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/files_folder.h"
+
 namespace {
 
 const char kBaselineClass[] = "tessary_bench_baseline";
@@ -95,22 +97,6 @@ bool MeasureFloor(const std::string& floor, const std::string& folder, Sample& s
     return ended;
 }
 
-// A folder of `count` empty files, made once and kept for later runs.
-std::string FolderOfFiles(const std::string& root, int count) {
-    std::string folder = root + "files_" + std::to_string(count);
-    std::string marker = folder + "\\..complete";
-    if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES) return folder;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    for (int i = 0; i < count; ++i) {
-        char name[64];
-        std::snprintf(name, sizeof name, "\\file%06d.txt", i);
-        HANDLE file = CreateFileA((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    }
-    CloseHandle(CreateFileA(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
-    return folder;
-}
-
 double MedianTime(std::vector<Sample> samples) {
     std::sort(samples.begin(), samples.end(),
               [](const Sample& a, const Sample& b) { return a.milliseconds < b.milliseconds; });
@@ -130,10 +116,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     std::string here = FolderOf(ModulePath());
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string root = std::string(temp) + "tessary_listing\\";
-    CreateDirectoryA(root.c_str(), nullptr);
+    std::string root = FilesFolderRoot();
     std::string program = root + "tessary.exe";
     if (!CopyFileA((here + "tessary.exe").c_str(), program.c_str(), FALSE)) {
         std::printf("cannot copy tessary.exe beside the benchmark\n");

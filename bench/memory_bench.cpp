@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/bench_program.h"
+#include "bench/files_folder.h"
 #include "shell/shell_services.h"
 #include "shell/typed_paths.h"
 
@@ -25,26 +26,6 @@ SIZE_T PrivateBytes() {
     counters.cb = sizeof counters;
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
     return counters.PagefileUsage;
-}
-
-// The same folder the listing benchmark makes, made here when that has not run yet.
-std::string FolderOfFiles(int count) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    std::string root = std::string(temp) + "tessary_listing\\";
-    CreateDirectoryA(root.c_str(), nullptr);
-    std::string folder = root + "files_" + std::to_string(count);
-    std::string marker = folder + "\\..complete";
-    if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES) return folder;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    for (int i = 0; i < count; ++i) {
-        char name[64];
-        std::snprintf(name, sizeof name, "\\file%06d.txt", i);
-        HANDLE file = CreateFileA((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    }
-    CloseHandle(CreateFileA(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
-    return folder;
 }
 
 // The raw cost: the folder enumerated through the shell and each child's identifier list kept.
@@ -76,8 +57,8 @@ size_t ShownRows(MainWindow& main) {
 
 int main() {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    std::string big = FolderOfFiles(kItems);
-    std::string empty = FolderOfFiles(0);
+    std::string big = FolderOfFiles(FilesFolderRoot(), kItems);
+    std::string empty = FolderOfFiles(FilesFolderRoot(), 0);
     std::string root = FreshProgramFolder("tessary_memory");
     std::unique_ptr<Application> application;
     MainWindow* main = StartBenchProgram(application, root, {empty});
