@@ -107,7 +107,9 @@ private:
         row.font = font;
         row.colour->SetColour(static_cast<COLORREF>(colour));
         char text[LF_FACESIZE + 32];
-        std::snprintf(text, sizeof text, "%.*s %ld", LF_FACESIZE, font.lfFaceName, std::labs(font.lfHeight));
+        // Widened first: a damaged fontdata.dat may hold the lowest height, which has no positive twin.
+        std::snprintf(text, sizeof text, "%.*s %lld", LF_FACESIZE, font.lfFaceName,
+                      std::llabs(static_cast<long long>(font.lfHeight)));
         SetWindowTextA(row.name, text);
     }
 
