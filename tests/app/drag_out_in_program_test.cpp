@@ -30,12 +30,8 @@ protected:
         box_ = MakeFolder("箱");
         MakeFolder("箱\\子");
         for (const char* name : {"甲.txt", "乙.txt", "丙.txt"}) WriteBytes(box_ + "\\" + name, name);
-        StartOptions options = Options();
-        options.arguments = {box_};
-        program_ = std::make_unique<RunningProgram>(options);
+        program_ = StartOn({box_});
         ASSERT_TRUE(program_->Window());
-        SetForegroundWindow(program_->Window());
-        Pump(200);
         drop_ = std::make_unique<DropWindow>(860, 300, 300, 240);
         ASSERT_TRUE(drop_->Registered());
     }

@@ -148,12 +148,8 @@ protected:
     }
 
     void Start(const std::vector<std::string>& folders) {
-        StartOptions options = Options();
-        options.arguments = folders;
-        program_ = std::make_unique<RunningProgram>(options);
+        program_ = StartOn(folders);
         ASSERT_TRUE(program_->Window());
-        SetForegroundWindow(program_->Window());
-        Pump(200);
     }
     void StartOnFourTabs() { Start({box_ + "\\甲", box_ + "\\乙", box_ + "\\丙", box_ + "\\丁"}); }
     void Quit() {

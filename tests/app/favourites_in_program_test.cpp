@@ -27,13 +27,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-void Click(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
-    MouseTo(screen);
-    SendMouse(down);
-    SendMouse(up);
-    Pump(300);
-}
-
 class FavouritesProgramTest : public ProgramFolderTest {
 protected:
     void SetUp() override {
@@ -45,12 +38,8 @@ protected:
     }
 
     void Start(const std::vector<std::string>& folders = {}) {
-        StartOptions options = Options();
-        options.arguments = folders;
-        program_ = std::make_unique<RunningProgram>(options);
+        program_ = StartOn(folders);
         ASSERT_TRUE(program_->Window());
-        SetForegroundWindow(program_->Window());
-        Pump(200);
     }
     void Quit() {
         program_->Quit();
@@ -106,7 +95,7 @@ protected:
         TreeView_GetItemRect(Tree(), item, &label, TRUE);
         POINT centre{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
         ClientToScreen(Tree(), &centre);
-        Click(centre, down, up);
+        ClickAt(centre, down, up);
     }
     // A right click on the item; the menu that opens is read and an item chosen by its text, or
     // closed when none is given. The state of the item with the text, or -1 when there is none.
@@ -363,7 +352,7 @@ TEST_F(FavouritesProgramTest, TheNewGroupButtonAddsAGroupAndAddingFollowsShortcu
     size_t before = Favourites().ChildrenOf(Favourites().Root()).size();
     RECT button{};
     GetWindowRect(Favourites().Bar().NewGroupButton()->Window(), &button);
-    Click(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+    ClickAt(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
     std::vector<HTREEITEM> top = Favourites().ChildrenOf(Favourites().Root());
     ASSERT_EQ(before + 1, top.size());
     HTREEITEM group = top.back();

@@ -28,13 +28,6 @@
 
 namespace {
 
-void Click(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
-    MouseTo(screen);
-    SendMouse(down);
-    SendMouse(up);
-    Pump(300);
-}
-
 class FolderTreeProgramTest : public ProgramFolderTest {
 protected:
     void SetUp() override {
@@ -45,12 +38,8 @@ protected:
     }
 
     void Start(const std::vector<std::string>& folders) {
-        StartOptions options = Options();
-        options.arguments = folders;
-        program_ = std::make_unique<RunningProgram>(options);
+        program_ = StartOn(folders);
         ASSERT_TRUE(program_->Window());
-        SetForegroundWindow(program_->Window());
-        Pump(200);
     }
     void Restart(const std::vector<std::string>& folders) {
         program_->Quit();
@@ -92,7 +81,7 @@ protected:
         TreeView_GetItemRect(TreeWindow(), item, &label, TRUE);
         POINT centre{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
         ClientToScreen(TreeWindow(), &centre);
-        Click(centre);
+        ClickAt(centre);
     }
     void Chord(WORD modifier, WORD key) {
         SetForegroundWindow(program_->Window());
@@ -372,7 +361,7 @@ TEST_F(FolderTreeProgramTest, TheMenusRenameEditsTheLabelAndTheWheelOverTheTabBa
             else
                 ChooseItemAt(menuWindow, renamePosition);
         };
-        Click(onLabel, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+        ClickAt(onLabel, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     }
     if (renamePosition != -1) {
         HWND edit = TreeView_GetEditControl(TreeWindow());
@@ -474,11 +463,11 @@ TEST_F(FolderTreeProgramTest, TheHideModeCursorsAndTheColoursOfFullAndEmptyFolde
     MouseTo(inside);
     Pump(200);
     EXPECT_NE(eraser, GetCursor());
-    Click(ButtonPoint(Tree().Bar().Eraser()));
+    ClickAt(ButtonPoint(Tree().Bar().Eraser()));
     MouseTo(inside);
     Pump(200);
     EXPECT_EQ(eraser, GetCursor());
-    Click(ButtonPoint(Tree().Bar().Magnifier()));
+    ClickAt(ButtonPoint(Tree().Bar().Magnifier()));
     MouseTo(inside);
     Pump(200);
     EXPECT_EQ(magnifier, GetCursor());
@@ -489,14 +478,14 @@ TEST_F(FolderTreeProgramTest, TheEraserHidesAFolderTheMagnifierShowsItMarkedAndI
     HTREEITEM top = ItemOf(Top());
     HTREEITEM second = ItemOf(Top() + "\\乙");
     ASSERT_TRUE(top && second);
-    Click(ButtonPoint(Tree().Bar().Eraser()));
+    ClickAt(ButtonPoint(Tree().Bar().Eraser()));
     ASSERT_TRUE(Tree().HideMode());
     ClickItem(second);
     EXPECT_EQ((Texts{"甲", "丙"}), ChildTexts(top));
     EXPECT_EQ(Top(), MainListPath()) << "erasing shows nothing";
     EXPECT_EQ(1u, Tree().Hidden().Entries().size());
 
-    Click(ButtonPoint(Tree().Bar().Magnifier()));
+    ClickAt(ButtonPoint(Tree().Bar().Magnifier()));
     ASSERT_TRUE(Tree().ShowsErased());
     EXPECT_EQ((Texts{"*乙", "甲", "丙"}), ChildTexts(top));
     HTREEITEM marked = TreeView_GetChild(TreeWindow(), top);
@@ -513,7 +502,7 @@ TEST_F(FolderTreeProgramTest, ErasedFoldersStayErasedAfterARestartAndTheMenuOpen
     Start({Top()});
     HTREEITEM third = ItemOf(Top() + "\\丙");
     ASSERT_TRUE(third);
-    Click(ButtonPoint(Tree().Bar().Eraser()));
+    ClickAt(ButtonPoint(Tree().Bar().Eraser()));
     ClickItem(third);
     ASSERT_EQ(1u, Tree().Hidden().Entries().size());
     Restart({Top()});
@@ -530,7 +519,7 @@ TEST_F(FolderTreeProgramTest, ErasedFoldersStayErasedAfterARestartAndTheMenuOpen
         offered = std::to_string(GetMenuItemCount(menu));
         ChooseItemAt(menuWindow, 0);
     };
-    Click(ButtonPoint(Tree().Bar().Magnifier()), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    ClickAt(ButtonPoint(Tree().Bar().Magnifier()), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     EXPECT_EQ("1", offered);
     EXPECT_EQ(Top() + "\\丙", MainListPath());
     ASSERT_EQ(1u, Tabs().History(1).size());

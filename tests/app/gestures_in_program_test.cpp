@@ -86,12 +86,8 @@ protected:
         Start();
     }
     void Start() {
-        StartOptions options = Options();
-        options.arguments = {box_};
-        program_ = std::make_unique<RunningProgram>(options);
+        program_ = StartOn({box_});
         ASSERT_TRUE(program_->Window());
-        SetForegroundWindow(program_->Window());
-        Pump(200);
         driver_ = std::make_unique<IdleDriver>(program_->Window());
     }
     std::string GestureFile() const { return folder_.Path() + "data\\" + kGestureFileName; }

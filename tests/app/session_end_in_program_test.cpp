@@ -30,13 +30,6 @@
 
 namespace {
 
-void Click(POINT screen) {
-    MouseTo(screen);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    Pump(300);
-}
-
 // The path of an absolute identifier list as a file manager shows it; empty for none.
 std::string PathOfList(const std::vector<uint8_t>& list) {
     char path[MAX_PATH] = {};
@@ -56,12 +49,8 @@ protected:
     }
 
     void Start(const std::vector<std::string>& folders) {
-        StartOptions options = Options();
-        options.arguments = folders;
-        program_ = std::make_unique<RunningProgram>(options);
+        program_ = StartOn(folders);
         ASSERT_TRUE(program_->Window());
-        SetForegroundWindow(program_->Window());
-        Pump(200);
     }
     void Quit() {
         program_->Quit();
@@ -106,14 +95,14 @@ protected:
         ASSERT_TRUE(item) << folder;
         RECT button{};
         GetWindowRect(tree.Bar().Eraser()->Window(), &button);
-        Click(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+        ClickAt(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
         ASSERT_TRUE(tree.HideMode());
         TreeView_EnsureVisible(tree.Window(), item);
         RECT label{};
         TreeView_GetItemRect(tree.Window(), item, &label, TRUE);
         POINT centre{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
         ClientToScreen(tree.Window(), &centre);
-        Click(centre);
+        ClickAt(centre);
     }
     // The session asked to end, with the answer, then told that it ends or goes on.
     LRESULT EndSession(bool ending) {

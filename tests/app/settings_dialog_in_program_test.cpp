@@ -8,14 +8,19 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
 
 #include "app/main_window.h"
+#include "app/settings_file.h"
 #include "app/settings_pages.h"
+#include "core/datafile.h"
+#include "core/font_file.h"
 #include "res/ids.h"
 #include "tests/shell/sample_images.h"
 #include "tests/support/idle_driver.h"
@@ -34,10 +39,7 @@ constexpr int kFirstPageButton = 2020;
 void ClickOn(HWND control) {
     RECT box{};
     GetWindowRect(control, &box);
-    MouseTo(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    Pump(250);
+    ClickAt(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
 }
 
 std::string TextOf(HWND window) {
@@ -180,10 +182,8 @@ protected:
     }
 
     void Start() {
-        program_ = std::make_unique<RunningProgram>(Options());
+        program_ = StartOn({});
         ASSERT_TRUE(program_->Window());
-        SetForegroundWindow(program_->Window());
-        Pump(200);
     }
 
     void Quit() {
@@ -409,6 +409,27 @@ TEST_F(SettingsDialogTest, FontsSoundsAndPatternsComeThroughTheSystemsChoosers) 
     Quit();
     EXPECT_EQ("tiles.bmp", Value("BACKGROUND", "MAIN_PAT"));
     EXPECT_EQ("chime.wav", Value("SOUND", "SHOW"));
+}
+
+TEST_F(SettingsDialogTest, AListFontOfTheLowestHeightFromADamagedFileShowsItsSize) {
+    fontfile::Fonts fonts = fontfile::Defaults();
+    const int32_t lowest = INT32_MIN;
+    std::memcpy(fonts.list.data() + fontfile::kHeightOffset, &lowest, sizeof lowest);
+    datafile::PayloadWriter payload;
+    fontfile::Encode(fonts, payload);
+    const std::vector<uint8_t> file = datafile::Frame(fontfile::kVersion, payload.Bytes());
+    CreateDirectoryA((folder_.Path() + "data").c_str(), nullptr);
+    ASSERT_TRUE(WriteBytes(folder_.Path() + "data\\" + kFontFileName, std::string(file.begin(), file.end())));
+    Start();
+    ASSERT_EQ(lowest, program_->Context().fonts.list.lfHeight);
+    std::string shown;
+    ASSERT_TRUE(WithDialog([&](HWND dialog) {
+        ShowPage(dialog, 2);
+        shown = TextOf(Control(dialog, kListFontName));
+        End(dialog, IDCANCEL);
+    }));
+    EXPECT_NE(std::string::npos, shown.find(" 2147483648")) << shown;
+    EXPECT_EQ(std::string::npos, shown.find('-')) << shown;
 }
 
 TEST_F(SettingsDialogTest, CancelForgetsEveryEditIncludingChosenColours) {

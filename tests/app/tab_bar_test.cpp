@@ -36,12 +36,8 @@ protected:
     }
 
     void Start(const std::vector<std::string>& folders) {
-        StartOptions options = Options();
-        options.arguments = folders;
-        program_ = std::make_unique<RunningProgram>(options);
+        program_ = StartOn(folders);
         ASSERT_TRUE(program_->Window());
-        SetForegroundWindow(program_->Window());
-        Pump(200);
     }
 
     MainWindow& Main() { return program_->Main(); }
@@ -54,13 +50,6 @@ protected:
         POINT point{(rect.left + rect.right) / 2 + dx, 10};
         ClientToScreen(Bar().Window(), &point);
         return point;
-    }
-
-    void Click(POINT screen) {
-        MouseTo(screen);
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-        Pump(300);
     }
 
     void DoubleClick(POINT screen) {
@@ -92,7 +81,7 @@ TEST_F(TabBarProgramTest, AClickSelectsATabForTheMainListAndAShiftClickForTheSub
     Start(folders);
     ASSERT_EQ(4, Tabs().Count());
     ASSERT_EQ(1, Tabs().Selection(tabs::Pane::Main));
-    Click(TabPoint(3));
+    ClickAt(TabPoint(3));
     EXPECT_EQ(3, Tabs().Selection(tabs::Pane::Main));
     EXPECT_EQ(folders[2], MainListPath());
     EXPECT_FALSE(TwoPane());
@@ -143,7 +132,7 @@ TEST_F(TabBarProgramTest, ADoubleClickClosesExactlyTheTabUnderItAndTheReleaseAft
     EXPECT_EQ(1, Tabs().Selection(tabs::Pane::Main));
 
     // The main list's tab: closed, and its neighbour takes its place once.
-    Click(TabPoint(2));
+    ClickAt(TabPoint(2));
     ASSERT_EQ(2, Tabs().Selection(tabs::Pane::Main));
     DoubleClick(TabPoint(2));
     EXPECT_EQ("甲 丁 ", Names());
@@ -246,7 +235,7 @@ TEST_F(LauncherProgramTest, ADoubleClickRunsAnEntryExactlyOnceAndAClickRunsItAga
     EXPECT_EQ(1, Runs(log));
     // The double click closed no tab.
     EXPECT_EQ(1, Tabs().Count());
-    Click(TabPoint(1));
+    ClickAt(TabPoint(1));
     ASSERT_TRUE(PumpUntil([&] { return Runs(log) >= 2; }, 10000));
     Pump(1000);
     EXPECT_EQ(2, Runs(log));
@@ -324,7 +313,7 @@ TEST_F(TabBarProgramTest, ATabMenuChoiceReachesItsTabEvenWhenTheTabsMovedWhileTh
 // The bar's buttons, pressed with the real mouse; their menus are answered by keys as they wait.
 class TabBarMenusTest : public TabBarProgramTest {
 protected:
-    void Press(SkinnedButton* button) { Click(Centre(button)); }
+    void Press(SkinnedButton* button) { ClickAt(Centre(button)); }
     // Returns once the driver has answered the menu that the press opens, or after some seconds.
     void RightPress(SkinnedButton* button, const IdleDriver& driver) {
         int seen = driver.menusSeen;

@@ -3,7 +3,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/support/test_support.h"
 
@@ -14,6 +16,17 @@ protected:
         options.programFolder = folder_.Path();
         options.showCommand = showCommand;
         return options;
+    }
+    // The program started in this folder on these paths, in front and past its first messages.
+    std::unique_ptr<RunningProgram> StartOn(const std::vector<std::string>& paths) const {
+        StartOptions options = Options();
+        options.arguments = paths;
+        auto program = std::make_unique<RunningProgram>(options);
+        if (program->Window()) {
+            SetForegroundWindow(program->Window());
+            Pump(200);
+        }
+        return program;
     }
     std::string Ini() const { return folder_.Path() + "data\\t.ini"; }
     void Set(const char* section, const char* key, const char* value) const {

@@ -46,3 +46,10 @@ void MouseTo(POINT screen) {
         steady = CursorAt(screen) ? steady + 1 : 0;
     }
 }
+
+void ClickAt(POINT screen, DWORD downFlag, DWORD upFlag) {
+    MouseTo(screen);
+    SendMouse(downFlag);
+    SendMouse(upFlag);
+    Pump(300);
+}

@@ -9,3 +9,5 @@ void SendMouse(DWORD flags, DWORD data = 0);
 void SendClick(DWORD downFlag, DWORD upFlag);
 // Moves the cursor to a screen point and lets the windows see the move.
 void MouseTo(POINT screen);
+// Moves there, presses and lets go as two inputs, and handles messages for 300 ms.
+void ClickAt(POINT screen, DWORD downFlag = MOUSEEVENTF_LEFTDOWN, DWORD upFlag = MOUSEEVENTF_LEFTUP);
