@@ -1,6 +1,6 @@
 // A long run of random user actions on the real program, from a fixed seed: tabs opened, closed,
-// moved, locked and switched, folders entered and left, views and panes changed, files made and
-// renamed beside the program and through a gesture. After each action the window must answer
+// moved, dragged, locked and switched, folders entered, left and dragged onto the title, views,
+// sort columns and panes changed, files made and renamed beside the program and through a gesture. After each action the window must answer
 // within a second and the tabs, the selections and the main list must be what the action gives;
 // at the end the program quits and every data file it wrote must parse.
 //
