@@ -98,6 +98,7 @@ void MainWindow::RunCreationSequence() {
     LoadSettingsFile(context_.folder, settings, context_.fonts);
     InitialiseCommonControls();
     tree_.Create(window_, context_.fonts.tree);
+    tree_.LoadHiddenFolders(context_.folder.DataFile(kTreeHideFileName));
     theme_.CreateImageLists();
     theme_.CreateBrushes(window_, settings, context_.folder.PatternFolder());
     theme_.CreateFonts();
@@ -144,8 +145,6 @@ void MainWindow::RunCreationSequence() {
     SetWindowPos(window_, nullptr, settings.windowX, settings.windowY, settings.windowWidth, settings.windowHeight,
                  SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
     LayOut(false);
-    tree_.Start(*this, TreeShared{settings, theme_, context_.shell, context_.instance}, bars_.treeHeader, &tabBar_,
-                context_.folder.DataFile(kTreeHideFileName));
     LoadPane(tabs::Pane::Main);
     if (tabModel_.Selection(tabs::Pane::Sub) != -1) LoadPane(tabs::Pane::Sub);
     RegisterDropTargets();

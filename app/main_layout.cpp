@@ -73,7 +73,17 @@ void MainWindow::LayOut(bool invalidate) {
     layout_.splitterVertical = p.splitterVertical;
     layout_.splitter = p.splitter;
     LayOutWindowButtons();
+    if (layout_.modes.mode == layout::kTree) StartTree();
     if (invalidate) InvalidateRect(window_, nullptr, FALSE);
+}
+
+// Filling the tree reads the desktop and every drive, which would slow every start of a window
+// that does not show it; it is filled when it is first shown, at the main list's folder.
+void MainWindow::StartTree() {
+    if (tree_.Started()) return;
+    tree_.Start(*this, TreeShared{context_.settings, theme_, context_.shell, context_.instance}, bars_.treeHeader,
+                &tabBar_);
+    if (mainList_.Model().Folder()) tree_.SyncToList(mainList_.Model().Folder());
 }
 
 void MainWindow::ShowAllPanes() {

@@ -247,6 +247,7 @@ private:
     // The favourites pane is made once the tabs are restored and the start paths opened; its
     // startup group's folders then become the first tabs.
     void StartFavourites();
+    void StartTree();
 
     tabs::Pane PaneOf(const ListPane& list) const { return &list == &subList_ ? tabs::Pane::Sub : tabs::Pane::Main; }
     const ListPane& ListOf(tabs::Pane pane) const { return pane == tabs::Pane::Main ? mainList_ : subList_; }

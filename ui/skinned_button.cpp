@@ -11,12 +11,19 @@ SkinnedButton::SkinnedButton(const Theme& theme, const ButtonSkin& skin, ButtonA
 
 void SkinnedButton::Place(HWND parent, int x, int y, int id, const char* tooltip) {
     Create(parent, x, y, skin_->width, skin_->height, id, skin_->transparent, tooltip);
-    LoadImages();
+    imagesFilled_ = false;
+    Show(SettledLook());
 }
 
 void SkinnedButton::LoadImages() {
+    FillImages();
+    Show(SettledLook());
+}
+
+void SkinnedButton::FillImages() {
     HIMAGELIST images = Images();
     if (!images) return;
+    imagesFilled_ = true;
     ImageList_RemoveAll(images);
     HINSTANCE module = GetModuleHandleA(nullptr);
     for (int id : skin_->bitmaps) {
@@ -35,7 +42,6 @@ void SkinnedButton::LoadImages() {
         else
             ImageList_Add(images, bitmap.Get(), nullptr);
     }
-    Show(SettledLook());
 }
 
 int SkinnedButton::State() const {
@@ -90,7 +96,10 @@ HBRUSH SkinnedButton::FillBrush() const {
     return nullptr;
 }
 
-void SkinnedButton::OnPaint(UINT, WPARAM, LPARAM) { PaintStandard(FillBrush(), skin_->drawStyle); }
+void SkinnedButton::OnPaint(UINT, WPARAM, LPARAM) {
+    if (!imagesFilled_) FillImages();
+    PaintStandard(FillBrush(), skin_->drawStyle);
+}
 
 void SkinnedButton::OnPressed() {
     if (AcceptsInput()) Show(Looks().pressed);

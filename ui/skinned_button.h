@@ -32,9 +32,10 @@ public:
 
     // For buttons that live as long as the program and are made before their owner's operations.
     void SetActions(ButtonActions actions) { actions_ = std::move(actions); }
-    // Create with the member's size and transparent colour, then LoadImages.
+    // Create with the member's size and transparent colour, showing its starting look. The bitmaps
+    // are read when the button is first painted: many buttons are made hidden, some never show.
     void Place(HWND parent, int x, int y, int id, const char* tooltip);
-    // Fills the image list with the member's bitmaps and shows its starting look.
+    // Fills the image list with the member's bitmaps now and shows its starting look.
     void LoadImages();
     void SetEnabled(bool enabled);
     bool Enabled() const { return enabled_; }
@@ -65,6 +66,7 @@ private:
     // The look after an action: hover when the cursor is over the button and it has one.
     int SettledLook() const;
     void Show(int image);
+    void FillImages();
     HBRUSH FillBrush() const;
 
     const Theme& theme_;
@@ -72,6 +74,7 @@ private:
     ButtonActions actions_;
     bool enabled_ = true;
     bool inRightPressAction_ = false;
+    bool imagesFilled_ = false;
 };
 
 // Actions of the buttons that end or command their window.

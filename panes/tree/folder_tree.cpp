@@ -43,8 +43,12 @@ void FolderTreePane::ApplySettings(const LOGFONTA& font, COLORREF textColour) {
 
 void FolderTreePane::SetTextColour(COLORREF colour) { TreeView_SetTextColor(window_, colour); }
 
-void FolderTreePane::Start(TreeHost& host, const TreeShared& shared, HWND bar, WheelOffer* wheel,
-                           std::string hiddenFile) {
+void FolderTreePane::LoadHiddenFolders(std::string file) {
+    hiddenFile_ = std::move(file);
+    hidden_.Load(hiddenFile_);
+}
+
+void FolderTreePane::Start(TreeHost& host, const TreeShared& shared, HWND bar, WheelOffer* wheel) {
     if (!window_ || started_) return;
     host_ = &host;
     settings_ = &shared.settings;
@@ -52,8 +56,6 @@ void FolderTreePane::Start(TreeHost& host, const TreeShared& shared, HWND bar, W
     shell_ = &shared.shell;
     instance_ = shared.instance;
     wheel_ = wheel;
-    hiddenFile_ = std::move(hiddenFile);
-    hidden_.Load(hiddenFile_);
     hideMode_ = showErased_ = refreshing_ = false;
     subclass_.Attach(window_, &FolderTreePane::Procedure, this);
     SHFILEINFOA info{};
@@ -71,7 +73,7 @@ void FolderTreePane::Start(TreeHost& host, const TreeShared& shared, HWND bar, W
     driveWatcher_.Start(window_, kDrivesChangedMessage);
 }
 
-bool FolderTreePane::SaveHiddenFolders() const { return started_ && hidden_.Save(hiddenFile_); }
+bool FolderTreePane::SaveHiddenFolders() const { return !hiddenFile_.empty() && hidden_.Save(hiddenFile_); }
 
 void FolderTreePane::Shutdown() {
     if (!started_) return;

@@ -59,10 +59,14 @@ public:
     void SetTextColour(COLORREF colour);
     HWND Window() const { return window_; }
 
-    // Loads the erased folders, fills the root with the desktop and opens it and the computer.
-    void Start(TreeHost& host, const TreeShared& shared, HWND bar, WheelOffer* wheel, std::string hiddenFile);
+    // The erased folders are read at the program's start and written at each save, whether or not
+    // the tree was ever shown.
+    void LoadHiddenFolders(std::string file);
+    // Fills the root with the desktop and opens it and the computer.
+    void Start(TreeHost& host, const TreeShared& shared, HWND bar, WheelOffer* wheel);
+    bool Started() const { return started_; }
     // Writes the erased folders to their file, replacing it whole; false when it was not replaced
-    // or the pane has not started.
+    // or none was loaded.
     bool SaveHiddenFolders() const;
     // Removes every item; the erased folders are the owner's to save first.
     void Shutdown();

@@ -549,4 +549,18 @@ TEST_F(FolderTreeProgramTest, ForeignAndBrokenTreehideFilesStartWithAWorkingTree
     }
 }
 
+TEST_F(FolderTreeProgramTest, AHiddenTreeListsNothingUntilFirstShownAndThenStandsAtTheListsFolder) {
+    Set("TREE", "EXIST", "0");
+    Set("TREE", "SYNC", "1");
+    Start({Top() + "\\乙"});
+    EXPECT_FALSE(Tree().Root()) << "nothing is read for a tree nobody sees";
+    TypeKeys(Main().MainList().Window(), {VK_CONTROL}, {'T'});
+    ASSERT_EQ(layout::kTree, Main().Layout().modes.mode);
+    ASSERT_TRUE(Tree().Root());
+    HTREEITEM selected = TreeView_GetSelection(TreeWindow());
+    ASSERT_TRUE(selected);
+    EXPECT_EQ(Top() + "\\乙", PathOf(selected));
+    EXPECT_TRUE(IsWindowVisible(TreeWindow()));
+}
+
 }  // namespace

@@ -1,12 +1,13 @@
 // A long run of random user actions on the real program, from a fixed seed: tabs opened, closed,
 // moved, dragged, locked and switched, folders entered, left and dragged onto the title, views,
-// sort columns and panes changed, files made and renamed beside the program and through a gesture. After each action the window must answer
-// within a second and the tabs, the selections and the main list must be what the action gives;
+// sort columns and panes changed, files made and renamed beside the program and through a gesture. After each action
+// the window must answer within a second and the tabs, the selections and the main list must be what the action gives;
 // at the end the program quits and every data file it wrote must parse.
 //
 // TSY_SOAK_ACTIONS and TSY_SOAK_SEED choose the length and the seed (scripts/soak.sh).
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <random>
 #include <set>
@@ -104,6 +105,26 @@ protected:
     void WaitOutOwnChange() {
         DWORD since = GetTickCount() - ownChangeAt_;
         if (ownChangeAt_ && since < 2500) Pump(2500 - since);
+    }
+    static bool PressesAButton(Action action) {
+        switch (action) {
+        case kCloseTab:
+        case kSwitchTab:
+        case kSortDirection:
+        case kSortColumn:
+        case kDragTab:
+        case kDragFolderToTitle:
+        case kEnterFolder:
+        case kEnterAndBack:
+        case kGestureFolder: return true;
+        default: return false;
+        }
+    }
+    // A press sooner than the double-click time after the last one would be read as its second,
+    // as a user's would: two clicks on a column's header make one double-click, which sorts nothing.
+    void WaitOutDoubleClick() {
+        DWORD since = GetTickCount() - pressedAt_;
+        if (pressedAt_ && since <= GetDoubleClickTime()) Pump(GetDoubleClickTime() - since + 50);
     }
     std::string NextName(const char* stem) { return stem + std::to_string(++made_); }
     static std::string ToText(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
@@ -334,17 +355,27 @@ protected:
             ClientToScreen(program_->Window(), &title);
             MouseTo(from);
             // The list's press and the drag each wait in a loop of their own, so the hand moves from
-            // another thread.
-            PointerScript hand([from, title] {
+            // another thread. It goes on to the title only once the system's drag loop holds the
+            // capture, however long a busy interface thread takes to get there.
+            const DWORD interfaceThread = GetCurrentThreadId();
+            const HWND list = List().Window();
+            std::atomic<bool> dragging{false};
+            PointerScript hand([from, title, interfaceThread, list, &dragging] {
                 SendMouse(MOUSEEVENTF_LEFTDOWN);
                 Sleep(150);
                 MovePointerUntil(POINT{from.x + 12, from.y + 12}, [] { return true; });
+                dragging = WaitOnPointerThread([&] {
+                    GUITHREADINFO info{};
+                    info.cbSize = sizeof info;
+                    return GetGUIThreadInfo(interfaceThread, &info) && info.hwndCapture && info.hwndCapture != list;
+                });
                 DWORD arrived = GetTickCount();
                 MovePointerUntil(title, [arrived] { return GetTickCount() - arrived > 500; });
                 SendMouse(MOUSEEVENTF_LEFTUP);
             });
-            PumpUntil([&] { return hand.Finished() && Tabs().Count() == count + 1; }, 5000);
+            PumpUntil([&] { return hand.Finished() && Tabs().Count() == count + 1; }, 15000);
             PumpUntil([&] { return hand.Finished(); }, 5000);
+            EXPECT_TRUE(dragging) << "a press on a row carried away starts a drag";
             EXPECT_EQ(count + 1, Tabs().Count()) << "a folder dropped on the title becomes the last tab";
             EXPECT_EQ(folder, FolderPath(PathOfTab(Tabs().Count())));
             return "drag a folder onto the title";
@@ -460,6 +491,7 @@ protected:
     std::mt19937 random_;
     int made_ = 0;
     DWORD ownChangeAt_ = 0;
+    DWORD pressedAt_ = 0;
     std::unique_ptr<RunningProgram> program_;
 };
 
@@ -483,8 +515,10 @@ TEST_F(SoakTest, RandomUserActionsKeepTabsSelectionsListsAndFilesWhole) {
     for (int step = 1; step <= actions; ++step) {
         auto action = static_cast<Action>(random_() % kActionCount);
         // Tabs come as fast as they go, so that the bar neither empties nor fills without end.
-        if (action == kOpenTab && Tabs().Count() > 30) action = kCloseTab;
+        if ((action == kOpenTab || action == kDragFolderToTitle) && Tabs().Count() > 30) action = kCloseTab;
+        if (PressesAButton(action)) WaitOutDoubleClick();
         const char* name = Run(action);
+        if (PressesAButton(action)) pressedAt_ = GetTickCount();
         ++done[action];
         CheckInvariants(step, name);
         if (HasFatalFailure() || HasFailure()) {

@@ -12,6 +12,8 @@ namespace {
 
 bool NeedsPaint(HWND window) { return GetUpdateRect(window, nullptr, FALSE) != FALSE; }
 
+void Paint(const SkinnedButton& button) { SendMessageA(button.Window(), WM_PAINT, 0, 0); }
+
 // The bitmap resource behind an image index of a member.
 int BitmapShown(const SkinnedButton& button) { return button.Skin().bitmaps[button.CurrentImage()]; }
 
@@ -49,7 +51,11 @@ TEST_F(SkinnedButtonTest, EveryMemberLoadsEachOfItsBitmapsAtItsOwnSize) {
         SCOPED_TRACE(k);
         auto button = Make(static_cast<ButtonKind>(k));
         const ButtonSkin& skin = button->Skin();
+        EXPECT_EQ(0, ImageList_GetImageCount(button->Images())) << "nothing is read before the first paint";
+        Paint(*button);
         EXPECT_EQ(static_cast<int>(skin.bitmaps.size()), ImageList_GetImageCount(button->Images()));
+        Paint(*button);
+        EXPECT_EQ(static_cast<int>(skin.bitmaps.size()), ImageList_GetImageCount(button->Images())) << "read once";
         EXPECT_EQ(skin.transparent != CLR_NONE, button->HasTransparentColour());
         for (int id : skin.bitmaps) {
             SCOPED_TRACE(id);
@@ -77,6 +83,7 @@ TEST_F(SkinnedButtonTest, AMissingBitmapLeavesABlankAndTheOtherLooksInPlace) {
                           .fill = ButtonFill::White};
     SkinnedButton button(theme_, skin);
     button.Place(host_.Window(), 0, 0, 1, nullptr);
+    Paint(button);
     EXPECT_EQ(3, ImageList_GetImageCount(button.Images()));
     Enter(button);
     EXPECT_EQ(2, button.CurrentImage());
