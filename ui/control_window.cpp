@@ -166,8 +166,12 @@ LRESULT ControlWindow::Dispatch(void* context, HWND window, UINT message, WPARAM
             control->CreateTooltip(MSG{window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}});
         control->OnMouseMove();
         return 1;
+    // The button class reports a quick second press as a double click and would take it for
+    // itself; to the user it is one more press.
+    case WM_LBUTTONDBLCLK:
     case WM_LBUTTONDOWN: control->OnLeftDown(); return 1;
     case WM_LBUTTONUP: control->OnLeftUp(); return 1;
+    case WM_RBUTTONDBLCLK:
     case WM_RBUTTONDOWN: control->OnRightDown(); return 1;
     case WM_CAPTURECHANGED: control->OnCaptureChanged(); break;
     case WM_NCDESTROY: control->ForgetWindow(); break;

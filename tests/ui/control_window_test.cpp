@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "tests/support/real_mouse.h"
+#include "tests/support/test_support.h"
 #include "tests/ui/control_test_host.h"
 
 namespace {
@@ -192,6 +195,22 @@ TEST_F(ControlWindowTest, HandledMessagesNeverReachTheSystemButton) {
     PressRight(Control());
     EXPECT_TRUE(host_.Commands().empty()) << "no BN_CLICKED";
     EXPECT_NE(Control(), GetFocus()) << "a click does not take the focus";
+}
+
+TEST_F(ControlWindowTest, TwoQuickClicksAreTwoClicksAndTwoQuickRightPressesTwoPresses) {
+    RECT box{};
+    GetWindowRect(Control(), &box);
+    MouseTo(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+    auto times = [this](const char* call) { return std::count(control_.calls.begin(), control_.calls.end(), call); };
+    SendClick(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    SendClick(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    Pump(200);
+    EXPECT_EQ(2, times("Click")) << "the second click of a double click is a click too";
+    SendClick(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    SendClick(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    Pump(200);
+    EXPECT_EQ(2, times("RightDown"));
+    EXPECT_TRUE(host_.Commands().empty());
 }
 
 TEST_F(ControlWindowTest, OtherMessagesGoToTheButtonProcedure) {
