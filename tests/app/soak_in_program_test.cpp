@@ -258,6 +258,8 @@ protected:
         }
         case kCloseTab: {
             int position = Tabs().Selection(tabs::Pane::Main);
+            // The user brings the tab's row into view first, as the row buttons do.
+            if (!Main().Bar().OnDisplayedRow(position)) Main().Bar().ShowRowOf(tabs::Pane::Main);
             if (!Main().Bar().OnDisplayedRow(position)) return "close a tab (not on the row)";
             Click(TabPoint(position), true);
             EXPECT_EQ(count > 1 ? count - 1 : count, Tabs().Count());
