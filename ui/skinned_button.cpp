@@ -15,11 +15,6 @@ void SkinnedButton::Place(HWND parent, int x, int y, int id, const char* tooltip
     Show(SettledLook());
 }
 
-void SkinnedButton::LoadImages() {
-    FillImages();
-    Show(SettledLook());
-}
-
 void SkinnedButton::FillImages() {
     HIMAGELIST images = Images();
     if (!images) return;

@@ -35,8 +35,6 @@ public:
     // Create with the member's size and transparent colour, showing its starting look. The bitmaps
     // are read when the button is first painted: many buttons are made hidden, some never show.
     void Place(HWND parent, int x, int y, int id, const char* tooltip);
-    // Fills the image list with the member's bitmaps now and shows its starting look.
-    void LoadImages();
     void SetEnabled(bool enabled);
     bool Enabled() const { return enabled_; }
     // Shows the look of the owner's current state.
